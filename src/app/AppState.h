@@ -1,0 +1,42 @@
+// AppState: the one application-wide record every part reads, and InitGlobals that fills it.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+struct AppState {
+    QString Section;
+    QString Language;
+    QString GameWord;
+    QString RegistryBase;
+    QString VersionText;
+    QString RightsText;
+    double VersionNumber = 0.0;
+    QString CreditsText;
+    QString WebBase;
+    QString VersionFileUrl;
+    QString LocalVersionFile;
+    QString UpdatePageUrl;
+    QString SocialPageUrl;
+    QString ContactAddress;
+    // Folder of the executable, without a trailing separator; files/ lies beside it.
+    QString ProgramFolder;
+};
+
+namespace AppIdentity {
+inline constexpr const char* Title = "Lexikite";
+inline constexpr const char* CompanyName = "Brightmoor Learning";
+inline constexpr int VersionMajor = LEXIKITE_VERSION_MAJOR;
+inline constexpr int VersionMinor = LEXIKITE_VERSION_MINOR;
+inline constexpr int VersionRevision = LEXIKITE_VERSION_PATCH;
+} // namespace AppIdentity
+
+// The running program's record.
+AppState& appState();
+
+// Fills the fields InitGlobals owns; the clock and folder are parameters so tests can fix them.
+void InitGlobals(AppState& state, const QString& programFolder, const QDate& today);
+void InitGlobals();
+
+// The web base: the environment variable LEXIKITE_WEB_BASE, else the build's default; always ends in "/".
+QString webBaseAddress();

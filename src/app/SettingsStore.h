@@ -1,0 +1,24 @@
+// SettingsStore: the per-user store of named text values under key paths, and the two operations on it.
+#pragma once
+
+#include <QString>
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Never fails: a missing, unreadable or over-long (255+ characters) value yields the default.
+    virtual QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) = 0;
+    // Creates the key path when missing; false (old value kept) when the write did not reach the disk.
+    virtual bool writeString(const QString& keyPath, const QString& valueName, const QString& text) = 0;
+};
+
+// The store the program uses; tests install their own. Never null once main has started.
+SettingsStore& settingsStore();
+void setSettingsStore(SettingsStore* store);
+
+QString RegReadString(const QString& keyPath, const QString& valueName, const QString& defaultText);
+bool RegWriteString(const QString& keyPath, const QString& valueName, const QString& text);
+
+// The two key paths the program uses, built on AppState::RegistryBase.
+QString detailsKey();                      // RegistryBase & "Settings\Details"
+QString windowKey(const QString& windowName); // RegistryBase & window name & "\Window"
