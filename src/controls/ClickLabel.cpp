@@ -1,0 +1,22 @@
+// ClickLabel: click on release inside, as a push button does.
+#include "controls/ClickLabel.h"
+
+#include <QMouseEvent>
+
+#include "controls/WindowHelpers.h"
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { SetHandCursor(this); }
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { SetHandCursor(this); }
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) emit Click();
+}

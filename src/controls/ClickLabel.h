@@ -1,0 +1,21 @@
+// ClickLabel: a label or picture that reports a click and shows the hand cursor.
+#pragma once
+
+#include <QLabel>
+
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};

@@ -1,0 +1,43 @@
+// uctl_BAR: the toolbar picture button; its TextCaption number picks the picture set and tooltip.
+#pragma once
+
+#include <QWidget>
+
+class uctl_BAR : public QWidget {
+    Q_OBJECT
+public:
+    enum Face { Normal = 0, Highlighted = 1, Pressed = 2 };
+
+    explicit uctl_BAR(const QString& kind = QStringLiteral("0"), QWidget* parent = nullptr);
+
+    QString TextCaption() const { return caption_; }
+    // Re-applies the present face with the new kind.
+    void setTextCaption(const QString& kind);
+
+    int kind() const;
+    int face() const { return face_; }
+    // The tooltip of a kind: "Facebook", "Choose a Subject", "Choose a Game", "About Us", "Settings"; empty else.
+    static QString tooltipFor(int kind);
+
+    QSize sizeHint() const override { return QSize(56, 51); }
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void SetBarFace(int face);
+
+    QString caption_;
+    int face_ = Normal;
+    bool pressed_ = false;
+    bool afterDoubleClick_ = false;
+};

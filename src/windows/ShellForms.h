@@ -1,0 +1,4 @@
+// ShellForms: registers the shell's own named windows (home screen, game menu, holder window).
+#pragma once
+
+void registerShellForms();

@@ -1,0 +1,267 @@
+// mdb_IDX: frame window with its toolbar strip, score labels and the services it offers the other windows.
+#include "windows/mdb_IDX.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QProgressBar>
+
+#include "app/AppState.h"
+#include "app/LeadingNumber.h"
+#include "app/SettingsStore.h"
+#include "audio/mlib_AUD.h"
+#include "controls/ClickLabel.h"
+#include "controls/uctl_BAR.h"
+#include "score/ScoreModel.h"
+#include "windows/ChildForm.h"
+#include "windows/Forms.h"
+#include "windows/GameForm.h"
+#include "windows/GameTable.h"
+#include "windows/mdb_SBJ.h"
+#include "windows/mdb_SET.h"
+#include "windows/Placement.h"
+#include "windows/ShellForms.h"
+#include "windows/ShellHooks.h"
+
+namespace {
+
+QPointer<mdb_IDX> theMainWindow;
+
+// The strip along the bottom: the artwork when present, a warm gradient otherwise.
+class Strip : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        static const QString art = QStringLiteral(":/art/main/strip.png");
+        if (QFile::exists(art)) {
+            p.drawPixmap(rect(), QPixmap(art));
+            return;
+        }
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, QColor(255, 214, 102));
+        g.setColorAt(1, QColor(240, 170, 60));
+        p.fillRect(rect(), g);
+        p.setPen(QColor(200, 130, 40));
+        p.drawLine(0, 0, width(), 0);
+    }
+};
+
+const char* const UnloadOrder[] = {"fgam_CRD", "fgam_HID", "fgam_LIS", "fgam_MEM", "mdb_HOM", "mdb_SBJ", "fgam_MIX",
+                                   "fgam_CHS", "msys_ABT", "mdb_SET", "msg_WIN", "msg_LOS", "mdb_STR"};
+
+} // namespace
+
+mdb_IDX* mainWindow() { return theMainWindow.data(); }
+
+mdb_IDX::mdb_IDX(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("mdb_IDX"));
+    // No maximise: the size is fixed.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QLatin1String(AppIdentity::Title));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    childArea_ = new QWidget(this);
+    childArea_->setObjectName(QStringLiteral("childArea"));
+    childArea_->setGeometry(0, 0, ClientWidth, ChildAreaHeight);
+    buildStrip();
+
+    theMainWindow = this;
+    registerShellForms();
+    forms().setChildArea(childArea_);
+    forms().setDialogOwner(this);
+    connect(&scoreModel(), &ScoreModel::changed, this, &mdb_IDX::refreshScoreLabels);
+    refreshScoreLabels();
+}
+
+mdb_IDX::~mdb_IDX() {
+    if (!unloaded_) forms().unloadAll();
+    if (forms().childArea() == childArea_) forms().setChildArea(nullptr);
+    if (forms().dialogOwner() == this) forms().setDialogOwner(nullptr);
+}
+
+void mdb_IDX::buildStrip() {
+    picSECTIONS = new Strip(this);
+    picSECTIONS->setObjectName(QStringLiteral("picSECTIONS"));
+    picSECTIONS->setGeometry(0, ChildAreaHeight, ClientWidth, StripHeight);
+
+    pfrbar = new QWidget(picSECTIONS);
+    pfrbar->setObjectName(QStringLiteral("pfrbar"));
+    pfrbar->setGeometry(4, 2, 5 * 60 + 4, 52);
+    pfrbar->setStyleSheet(QStringLiteral("#pfrbar { background: rgba(255,255,255,70); border-radius: 12px; }"));
+
+    auto addButton = [this](const char* name, const char* kind, int slot, void (mdb_IDX::*handler)()) {
+        auto* b = new uctl_BAR(QLatin1String(kind), picSECTIONS);
+        b->setObjectName(QLatin1String(name));
+        b->move(6 + slot * 60, 2);
+        connect(b, &uctl_BAR::Click, this, handler);
+        return b;
+    };
+    btnHOME = addButton("btnHOME", "2", 0, &mdb_IDX::HomeClick);
+    btnMENU = addButton("btnMENU", "3", 1, &mdb_IDX::MenuClick);
+    btnSETTINGS = addButton("btnSETTINGS", "5", 2, &mdb_IDX::SettingsClick);
+    btnABOUT = addButton("btnABOUT", "4", 3, &mdb_IDX::AboutClick);
+    btnFACEBOOK = addButton("btnFACEBOOK", "1", 4, &mdb_IDX::SocialClick);
+
+    QFont scoreFont(QStringLiteral("Verdana"));
+    scoreFont.setPointSize(11);
+    scoreFont.setBold(true);
+    lablSCORE = new QLabel(picSECTIONS);
+    lablSCORE->setObjectName(QStringLiteral("lablSCORE"));
+    lablSCORE->setFont(scoreFont);
+    lablSCORE->setGeometry(330, 4, 300, 24);
+    lablSCORE->setStyleSheet(QStringLiteral("color: #5a2d00;"));
+
+    lablSCOREHIGH = new ClickLabel(picSECTIONS);
+    lablSCOREHIGH->setObjectName(QStringLiteral("lablSCOREHIGH"));
+    lablSCOREHIGH->setFont(scoreFont);
+    lablSCOREHIGH->setGeometry(330, 28, 300, 24);
+    lablSCOREHIGH->setStyleSheet(QStringLiteral("color: #5a2d00;"));
+    lablSCOREHIGH->setToolTip(QStringLiteral("Double Click to reset"));
+    connect(lablSCOREHIGH, &ClickLabel::Click, this, [] { scoreModel().ResetHighScore(); });
+
+    lblUPDATE = new ClickLabel(QStringLiteral("check for updates"), picSECTIONS);
+    lblUPDATE->setObjectName(QStringLiteral("lblUPDATE"));
+    QFont linkFont(QStringLiteral("Verdana"));
+    linkFont.setPointSize(9);
+    linkFont.setUnderline(true);
+    lblUPDATE->setFont(linkFont);
+    lblUPDATE->setStyleSheet(QStringLiteral("color: #1d3f8a;"));
+    lblUPDATE->adjustSize();
+    lblUPDATE->move(ClientWidth - lblUPDATE->width() - 12, (StripHeight - lblUPDATE->height()) / 2);
+    connect(lblUPDATE, &ClickLabel::Click, this, &mdb_IDX::UpdateClick);
+
+    // Present as in the design; nothing drives it.
+    prgTEST = new QProgressBar(picSECTIONS);
+    prgTEST->setObjectName(QStringLiteral("prgTEST"));
+    prgTEST->hide();
+}
+
+QLabel* mdb_IDX::scoreLabel() const { return lablSCORE; }
+QLabel* mdb_IDX::highScoreLabel() const { return lablSCOREHIGH; }
+
+void mdb_IDX::refreshScoreLabels() {
+    lablSCORE->setText(scoreModel().scoreCaption());
+    lablSCOREHIGH->setText(scoreModel().highScoreCaption());
+}
+
+void mdb_IDX::setScoreLabelsVisible(bool visible) {
+    lablSCORE->setVisible(visible);
+    lablSCOREHIGH->setVisible(visible);
+}
+
+void mdb_IDX::Load() {
+    if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(false);
+    RestoreWindowPlacement(this, objectName());
+    TitleUpdate();
+    if (shellHooks().checkLocalVersionFile) shellHooks().checkLocalVersionFile(false);
+    setFixedSize(ClientWidth, ClientHeight);
+    hide();
+    forms().show(QStringLiteral("mdb_HOM"));
+    setWindowTitle(QLatin1String(AppIdentity::Title));
+    show();
+}
+
+void mdb_IDX::DisableMaxButton() {
+    if (!(windowFlags() & Qt::WindowMaximizeButtonHint)) return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    if (wasVisible) show();
+}
+
+void mdb_IDX::TitleUpdate() {
+    setWindowTitle(QLatin1String(AppIdentity::Title) + QLatin1Char(' '));
+    DisableMaxButton();
+}
+
+void mdb_IDX::TitleSet() {
+    appState().Language = RegReadString(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
+    TitleUpdate();
+}
+
+void mdb_IDX::SectionClick(const QString& name) {
+    ChildForm* active = forms().activeChild();
+    if (active) {
+        const qint32 number = leadingInt(active->tag());
+        if (number > 0) gameNumber_ = number;
+        active->hide();
+    }
+    if (isVisible()) {
+        bool opened = false;
+        const GameEntry* game = GameTable::byNumber(gameNumber_);
+        if (game && game->factory) {
+            forms().unload(game->windowName);
+            if (auto* window = forms().load<GameForm>(game->windowName)) {
+                window->setSubject(name);
+                if (forms().show(game->windowName)) {
+                    window->StartFromSectionClick();
+                    opened = true;
+                }
+            }
+        }
+        // Any other number, or a game that cannot be opened: the game menu, so the area is never left empty.
+        if (!opened) forms().show(QStringLiteral("mdb_SBJ"));
+    }
+    if (auto* menu = forms().load<mdb_SBJ>(QStringLiteral("mdb_SBJ"))) menu->setTitle(name);
+    forms().fitActiveChild();
+}
+
+void mdb_IDX::HomeClick() {
+    setValueString(0);
+    PlayClickHome();
+    if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
+    if (shellHooks().unloadAbout) shellHooks().unloadAbout();
+    forms().unload(QStringLiteral("mdb_SBJ"));
+    forms().show(QStringLiteral("mdb_HOM"));
+}
+
+void mdb_IDX::MenuClick() {
+    setValueString(0);
+    PlayClickHome();
+    if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
+    if (shellHooks().unloadAbout) shellHooks().unloadAbout();
+    forms().show(QStringLiteral("mdb_SBJ"));
+    if (auto* menu = forms().find<mdb_SBJ>(QStringLiteral("mdb_SBJ"))) menu->setTitle(appState().Section);
+}
+
+void mdb_IDX::SettingsClick() {
+    PlayClickHome();
+    QPointer<mdb_SET> dialog = new mdb_SET(this);
+    dialog->exec();
+    delete dialog.data();
+}
+
+void mdb_IDX::AboutClick() {
+    PlayClickHome();
+    if (shellHooks().showAbout) shellHooks().showAbout(this);
+}
+
+void mdb_IDX::SocialClick() {
+    PlayClickHome();
+    if (shellHooks().openSocialPage) shellHooks().openSocialPage(this);
+}
+
+void mdb_IDX::UpdateClick() {
+    if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(true);
+}
+
+void mdb_IDX::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    for (const char* name : UnloadOrder) {
+        if (qstrcmp(name, "msys_ABT") == 0 && shellHooks().unloadAbout) shellHooks().unloadAbout();
+        forms().unload(QLatin1String(name), Forms::Now);
+    }
+    forms().unloadAll();
+    SaveWindowPlacement(this, objectName());
+}
+
+void mdb_IDX::closeEvent(QCloseEvent* event) {
+    Unload();
+    event->accept();
+}

@@ -1,0 +1,133 @@
+// mdb_SBJ: the game menu.
+#include "windows/mdb_SBJ.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/AppState.h"
+#include "app/WindowPlacement.h"
+#include "audio/mlib_AUD.h"
+#include "controls/HotSpot.h"
+#include "score/ScoreModel.h"
+#include "windows/Forms.h"
+#include "windows/GameForm.h"
+#include "windows/GameTable.h"
+#include "windows/mdb_IDX.h"
+
+namespace {
+
+// The six pictures in the game table's order (index i opens game number i + 1), in twips.
+const QRect GameSpots[mdb_SBJ::GameCount] = {
+    {825, 2760, 1605, 645},  {2865, 4770, 2505, 660}, {5580, 2040, 1680, 915},
+    {7860, 4425, 2535, 885}, {9630, 2970, 2865, 705}, {12750, 4680, 2145, 675},
+};
+
+QRect px(const QRect& twips) {
+    return QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+                 twipsToPixels(twips.height()));
+}
+
+} // namespace
+
+mdb_SBJ::mdb_SBJ(QWidget* parent) : ChildForm(QStringLiteral("mdb_SBJ"), parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    shpSELECT = new QFrame(this);
+    shpSELECT->setObjectName(QStringLiteral("shpSELECT"));
+    shpSELECT->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shpSELECT->setStyleSheet(QStringLiteral("#shpSELECT { border: 3px solid #ffd23f; border-radius: 8px; }"));
+    shpSELECT->hide();
+
+    const auto& games = GameTable::entries();
+    for (int i = 0; i < GameCount; ++i) {
+        auto* spot = new HotSpot(i, this);
+        spot->setObjectName(QStringLiteral("imgSUBJECT_%1").arg(i));
+        spot->setGeometry(px(GameSpots[i]));
+        if (i < games.size()) spot->setToolTip(games[i].title);
+        connect(spot, &HotSpot::Hover, this, &mdb_SBJ::GameHover);
+        connect(spot, &HotSpot::Click, this, &mdb_SBJ::GameClick);
+        imgSUBJECT[i] = spot;
+    }
+
+    lblTITLE = new QLabel(QStringLiteral("Subject"), this);
+    lblTITLE->setObjectName(QStringLiteral("lblTITLE"));
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(14);
+    f.setBold(true);
+    lblTITLE->setFont(f);
+    lblTITLE->setStyleSheet(QStringLiteral("color: white;"));
+    // The design box (1725 x 480 twips) is too narrow for the longer subject names; it grows to the left edge's
+    // right instead of cutting them.
+    lblTITLE->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
+    lblTITLE->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QString mdb_SBJ::title() const { return lblTITLE->text(); }
+
+void mdb_SBJ::setTitle(const QString& title) {
+    lblTITLE->setText(title);
+    lblTITLE->adjustSize();
+    if (lblTITLE->x() + lblTITLE->width() > width() - 8)
+        lblTITLE->move(std::max(8, width() - 8 - lblTITLE->width()), lblTITLE->y());
+}
+
+void mdb_SBJ::Activate() {
+    setTag(lblTITLE->text());
+    mdb_IDX* main = mainWindow();
+    if (main) {
+        main->setScoreLabelsVisible(true);
+        main->SectionClick(appState().Section);
+    }
+    scoreModel().LoadHighScore();
+}
+
+void mdb_SBJ::GameHover(int i) {
+    if (i < 0 || i >= GameCount) return;
+    if (shpSELECT->geometry() != imgSUBJECT[i]->geometry()) shpSELECT->setGeometry(imgSUBJECT[i]->geometry());
+    if (shpSELECT->isHidden()) shpSELECT->show();
+}
+
+void mdb_SBJ::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (!shpSELECT->isHidden()) shpSELECT->hide();
+}
+
+// Opens the game afresh for this menu's subject; a game whose window is not there does nothing.
+void mdb_SBJ::GameClick(int i) {
+    PlayClickGame();
+    const GameEntry* game = GameTable::byNumber(i + 1);
+    if (!game || !game->factory) return;
+    forms().unload(game->windowName);
+    auto* window = forms().load<GameForm>(game->windowName);
+    if (!window) return;
+    window->setSubject(lblTITLE->text());
+    if (forms().show(game->windowName)) window->StartFromMenu();
+}
+
+void mdb_SBJ::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    static const QString art = QStringLiteral(":/art/menu/games.png");
+    if (QFile::exists(art)) {
+        p.drawPixmap(rect(), QPixmap(art));
+        return;
+    }
+    p.fillRect(rect(), QColor(70, 140, 90));
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    const auto& games = GameTable::entries();
+    for (int i = 0; i < GameCount; ++i) {
+        const QRect r = px(GameSpots[i]).adjusted(2, 2, -2, -2);
+        p.setPen(QPen(QColor(30, 70, 40), 2));
+        p.setBrush(QColor::fromHsv((i * 60 + 20) % 360, 90, 250));
+        p.drawRoundedRect(r, 10, 10);
+        p.setPen(QColor(40, 40, 40));
+        if (i < games.size()) p.drawText(r, Qt::AlignCenter, games[i].title);
+    }
+}

@@ -1,0 +1,53 @@
+// mlib_IDX: fills and shows the result dialogs.
+#include "windows/mlib_IDX.h"
+
+#include <QPointer>
+
+#include "catalogue/Catalogue.h"
+#include <QImageReader>
+#include "windows/Forms.h"
+#include "windows/GameForm.h"
+#include "windows/msg_LOS.h"
+#include "windows/msg_WIN.h"
+#include "windows/ResultParts.h"
+
+namespace {
+
+// The first entry of the active game's picture list whose name contains the word (case-sensitive).
+QPixmap pictureFromActiveGame(const QString& folder, const QString& word) {
+    auto* game = qobject_cast<GameForm*>(forms().activeChild());
+    if (!game) return {};
+    const QStringList list = game->pictureList();
+    for (const QString& file : list) {
+        if (!file.contains(word, Qt::CaseSensitive)) continue;
+        const QString path = Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
+        QImageReader reader(path);
+        return QPixmap::fromImage(reader.read());
+    }
+    return {};
+}
+
+} // namespace
+
+QString resultSoundPath(const QString& folder, const QString& word) { return Catalogue::wordSoundPath(folder, word); }
+
+void ShowWinDialog(const QPixmap& source, const QString& title, const QString& text, const QString& folder,
+                   const QString& word) {
+    // On the heap and guarded: the owner may be gone by the time the modal loop returns.
+    QPointer<msg_WIN> dialog = new msg_WIN(forms().dialogOwner());
+    dialog->setPicture(source.isNull() ? pictureFromActiveGame(folder, word) : source);
+    dialog->setMessage(title + text);
+    dialog->setSoundPath(resultSoundPath(folder, word));
+    dialog->exec();
+    delete dialog.data();
+}
+
+void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title, const QString& text,
+                    const QString& folder, const QString& word1, const QString& word2) {
+    QPointer<msg_LOS> dialog = new msg_LOS(forms().dialogOwner());
+    dialog->setPictures(picture1, picture2);
+    dialog->setMessage(title + text);
+    dialog->setSoundPaths(resultSoundPath(folder, word1), resultSoundPath(folder, word2));
+    dialog->exec();
+    delete dialog.data();
+}

@@ -1,0 +1,34 @@
+// msg_WIN: result dialog with one picture.
+#include "windows/msg_WIN.h"
+
+#include <QLabel>
+
+#include "audio/mlib_AUD.h"
+#include "controls/ClickLabel.h"
+#include "controls/uctl_BTN.h"
+#include "windows/ResultParts.h"
+
+using namespace ResultParts;
+
+msg_WIN::msg_WIN(QWidget* parent)
+    : FramelessDialog(QStringLiteral("msg_WIN"), QStringLiteral("Games"), QSize(340, 340), parent) {
+    picMAIN = addPicture(this, QStringLiteral("picMAIN"), (width() - PictureWidth) / 2 - 14, 54);
+    imgPLAY = addPlayButton(this, QStringLiteral("imgPLAY"), picMAIN->geometry().right() + 10,
+                            picMAIN->geometry().bottom() - 40);
+    lblMESSAGE = addMessage(this, 212);
+    lblMESSAGE->setText(QStringLiteral("Well done. You found"));
+    btnCLOSE = addOkButton(this);
+    // The word can be heard as often as the learner likes; the dialog stays open.
+    connect(picMAIN, &ClickLabel::Click, this, &msg_WIN::play);
+    connect(imgPLAY, &ClickLabel::Click, this, &msg_WIN::play);
+}
+
+void msg_WIN::play() { PlaySoundFile(soundPath_); }
+
+void msg_WIN::setPicture(const QPixmap& picture) { showPicture(picMAIN, picture); }
+
+bool msg_WIN::hasPicture() const { return !picMAIN->pixmap().isNull(); }
+
+void msg_WIN::setMessage(const QString& message) { lblMESSAGE->setText(message); }
+
+QString msg_WIN::message() const { return lblMESSAGE->text(); }
