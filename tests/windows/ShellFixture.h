@@ -1,0 +1,67 @@
+// ShellFixture: what every shell window test sets up: an in-memory store, a sound recorder, a fresh
+// application record, and a main window that is loaded and shown.
+#pragma once
+
+#include <memory>
+#include <QCursor>
+#include <QDate>
+#include <QStringList>
+#include <QtTest>
+
+#include "MemorySettingsStore.h"
+#include "app/AppState.h"
+#include "audio/SoundDevice.h"
+#include "audio/mlib_AUD.h"
+#include "windows/Forms.h"
+#include "windows/GameTable.h"
+#include "windows/mdb_IDX.h"
+
+// Records the word sounds the windows open.
+class OpenedSounds final : public SoundDevice {
+public:
+    QStringList opened;
+    void close() override {}
+    bool open(const QString& path, const QString&) override {
+        opened << path;
+        return false;
+    }
+    bool playFrom(qint32) override { return false; }
+    qint32 lengthMs() override { return 0; }
+    qint32 positionMs() override { return 0; }
+    bool playWaveBlocking(const QByteArray&) override { return true; }
+};
+
+struct ShellFixture {
+    ScopedMemoryStore store;
+    OpenedSounds sound;
+    std::unique_ptr<mdb_IDX> main;
+
+    explicit ShellFixture(const QString& programFolder = QStringLiteral("/nonexistent-lexikite")) {
+        InitGlobals(appState(), programFolder, QDate(2026, 1, 1));
+        appState().Section = QStringLiteral("Phonics a to z");
+        appState().Language = QStringLiteral("AMERICAN");
+        setSoundDevice(&sound);
+    }
+    ~ShellFixture() {
+        main.reset();
+        GameTable::clearRegistrations();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setSoundDevice(nullptr);
+    }
+    void writeHigh(const QString& subject, const QString& value) {
+        store.store.writeString(appState().RegistryBase + QStringLiteral("Settings\\Details"),
+                                QStringLiteral("SCORE-HIGH - ") + subject, value);
+    }
+    QString readDetails(const QString& value) {
+        return store.store.readString(appState().RegistryBase + QStringLiteral("Settings\\Details"), value,
+                                      QStringLiteral("<none>"));
+    }
+    mdb_IDX* loadMain() {
+        QCursor::setPos(790, 595); // over the toolbar strip's plain background, away from every subject
+        main = std::make_unique<mdb_IDX>();
+        main->Load();
+        if (!QTest::qWaitForWindowExposed(main.get())) qWarning("main window not exposed");
+        return main.get();
+    }
+    template <class T> T* active() { return dynamic_cast<T*>(forms().activeChild()); }
+};
