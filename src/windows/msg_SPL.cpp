@@ -26,19 +26,19 @@ QPixmap drawnKite(const QSize& size) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
-    const QPointF top(w * 0.50, h * 0.04), right(w * 0.90, h * 0.30), bottom(w * 0.50, h * 0.66),
-        left(w * 0.10, h * 0.30), centre(w * 0.50, h * 0.30);
+    const QPointF top(w * 0.50, h * 0.02), right(w * 0.88, h * 0.24), bottom(w * 0.50, h * 0.54),
+        left(w * 0.12, h * 0.24), centre(w * 0.50, h * 0.24);
 
     // Tail first, so the kite sits over it: a soft wave with three bows.
     QPainterPath tail(bottom);
-    tail.cubicTo(QPointF(w * 0.30, h * 0.74), QPointF(w * 0.70, h * 0.80), QPointF(w * 0.46, h * 0.92));
+    tail.cubicTo(QPointF(w * 0.28, h * 0.62), QPointF(w * 0.74, h * 0.68), QPointF(w * 0.40, h * 0.79));
     p.setPen(QPen(Bark, 2.0));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tail);
     const QColor bowColours[] = {QColor(0xF2, 0x6B, 0x5B), QColor(0x4D, 0xB6, 0xE8),
                                  QColor(0xF9, 0xC8, 0x46)};
     for (int i = 0; i < 3; ++i) {
-        const QPointF at = tail.pointAtPercent(0.3 + 0.3 * i);
+        const QPointF at = tail.pointAtPercent(0.25 + 0.3 * i);
         const qreal s = w * 0.05;
         p.setPen(Qt::NoPen);
         p.setBrush(bowColours[i]);
@@ -64,7 +64,7 @@ QPixmap drawnKite(const QSize& size) {
     font.setBold(true);
     p.setFont(font);
     p.setPen(Bark);
-    p.drawText(QRectF(0, h * 0.80, w, h * 0.20), Qt::AlignCenter, QLatin1String(AppIdentity::Title));
+    p.drawText(QRectF(0, h * 0.81, w, h * 0.19), Qt::AlignCenter, QLatin1String(AppIdentity::Title));
     return pixmap;
 }
 } // namespace
@@ -72,11 +72,11 @@ QPixmap drawnKite(const QSize& size) {
 msg_SPL::msg_SPL(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("msg_SPL"));
     setModal(true);
-    setFixedSize(460, 270);
+    setFixedSize(480, 270);
 
     imgICON = new QLabel(this);
     imgICON->setObjectName(QStringLiteral("imgICON"));
-    imgICON->setPixmap(picture(QSize(190, 230)));
+    imgICON->setPixmap(picture(QSize(180, 230)));
 
     lblCompany = new QLabel(QStringLiteral("Brightmoor Learning"), this);
     lblCompany->setObjectName(QStringLiteral("lblCompany"));
@@ -115,9 +115,15 @@ msg_SPL::msg_SPL(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
     tmrWAIT = new QTimer(this);
     tmrWAIT->setObjectName(QStringLiteral("tmrWAIT"));
     tmrWAIT->setSingleShot(true);
+    tmrWAIT->setTimerType(Qt::PreciseTimer); // a coarse timer may end the three seconds early
     tmrWAIT->setInterval(displayMs());
     connect(tmrWAIT, &QTimer::timeout, this, &QDialog::accept);
     tmrWAIT->start();
+
+    // Round the corners off, so nothing square shows outside the border.
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), 16, 16);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -148,5 +154,5 @@ void msg_SPL::paintEvent(QPaintEvent*) {
     // shpBORDER: a rounded frame just inside the edge.
     p.setPen(QPen(BorderOrange, 3));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 14, 14);
+    p.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 14, 14);
 }
