@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+Q_DECLARE_METATYPE(std::function<void()>)
+
 class TestSoundModule : public QObject {
     Q_OBJECT
 
@@ -182,8 +184,6 @@ private slots:
         QCOMPARE(s.device.log, QStringList());
     }
 };
-
-Q_DECLARE_METATYPE(std::function<void()>)
 
 QTEST_GUILESS_MAIN(TestSoundModule)
 #include "tst_mlib_AUD.moc"
