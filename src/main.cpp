@@ -3,6 +3,8 @@
 
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
+#include "audio/SdlSoundDevice.h"
+#include "audio/mlib_AUD.h"
 #include "windows/Startup.h"
 
 int main(int argc, char* argv[]) {
@@ -11,8 +13,11 @@ int main(int argc, char* argv[]) {
 
     FileSettingsStore store(FileSettingsStore::defaultFilePath());
     setSettingsStore(&store);
+    SdlSoundDevice sound;
+    setSoundDevice(&sound);
     Main();
     const int result = app.exec();
+    setSoundDevice(nullptr);
     setSettingsStore(nullptr);
     return result;
 }
