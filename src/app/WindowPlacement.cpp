@@ -1,6 +1,7 @@
 // WindowPlacement: the centring and off-screen rules of the main window's position.
 #include "app/WindowPlacement.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -24,8 +25,9 @@ qint64 centred(qint64 screenSize, qint64 windowSize) {
 qint64 storedEdge(const QString& text, qint64 current) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > 1e12) return current;
-    return roundHalfEven(value);
+    if (!ok || std::isnan(value)) return current;
+    // Far outside any screen either way; clamped so the arithmetic below cannot overflow.
+    return roundHalfEven(std::clamp(value, -1e12, 1e12));
 }
 
 qint64 placeEdge(qint64 edge, qint64 size, qint64 screenStart, qint64 screenSize, qint64 centre) {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "app/LeadingNumber.h"
+#include "app/LeadingInt.h"
 #include "controls/ButtonFaces.h"
 #include "controls/WindowHelpers.h"
 

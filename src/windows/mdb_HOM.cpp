@@ -8,7 +8,7 @@
 #include <QPainter>
 
 #include "app/AppState.h"
-#include "app/LeadingNumber.h"
+#include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
 #include "audio/mlib_AUD.h"

@@ -9,7 +9,7 @@
 #include <QProgressBar>
 
 #include "app/AppState.h"
-#include "app/LeadingNumber.h"
+#include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
 #include "audio/mlib_AUD.h"
 #include "controls/ClickLabel.h"
@@ -58,7 +58,7 @@ const char* const UnloadOrder[] = {"fgam_CRD", "fgam_HID", "fgam_LIS", "fgam_MEM
 
 mdb_IDX* mainWindow() { return theMainWindow.data(); }
 
-mdb_IDX::mdb_IDX(QWidget* parent) : QWidget(parent) {
+mdb_IDX::mdb_IDX(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mdb_IDX"));
     // No maximise: the size is fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -66,7 +66,9 @@ mdb_IDX::mdb_IDX(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QLatin1String(AppIdentity::Title));
     setFixedSize(ClientWidth, ClientHeight);
 
-    childArea_ = new QWidget(this);
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    childArea_ = new QWidget(client);
     childArea_->setObjectName(QStringLiteral("childArea"));
     childArea_->setGeometry(0, 0, ClientWidth, ChildAreaHeight);
     buildStrip();
@@ -77,16 +79,28 @@ mdb_IDX::mdb_IDX(QWidget* parent) : QWidget(parent) {
     forms().setDialogOwner(this);
     connect(&scoreModel(), &ScoreModel::changed, this, &mdb_IDX::refreshScoreLabels);
     refreshScoreLabels();
+
+    // The game shown while a letter sound plays takes no clicks; the same window is enabled again after.
+    setActiveChildEnabler([disabled = QPointer<QWidget>()](bool enable) mutable {
+        if (!enable) {
+            disabled = forms().activeChild();
+            if (disabled) disabled->setEnabled(false);
+        } else if (disabled) {
+            disabled->setEnabled(true);
+            disabled = nullptr;
+        }
+    });
 }
 
 mdb_IDX::~mdb_IDX() {
+    setActiveChildEnabler({});
     if (!unloaded_) forms().unloadAll();
     if (forms().childArea() == childArea_) forms().setChildArea(nullptr);
     if (forms().dialogOwner() == this) forms().setDialogOwner(nullptr);
 }
 
 void mdb_IDX::buildStrip() {
-    picSECTIONS = new Strip(this);
+    picSECTIONS = new Strip(centralWidget());
     picSECTIONS->setObjectName(QStringLiteral("picSECTIONS"));
     picSECTIONS->setGeometry(0, ChildAreaHeight, ClientWidth, StripHeight);
 

@@ -1,15 +1,15 @@
 // mdb_IDX: the program's frame window: the child area, the toolbar strip and the score labels.
 #pragma once
 
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 
 class ClickLabel;
 class QLabel;
 class QProgressBar;
 class uctl_BAR;
 
-class mdb_IDX : public QWidget {
+class mdb_IDX : public QMainWindow {
     Q_OBJECT
 public:
     // Client size in pixels at 96 dpi: 15360 twips wide, the strip plus 8505 twips high.

@@ -9,31 +9,16 @@
 #include <QtTest>
 
 #include "MemorySettingsStore.h"
+#include "RecordingSoundDevice.h"
 #include "app/AppState.h"
-#include "audio/SoundDevice.h"
 #include "audio/mlib_AUD.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
 #include "windows/mdb_IDX.h"
 
-// Records the word sounds the windows open.
-class OpenedSounds final : public SoundDevice {
-public:
-    QStringList opened;
-    void close() override {}
-    bool open(const QString& path, const QString&) override {
-        opened << path;
-        return false;
-    }
-    bool playFrom(qint32) override { return false; }
-    qint32 lengthMs() override { return 0; }
-    qint32 positionMs() override { return 0; }
-    bool playWaveBlocking(const QByteArray&) override { return true; }
-};
-
 struct ShellFixture {
     ScopedMemoryStore store;
-    OpenedSounds sound;
+    RecordingSoundDevice sound;
     std::unique_ptr<mdb_IDX> main;
 
     explicit ShellFixture(const QString& programFolder = QStringLiteral("/nonexistent-lexikite")) {
@@ -62,6 +47,14 @@ struct ShellFixture {
         main->Load();
         if (!QTest::qWaitForWindowExposed(main.get())) qWarning("main window not exposed");
         return main.get();
+    }
+    // The word sounds opened and the effects played, in order ("open <path>", "effect CLICKHOME").
+    QStringList sounds() const {
+        QStringList out;
+        for (const QString& entry : sound.log)
+            if (entry.startsWith(QLatin1String("open ")) || entry.startsWith(QLatin1String("effect ")))
+                out << entry;
+        return out;
     }
     template <class T> T* active() { return dynamic_cast<T*>(forms().activeChild()); }
 };

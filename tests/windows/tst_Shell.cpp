@@ -110,9 +110,11 @@ void tst_Shell::clickOpensGameMenuForHoveredSubject() {
     auto* home = f.active<mdb_HOM>();
     QPointer<mdb_HOM> homeAlive(home);
     hover(home->spot(index));
+    f.sound.log.clear();
     click(home->spot(index));
     settle();
 
+    QCOMPARE(f.sounds(), QStringList{QStringLiteral("effect CLICKHOME")});
     QCOMPARE(appState().Section, subject);
     auto* menu = f.active<mdb_SBJ>();
     QVERIFY(menu);
@@ -247,7 +249,9 @@ void tst_Shell::gameMenuOpensRegisteredGameAfreshAndIgnoresMissingOnes() {
     auto* menu = f.active<mdb_SBJ>();
     QVERIFY(menu);
 
+    f.sound.log.clear();
     click(menu->spot(5)); // Mixed Up: no window registered
+    QCOMPARE(f.sounds(), QStringList{QStringLiteral("effect CLICKGAME")});
     QCOMPARE(f.active<mdb_SBJ>(), menu);
     QVERIFY(menu->isVisible());
 
