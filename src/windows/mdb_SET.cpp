@@ -25,11 +25,13 @@ mdb_SET::mdb_SET(QWidget* parent)
     optENGTYPEUK = new QRadioButton(QStringLiteral("&British English"), this);
     optENGTYPEUK->setObjectName(QStringLiteral("optENGTYPEUK"));
     optENGTYPEUK->setFont(f);
-    optENGTYPEUK->setGeometry(40, 90, width() - 80, 28);
+    optENGTYPEUK->move(40, 90);
+    optENGTYPEUK->adjustSize();
     optENGTYPEUS = new QRadioButton(QStringLiteral("&American English"), this);
     optENGTYPEUS->setObjectName(QStringLiteral("optENGTYPEUS"));
     optENGTYPEUS->setFont(f);
-    optENGTYPEUS->setGeometry(40, 122, width() - 80, 28);
+    optENGTYPEUS->move(40, 122);
+    optENGTYPEUS->adjustSize();
     connect(optENGTYPEUK, &QRadioButton::toggled, this, [this](bool on) {
         if (on) pendingLanguage_ = QStringLiteral("BRITISH");
     });

@@ -56,5 +56,17 @@ struct ShellFixture {
                 out << entry;
         return out;
     }
+    // The paths of the word sounds opened, in order, without the device type.
+    QStringList openedPaths() const {
+        QStringList out;
+        for (const QString& entry : sound.log) {
+            if (!entry.startsWith(QLatin1String("open "))) continue;
+            QString path = entry.mid(5);
+            const qsizetype space = path.lastIndexOf(QLatin1Char(' '));
+            if (space > 0 && path.mid(space + 1) == SoundTypeHint(path.left(space))) path.truncate(space);
+            out << path;
+        }
+        return out;
+    }
     template <class T> T* active() { return dynamic_cast<T*>(forms().activeChild()); }
 };
