@@ -3,6 +3,8 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -171,6 +173,9 @@ void mdb_IDX::setScoreLabelsVisible(bool visible) {
 
 void mdb_IDX::Load() {
     if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(false);
+    // The design position is the centre of the primary screen; the stored one replaces it from the second run.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
     RestoreWindowPlacement(this, objectName());
     TitleUpdate();
     if (shellHooks().checkLocalVersionFile) shellHooks().checkLocalVersionFile(false);
