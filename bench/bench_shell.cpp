@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <sys/resource.h>
 
+#include <cstdio>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QTimer>
-#include <cstdio>
 
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
@@ -34,7 +34,8 @@ private:
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 double median(QList<double> v) {
@@ -81,8 +82,9 @@ int main(int argc, char* argv[]) {
     std::printf("game menu -> home: median %.2f ms (max %.2f)\n", median(toHome),
                 *std::max_element(toHome.begin(), toHome.end()));
 
-    const int idleMs = qEnvironmentVariableIntValue("BENCH_IDLE_MS") > 0 ? qEnvironmentVariableIntValue("BENCH_IDLE_MS")
-                                                                          : 10000;
+    const int idleMs = qEnvironmentVariableIntValue("BENCH_IDLE_MS") > 0
+                           ? qEnvironmentVariableIntValue("BENCH_IDLE_MS")
+                           : 10000;
     const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
     wall.start();

@@ -42,7 +42,9 @@ QPoint restoredWindowPosition(const QRect& screen, const QSize& window, const QP
                               const QString& storedLeft, const QString& storedTop) {
     const qint64 cx = centred(screen.width(), window.width());
     const qint64 cy = centred(screen.height(), window.height());
-    const qint64 left = placeEdge(storedEdge(storedLeft, current.x()), window.width(), screen.x(), screen.width(), cx);
-    const qint64 top = placeEdge(storedEdge(storedTop, current.y()), window.height(), screen.y(), screen.height(), cy);
+    const qint64 left =
+        placeEdge(storedEdge(storedLeft, current.x()), window.width(), screen.x(), screen.width(), cx);
+    const qint64 top =
+        placeEdge(storedEdge(storedTop, current.y()), window.height(), screen.y(), screen.height(), cy);
     return QPoint(static_cast<int>(left), static_cast<int>(top));
 }

@@ -7,8 +7,12 @@
 #include <QString>
 
 inline constexpr int TwipsPerPixel = 15;
-constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
-constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+    return twips / TwipsPerPixel;
+}
+constexpr int pixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 // The restored top-left edge. screen is the primary screen, window the window's size, current its present
 // top-left; storedLeft / storedTop are the texts read from the store (the current edge as text when absent).

@@ -24,9 +24,10 @@ QPixmap drawnTextButton(int face) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor fill[] = {QColor(255, 236, 160), QColor(255, 246, 200), QColor(214, 150, 40)};
     const QColor edge[] = {QColor(200, 150, 40), QColor(230, 120, 20), QColor(150, 90, 20)};
+    // Edge to edge, so the control's own yellow ground only shows through the softened corners.
     p.setPen(QPen(edge[face], 2));
     p.setBrush(fill[face]);
-    p.drawRoundedRect(QRectF(1, 1, 146, 35), 12, 12);
+    p.drawRoundedRect(QRectF(1, 1, 146, 35), 5, 5);
     return pm;
 }
 
@@ -85,8 +86,8 @@ QPixmap drawnToolbarButton(int kind, int face) {
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colours[] = {QColor(59, 89, 152), QColor(230, 90, 60), QColor(60, 160, 90), QColor(70, 130, 200),
-                              QColor(150, 100, 190)};
+    const QColor colours[] = {QColor(59, 89, 152), QColor(230, 90, 60), QColor(60, 160, 90),
+                              QColor(70, 130, 200), QColor(150, 100, 190)};
     QColor base = colours[kind - 1];
     if (face == 1) base = base.lighter(125);
     if (face == 2) base = base.darker(130);
@@ -116,8 +117,9 @@ namespace ButtonFaces {
 QPixmap textButton(int face) {
     face = qBound(0, face, 2);
     return cached(QStringLiteral("lexikite-btn-%1").arg(face), [face] {
-        QPixmap pm = fromArtwork(QStringLiteral(":/art/controls/button_%1.png").arg(QLatin1String(FaceNames[face])),
-                                 QSize(148, 37));
+        QPixmap pm =
+            fromArtwork(QStringLiteral(":/art/controls/button_%1.png").arg(QLatin1String(FaceNames[face])),
+                        QSize(148, 37));
         return pm.isNull() ? drawnTextButton(face) : pm;
     });
 }

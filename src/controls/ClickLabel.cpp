@@ -5,9 +5,13 @@
 
 #include "controls/WindowHelpers.h"
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { SetHandCursor(this); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    SetHandCursor(this);
+}
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { SetHandCursor(this); }
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    SetHandCursor(this);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -15,7 +19,8 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click) emit Click();

@@ -26,7 +26,8 @@ void HotSpot::mousePressEvent(QMouseEvent* event) {
 }
 
 void HotSpot::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click) emit Click(index_);

@@ -16,16 +16,24 @@ uctl_BAR::uctl_BAR(const QString& kind, QWidget* parent) : QWidget(parent), capt
     SetBarFace(Normal);
 }
 
-int uctl_BAR::kind() const { return leadingInt(caption_); }
+int uctl_BAR::kind() const {
+    return leadingInt(caption_);
+}
 
 QString uctl_BAR::tooltipFor(int kind) {
     switch (kind) {
-    case 1: return QStringLiteral("Facebook");
-    case 2: return QStringLiteral("Choose a Subject");
-    case 3: return QStringLiteral("Choose a Game");
-    case 4: return QStringLiteral("About Us");
-    case 5: return QStringLiteral("Settings");
-    default: return {};
+    case 1:
+        return QStringLiteral("Facebook");
+    case 2:
+        return QStringLiteral("Choose a Subject");
+    case 3:
+        return QStringLiteral("Choose a Game");
+    case 4:
+        return QStringLiteral("About Us");
+    case 5:
+        return QStringLiteral("Settings");
+    default:
+        return {};
     }
 }
 

@@ -16,7 +16,8 @@ public:
 
     int kind() const;
     int face() const { return face_; }
-    // The tooltip of a kind: "Facebook", "Choose a Subject", "Choose a Game", "About Us", "Settings"; empty else.
+    // The tooltip of a kind: "Facebook", "Choose a Subject", "Choose a Game", "About Us", "Settings"; empty
+    // else.
     static QString tooltipFor(int kind);
 
     QSize sizeHint() const override { return QSize(56, 51); }

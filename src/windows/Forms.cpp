@@ -21,9 +21,13 @@ void Forms::registerForm(const QString& name, Factory factory) {
         factories_.remove(key);
 }
 
-bool Forms::isRegistered(const QString& name) const { return factories_.contains(name.toLower()); }
+bool Forms::isRegistered(const QString& name) const {
+    return factories_.contains(name.toLower());
+}
 
-QWidget* Forms::find(const QString& name) const { return loaded_.value(name.toLower()).data(); }
+QWidget* Forms::find(const QString& name) const {
+    return loaded_.value(name.toLower()).data();
+}
 
 QWidget* Forms::load(const QString& name) {
     const QString key = name.toLower();
@@ -70,7 +74,8 @@ void Forms::unloadAll() {
     const auto all = loaded_.values();
     loaded_.clear();
     active_ = nullptr;
-    for (const QPointer<QWidget>& w : all) delete w.data();
+    for (const QPointer<QWidget>& w : all)
+        delete w.data();
 }
 
 ChildForm* Forms::show(const QString& name) {

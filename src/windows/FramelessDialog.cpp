@@ -9,7 +9,8 @@
 #include "controls/WindowHelpers.h"
 #include "windows/DialogPictures.h"
 
-FramelessDialog::FramelessDialog(const QString& name, const QString& heading, const QSize& size, QWidget* parent)
+FramelessDialog::FramelessDialog(const QString& name, const QString& heading, const QSize& size,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(name);
     setModal(true);

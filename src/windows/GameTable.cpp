@@ -20,7 +20,9 @@ QList<GameEntry>& rows() {
 
 namespace GameTable {
 
-const QList<GameEntry>& entries() { return rows(); }
+const QList<GameEntry>& entries() {
+    return rows();
+}
 
 const GameEntry* byNumber(int number) {
     for (const GameEntry& e : rows())

@@ -8,9 +8,9 @@
 class GameForm;
 
 struct GameEntry {
-    int number;         // 1..6; the game menu's picture index + 1
-    QString windowName; // fgam_LIS, ...
-    QString title;      // the game menu's tooltip
+    int number;                         // 1..6; the game menu's picture index + 1
+    QString windowName;                 // fgam_LIS, ...
+    QString title;                      // the game menu's tooltip
     std::function<GameForm*()> factory; // empty until the game registers itself
 };
 

@@ -10,7 +10,8 @@
 
 namespace {
 QRect inTwips(const QRect& r) {
-    return QRect(pixelsToTwips(r.x()), pixelsToTwips(r.y()), pixelsToTwips(r.width()), pixelsToTwips(r.height()));
+    return QRect(pixelsToTwips(r.x()), pixelsToTwips(r.y()), pixelsToTwips(r.width()),
+                 pixelsToTwips(r.height()));
 }
 } // namespace
 
@@ -22,7 +23,8 @@ void RestoreWindowPlacement(QWidget* window, const QString& windowName) {
     const QString key = windowKey(windowName);
     const QString left = RegReadString(key, QStringLiteral("Left"), QString::number(frame.x()));
     const QString top = RegReadString(key, QStringLiteral("Top"), QString::number(frame.y()));
-    const QPoint placed = restoredWindowPosition(inTwips(screen->geometry()), frame.size(), frame.topLeft(), left, top);
+    const QPoint placed =
+        restoredWindowPosition(inTwips(screen->geometry()), frame.size(), frame.topLeft(), left, top);
     window->move(twipsToPixels(placed.x()), twipsToPixels(placed.y()));
 }
 

@@ -58,7 +58,8 @@ uctl_BTN* addOkButton(QDialog* dialog) {
 
 void showPicture(ClickLabel* picture, const QPixmap& source) {
     if (!picture || source.isNull()) return;
-    picture->setPixmap(source.scaled(PictureWidth - 2, PictureHeight - 2, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setPixmap(
+        source.scaled(PictureWidth - 2, PictureHeight - 2, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace ResultParts

@@ -5,9 +5,9 @@
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "score/ScoreModel.h"
-#include "windows/msg_SPL.h"
 #include "windows/mdb_IDX.h"
 #include "windows/mdb_STR.h"
+#include "windows/msg_SPL.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

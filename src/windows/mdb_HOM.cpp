@@ -91,8 +91,8 @@ void mdb_HOM::Activate() {
     scoreModel().ResetRunningScore();
     if (mdb_IDX* main = mainWindow()) main->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSubjectCount; ++i) {
-        scoreCaption_[i] = RegReadString(detailsKey(), QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name),
-                                         QString());
+        scoreCaption_[i] = RegReadString(
+            detailsKey(), QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name), QString());
         scorePoints_[i] = pointsText(scoreCaption_[i]);
     }
 }
@@ -148,7 +148,8 @@ void mdb_HOM::SubjectClick(int i) {
     lblTEXT[i]->hide();
     PlayClickHome();
     shpSEL->hide();
-    // The clicked spot is the hovered one; taking its name directly also covers a click with no hover before it.
+    // The clicked spot is the hovered one; taking its name directly also covers a click with no hover before
+    // it.
     lblTITLE_ = QLatin1String(HomeSubjects[i].name);
     appState().Section = lblTITLE_;
     scoreModel().setScoreCaption(QString());

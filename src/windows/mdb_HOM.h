@@ -1,4 +1,5 @@
-// mdb_HOM: the home screen: 28 subject hot spots over one picture; hovering shows the subject, a click opens it.
+// mdb_HOM: the home screen: 28 subject hot spots over one picture; hovering shows the subject, a click opens
+// it.
 #pragma once
 
 #include <array>

@@ -4,11 +4,11 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScreen>
 
 #include "app/AppState.h"
 #include "app/LeadingInt.h"
@@ -53,12 +53,15 @@ protected:
     }
 };
 
-const char* const UnloadOrder[] = {"fgam_CRD", "fgam_HID", "fgam_LIS", "fgam_MEM", "mdb_HOM", "mdb_SBJ", "fgam_MIX",
-                                   "fgam_CHS", "msys_ABT", "mdb_SET", "msg_WIN", "msg_LOS", "mdb_STR"};
+const char* const UnloadOrder[] = {"fgam_CRD", "fgam_HID", "fgam_LIS", "fgam_MEM", "mdb_HOM",
+                                   "mdb_SBJ",  "fgam_MIX", "fgam_CHS", "msys_ABT", "mdb_SET",
+                                   "msg_WIN",  "msg_LOS",  "mdb_STR"};
 
 } // namespace
 
-mdb_IDX* mainWindow() { return theMainWindow.data(); }
+mdb_IDX* mainWindow() {
+    return theMainWindow.data();
+}
 
 mdb_IDX::mdb_IDX(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mdb_IDX"));
@@ -109,7 +112,8 @@ void mdb_IDX::buildStrip() {
     pfrbar = new QWidget(picSECTIONS);
     pfrbar->setObjectName(QStringLiteral("pfrbar"));
     pfrbar->setGeometry(4, 2, 5 * 60 + 4, 52);
-    pfrbar->setStyleSheet(QStringLiteral("#pfrbar { background: rgba(255,255,255,70); border-radius: 12px; }"));
+    pfrbar->setStyleSheet(
+        QStringLiteral("#pfrbar { background: rgba(255,255,255,70); border-radius: 12px; }"));
 
     auto addButton = [this](const char* name, const char* kind, int slot, void (mdb_IDX::*handler)()) {
         auto* b = new uctl_BAR(QLatin1String(kind), picSECTIONS);
@@ -158,8 +162,12 @@ void mdb_IDX::buildStrip() {
     prgTEST->hide();
 }
 
-QLabel* mdb_IDX::scoreLabel() const { return lablSCORE; }
-QLabel* mdb_IDX::highScoreLabel() const { return lablSCOREHIGH; }
+QLabel* mdb_IDX::scoreLabel() const {
+    return lablSCORE;
+}
+QLabel* mdb_IDX::highScoreLabel() const {
+    return lablSCOREHIGH;
+}
 
 void mdb_IDX::refreshScoreLabels() {
     lablSCORE->setText(scoreModel().scoreCaption());
@@ -173,7 +181,8 @@ void mdb_IDX::setScoreLabelsVisible(bool visible) {
 
 void mdb_IDX::Load() {
     if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(false);
-    // The design position is the centre of the primary screen; the stored one replaces it from the second run.
+    // The design position is the centre of the primary screen; the stored one replaces it from the second
+    // run.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
     RestoreWindowPlacement(this, objectName());

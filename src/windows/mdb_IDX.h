@@ -21,7 +21,8 @@ public:
     explicit mdb_IDX(QWidget* parent = nullptr);
     ~mdb_IDX() override;
 
-    // The load steps: silent update check, placement, title, local version file, size, the home screen, shown.
+    // The load steps: silent update check, placement, title, local version file, size, the home screen,
+    // shown.
     void Load();
 
     // Re-opens the remembered game for a subject, or the game menu (called by the menu's activation).

@@ -60,13 +60,15 @@ mdb_SBJ::mdb_SBJ(QWidget* parent) : ChildForm(QStringLiteral("mdb_SBJ"), parent)
     f.setBold(true);
     lblTITLE->setFont(f);
     lblTITLE->setStyleSheet(QStringLiteral("color: white;"));
-    // The design box (1725 x 480 twips) is too narrow for the longer subject names; it grows to the left edge's
-    // right instead of cutting them.
+    // The design box (1725 x 480 twips) is too narrow for the longer subject names; it grows to the left
+    // edge's right instead of cutting them.
     lblTITLE->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
     lblTITLE->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QString mdb_SBJ::title() const { return lblTITLE->text(); }
+QString mdb_SBJ::title() const {
+    return lblTITLE->text();
+}
 
 void mdb_SBJ::setTitle(const QString& title) {
     lblTITLE->setText(title);

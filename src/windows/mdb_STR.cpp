@@ -67,8 +67,12 @@ mdb_STR::mdb_STR(QWidget* parent) : QWidget(parent) {
     imgCONGRATS->setPixmap(artOr(QStringLiteral(":/art/dialogs/congrats.png"), drawnCongrats));
 }
 
-QPixmap mdb_STR::screenPicture() const { return imgSCREEN->pixmap(); }
-QPixmap mdb_STR::congratsPicture() const { return imgCONGRATS->pixmap(); }
+QPixmap mdb_STR::screenPicture() const {
+    return imgSCREEN->pixmap();
+}
+QPixmap mdb_STR::congratsPicture() const {
+    return imgCONGRATS->pixmap();
+}
 
 mdb_STR* mdb_STR::holder() {
     registerShellForms();

@@ -11,7 +11,7 @@ class mdb_STR : public QWidget {
 public:
     explicit mdb_STR(QWidget* parent = nullptr);
 
-    QPixmap screenPicture() const; // imgSCREEN
+    QPixmap screenPicture() const;   // imgSCREEN
     QPixmap congratsPicture() const; // imgCONGRATS
 
     // The loaded holder (loading it when needed); its pictures, or null pixmaps when it cannot be loaded.

@@ -4,12 +4,12 @@
 #include <QPointer>
 
 #include "catalogue/Catalogue.h"
-#include <QImageReader>
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
 #include "windows/msg_LOS.h"
 #include "windows/msg_WIN.h"
 #include "windows/ResultParts.h"
+#include <QImageReader>
 
 namespace {
 
@@ -20,7 +20,8 @@ QPixmap pictureFromActiveGame(const QString& folder, const QString& word) {
     const QStringList list = game->pictureList();
     for (const QString& file : list) {
         if (!file.contains(word, Qt::CaseSensitive)) continue;
-        const QString path = Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
+        const QString path =
+            Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
         QImageReader reader(path);
         return QPixmap::fromImage(reader.read());
     }
@@ -29,7 +30,9 @@ QPixmap pictureFromActiveGame(const QString& folder, const QString& word) {
 
 } // namespace
 
-QString resultSoundPath(const QString& folder, const QString& word) { return Catalogue::wordSoundPath(folder, word); }
+QString resultSoundPath(const QString& folder, const QString& word) {
+    return Catalogue::wordSoundPath(folder, word);
+}
 
 void ShowWinDialog(const QPixmap& source, const QString& title, const QString& text, const QString& folder,
                    const QString& word) {
@@ -42,8 +45,8 @@ void ShowWinDialog(const QPixmap& source, const QString& title, const QString& t
     delete dialog.data();
 }
 
-void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title, const QString& text,
-                    const QString& folder, const QString& word1, const QString& word2) {
+void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title,
+                    const QString& text, const QString& folder, const QString& word1, const QString& word2) {
     QPointer<msg_LOS> dialog = new msg_LOS(forms().dialogOwner());
     dialog->setPictures(picture1, picture2);
     dialog->setMessage(title + text);

@@ -11,8 +11,8 @@ void ShowWinDialog(const QPixmap& source, const QString& title, const QString& t
                    const QString& word);
 
 // Shows msg_LOS with the two cards' pictures, the message title & text and a play button for each word.
-void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title, const QString& text,
-                    const QString& folder, const QString& word1, const QString& word2);
+void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title,
+                    const QString& text, const QString& folder, const QString& word1, const QString& word2);
 
 // The sound a result dialog's play button speaks: files/<folder>/<word>.eda.
 QString resultSoundPath(const QString& folder, const QString& word);

@@ -32,9 +32,13 @@ void msg_LOS::setPictures(const QPixmap& first, const QPixmap& second) {
     showPicture(picMAIN2, second);
 }
 
-void msg_LOS::setMessage(const QString& message) { lblMESSAGE->setText(message); }
+void msg_LOS::setMessage(const QString& message) {
+    lblMESSAGE->setText(message);
+}
 
-QString msg_LOS::message() const { return lblMESSAGE->text(); }
+QString msg_LOS::message() const {
+    return lblMESSAGE->text();
+}
 
 void msg_LOS::setSoundPaths(const QString& first, const QString& second) {
     soundPath1_ = first;

@@ -23,12 +23,22 @@ msg_WIN::msg_WIN(QWidget* parent)
     connect(imgPLAY, &ClickLabel::Click, this, &msg_WIN::play);
 }
 
-void msg_WIN::play() { PlaySoundFile(soundPath_); }
+void msg_WIN::play() {
+    PlaySoundFile(soundPath_);
+}
 
-void msg_WIN::setPicture(const QPixmap& picture) { showPicture(picMAIN, picture); }
+void msg_WIN::setPicture(const QPixmap& picture) {
+    showPicture(picMAIN, picture);
+}
 
-bool msg_WIN::hasPicture() const { return !picMAIN->pixmap().isNull(); }
+bool msg_WIN::hasPicture() const {
+    return !picMAIN->pixmap().isNull();
+}
 
-void msg_WIN::setMessage(const QString& message) { lblMESSAGE->setText(message); }
+void msg_WIN::setMessage(const QString& message) {
+    lblMESSAGE->setText(message);
+}
 
-QString msg_WIN::message() const { return lblMESSAGE->text(); }
+QString msg_WIN::message() const {
+    return lblMESSAGE->text();
+}

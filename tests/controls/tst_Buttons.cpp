@@ -84,14 +84,22 @@ void tst_Buttons::toolbarKindPicksTooltip_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<bool>("hasFace");
-    QTest::newRow("1") << "1" << "Facebook" << true;
-    QTest::newRow("2") << "2" << "Choose a Subject" << true;
-    QTest::newRow("3") << "3" << "Choose a Game" << true;
-    QTest::newRow("4") << "4" << "About Us" << true;
-    QTest::newRow("5") << "5" << "Settings" << true;
-    QTest::newRow("leading number") << "3 menu" << "Choose a Game" << true;
-    QTest::newRow("no kind") << "9" << "" << false;
-    QTest::newRow("not a number") << "home" << "" << false;
+    QTest::newRow("1") << "1"
+                       << "Facebook" << true;
+    QTest::newRow("2") << "2"
+                       << "Choose a Subject" << true;
+    QTest::newRow("3") << "3"
+                       << "Choose a Game" << true;
+    QTest::newRow("4") << "4"
+                       << "About Us" << true;
+    QTest::newRow("5") << "5"
+                       << "Settings" << true;
+    QTest::newRow("leading number") << "3 menu"
+                                    << "Choose a Game" << true;
+    QTest::newRow("no kind") << "9"
+                             << "" << false;
+    QTest::newRow("not a number") << "home"
+                                  << "" << false;
 }
 
 // Catches a kind mapped to the wrong picture set or tooltip, and a stray face for unknown kinds.
@@ -106,7 +114,8 @@ void tst_Buttons::toolbarKindPicksTooltip() {
     const QRgb ground = shot.pixel(0, 0); // the faces are round; the corner shows what lies behind
     bool painted = false;
     for (int y = 0; y < shot.height() && !painted; y += 3)
-        for (int x = 0; x < shot.width() && !painted; x += 3) painted = shot.pixel(x, y) != ground;
+        for (int x = 0; x < shot.width() && !painted; x += 3)
+            painted = shot.pixel(x, y) != ground;
     QCOMPARE(painted, hasFace);
 }
 

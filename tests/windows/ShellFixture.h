@@ -8,10 +8,10 @@
 #include <QStringList>
 #include <QtTest>
 
-#include "MemorySettingsStore.h"
-#include "RecordingSoundDevice.h"
 #include "app/AppState.h"
 #include "audio/mlib_AUD.h"
+#include "MemorySettingsStore.h"
+#include "RecordingSoundDevice.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
 #include "windows/mdb_IDX.h"
@@ -42,10 +42,12 @@ struct ShellFixture {
                                       QStringLiteral("<none>"));
     }
     mdb_IDX* loadMain() {
-        QCursor::setPos(790, 595); // over the toolbar strip's plain background, away from every subject
         main = std::make_unique<mdb_IDX>();
+        // The pointer starts above the centred window, so no subject is hovered before a test moves it.
+        QCursor::setPos(5, 5);
         main->Load();
         if (!QTest::qWaitForWindowExposed(main.get())) qWarning("main window not exposed");
+        if (main->frameGeometry().contains(QCursor::pos())) qWarning("the pointer starts inside the window");
         return main.get();
     }
     // The word sounds opened and the effects played, in order ("open <path>", "effect CLICKHOME").

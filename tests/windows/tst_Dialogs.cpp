@@ -1,4 +1,5 @@
 // Tests of the result dialogs and the settings dialog: messages, play buttons, pictures, Save and Cancel.
+#include <functional>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -6,19 +7,20 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
-#include "FakeGame.h"
-#include "ShellFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/uctl_BTN.h"
+#include "FakeGame.h"
+#include "ShellFixture.h"
 #include "windows/mdb_SET.h"
 #include "windows/mlib_IDX.h"
 #include "windows/msg_LOS.h"
 #include "windows/msg_WIN.h"
 
 namespace {
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 
 // Runs inspect on the modal dialog once it is up; inspect must close it.
 template <class Dialog> void whenShown(std::function<void(Dialog*)> inspect) {
@@ -62,12 +64,21 @@ void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("closeWithEnter");
-    QTest::newRow("well done") << "Well done!" << " The word is cat." << "farm animals" << "cat"
+    QTest::newRow("well done") << "Well done!"
+                               << " The word is cat."
+                               << "farm animals"
+                               << "cat"
                                << "Well done! The word is cat." << false;
-    QTest::newRow("sorry") << "Sorry" << ", the word is hen" << "farm animals" << "hen" << "Sorry, the word is hen"
-                           << true;
-    QTest::newRow("end of game, no folder or word") << "Congratulations!" << " You have won 10 points." << ""
-                                                    << "" << "Congratulations! You have won 10 points." << false;
+    QTest::newRow("sorry") << "Sorry"
+                           << ", the word is hen"
+                           << "farm animals"
+                           << "hen"
+                           << "Sorry, the word is hen" << true;
+    QTest::newRow("end of game, no folder or word") << "Congratulations!"
+                                                    << " You have won 10 points."
+                                                    << ""
+                                                    << ""
+                                                    << "Congratulations! You have won 10 points." << false;
 }
 
 // Catches a message with a space inserted or lost, a play button that closes the dialog or plays only once,
@@ -106,7 +117,8 @@ void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord() {
     const QStringList opened = f.openedPaths();
     QCOMPARE(opened.size(), 3);
     const QString expected = folder + QLatin1Char('/') + word + QStringLiteral(".eda");
-    for (const QString& path : opened) QVERIFY2(path.endsWith(expected), qPrintable(path));
+    for (const QString& path : opened)
+        QVERIFY2(path.endsWith(expected), qPrintable(path));
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -155,14 +167,16 @@ void tst_Dialogs::loseDialogEachPlayButtonSpeaksItsOwnWord() {
         click(dialog->closeCross());
     });
     ShowLoseDialog(filled(Qt::yellow), filled(Qt::cyan), QStringLiteral("Sorry, "),
-                   QStringLiteral("cow and pig do not match."), QStringLiteral("farm animals"), QStringLiteral("cow"),
-                   QStringLiteral("pig"));
+                   QStringLiteral("cow and pig do not match."), QStringLiteral("farm animals"),
+                   QStringLiteral("cow"), QStringLiteral("pig"));
     QCOMPARE(shownMessage, QStringLiteral("Sorry, cow and pig do not match."));
     QCOMPARE(QColor(left), QColor(Qt::yellow));
     QCOMPARE(QColor(right), QColor(Qt::cyan));
     QStringList words;
-    for (const QString& path : f.openedPaths()) words << path.section(QLatin1Char('/'), -1);
-    QCOMPARE(words, (QStringList{QStringLiteral("pig.eda"), QStringLiteral("cow.eda"), QStringLiteral("pig.eda")}));
+    for (const QString& path : f.openedPaths())
+        words << path.section(QLatin1Char('/'), -1);
+    QCOMPARE(words,
+             (QStringList{QStringLiteral("pig.eda"), QStringLiteral("cow.eda"), QStringLiteral("pig.eda")}));
 }
 
 void tst_Dialogs::settingsDialogOutcomes_data() {
@@ -172,15 +186,42 @@ void tst_Dialogs::settingsDialogOutcomes_data() {
     QTest::addColumn<QString>("close");      // save, cancel, enter, escape
     QTest::addColumn<QString>("stored");     // value in the store afterwards; <none> when never written
     QTest::addColumn<QString>("afterwards"); // AppState::Language afterwards
-    QTest::newRow("choose British, Save") << "AMERICAN" << "US" << "UK" << "save" << "BRITISH" << "BRITISH";
-    QTest::newRow("untouched Save rewrites the value") << "BRITISH" << "UK" << "none" << "save" << "BRITISH"
-                                                        << "BRITISH";
-    QTest::newRow("neither selected, Save stores empty") << "KLINGON" << "none" << "none" << "save" << ""
-                                                          << "";
-    QTest::newRow("Cancel after choosing changes nothing") << "AMERICAN" << "US" << "UK" << "cancel" << "<none>"
-                                                            << "AMERICAN";
-    QTest::newRow("Escape is Cancel") << "BRITISH" << "UK" << "US" << "escape" << "<none>" << "BRITISH";
-    QTest::newRow("Enter is Save") << "BRITISH" << "UK" << "US" << "enter" << "AMERICAN" << "AMERICAN";
+    QTest::newRow("choose British, Save") << "AMERICAN"
+                                          << "US"
+                                          << "UK"
+                                          << "save"
+                                          << "BRITISH"
+                                          << "BRITISH";
+    QTest::newRow("untouched Save rewrites the value") << "BRITISH"
+                                                       << "UK"
+                                                       << "none"
+                                                       << "save"
+                                                       << "BRITISH"
+                                                       << "BRITISH";
+    QTest::newRow("neither selected, Save stores empty") << "KLINGON"
+                                                         << "none"
+                                                         << "none"
+                                                         << "save"
+                                                         << ""
+                                                         << "";
+    QTest::newRow("Cancel after choosing changes nothing") << "AMERICAN"
+                                                           << "US"
+                                                           << "UK"
+                                                           << "cancel"
+                                                           << "<none>"
+                                                           << "AMERICAN";
+    QTest::newRow("Escape is Cancel") << "BRITISH"
+                                      << "UK"
+                                      << "US"
+                                      << "escape"
+                                      << "<none>"
+                                      << "BRITISH";
+    QTest::newRow("Enter is Save") << "BRITISH"
+                                   << "UK"
+                                   << "US"
+                                   << "enter"
+                                   << "AMERICAN"
+                                   << "AMERICAN";
 }
 
 // Catches a dialog that opens on the wrong option, stores on Cancel, keeps an old choice, or leaves the

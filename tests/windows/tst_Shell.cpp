@@ -4,19 +4,25 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "FakeGame.h"
-#include "ShellFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
 #include "controls/uctl_BAR.h"
+#include "FakeGame.h"
 #include "score/ScoreModel.h"
+#include "ShellFixture.h"
 #include "windows/mdb_HOM.h"
 #include "windows/mdb_SBJ.h"
 
 namespace {
-void hover(QWidget* w) { QTest::mouseMove(w, w->rect().center()); }
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void hover(QWidget* w) {
+    QTest::mouseMove(w, w->rect().center());
+}
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 } // namespace
 
 class tst_Shell : public QObject {
@@ -44,10 +50,21 @@ void tst_Shell::hoverShowsCaptionFrameAndStoredScore_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("points");
-    QTest::newRow("first hover, index 0, nothing stored") << 0 << "" << "basic shapes" << "basic shapes" << "0 points";
-    QTest::newRow("Big Numbers keeps its capitals") << 1 << "40" << "Big Numbers" << "big numbers" << "40 points";
-    QTest::newRow("one point") << 6 << "1" << "farm animals" << "farm animals" << "1 point";
-    QTest::newRow("stored text with junk after the number") << 15 << "12x" << "phonics a to z" << "phonics a to z"
+    QTest::newRow("first hover, index 0, nothing stored") << 0 << ""
+                                                          << "basic shapes"
+                                                          << "basic shapes"
+                                                          << "0 points";
+    QTest::newRow("Big Numbers keeps its capitals") << 1 << "40"
+                                                    << "Big Numbers"
+                                                    << "big numbers"
+                                                    << "40 points";
+    QTest::newRow("one point") << 6 << "1"
+                               << "farm animals"
+                               << "farm animals"
+                               << "1 point";
+    QTest::newRow("stored text with junk after the number") << 15 << "12x"
+                                                            << "phonics a to z"
+                                                            << "phonics a to z"
                                                             << "12 points";
 }
 
@@ -92,9 +109,15 @@ void tst_Shell::clickOpensGameMenuForHoveredSubject_data() {
     QTest::addColumn<QString>("subject");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("high");
-    QTest::newRow("Big Numbers") << 1 << "Big Numbers" << "40" << "High Score: 40 points";
-    QTest::newRow("food, nothing stored") << 7 << "food" << "" << "High Score: 0 points";
-    QTest::newRow("Birds, one point") << 2 << "Birds" << "1" << "High Score: 1 point";
+    QTest::newRow("Big Numbers") << 1 << "Big Numbers"
+                                 << "40"
+                                 << "High Score: 40 points";
+    QTest::newRow("food, nothing stored") << 7 << "food"
+                                          << ""
+                                          << "High Score: 0 points";
+    QTest::newRow("Birds, one point") << 2 << "Birds"
+                                      << "1"
+                                      << "High Score: 1 point";
 }
 
 // Catches the caption ("big numbers") taken as Section, a menu titled with the old subject, a stale running
