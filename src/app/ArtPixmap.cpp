@@ -24,8 +24,8 @@ QPixmap artPixmap(const ArtImage& art, qreal devicePixelRatio) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (const ArtImage& art : {Art::Icon16, Art::Icon24, Art::Icon32, Art::Icon48, Art::Icon64, Art::Icon128,
-                                Art::Icon256})
+    for (const ArtImage& art :
+         {Art::Icon16, Art::Icon24, Art::Icon32, Art::Icon48, Art::Icon64, Art::Icon128, Art::Icon256})
         icon.addFile(QString::fromLatin1(art.path), QSize(art.width, art.height));
     return icon;
 }

@@ -1,12 +1,12 @@
 // ArtKit: the drawing helpers every picture of the artwork shares.
 #include "ArtKit.h"
 
+#include <algorithm>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QSvgRenderer>
 #include <QtMath>
-#include <algorithm>
 
 ArtKit::ArtKit(QString emojiDir) : dir_(std::move(emojiDir)) {}
 ArtKit::~ArtKit() = default;
@@ -42,9 +42,11 @@ void ArtKit::emoji(QPainter& p, const QString& code, const QRectF& box) const {
 void ArtKit::emojiRows(QPainter& p, const QVector<QStringList>& rows, const QRectF& box, qreal gap) const {
     if (rows.isEmpty()) return;
     qsizetype widest = 1;
-    for (const QStringList& row : rows) widest = std::max(widest, row.size());
+    for (const QStringList& row : rows)
+        widest = std::max(widest, row.size());
     const qreal n = qreal(rows.size());
-    const qreal side = std::min((box.width() - gap * (widest - 1)) / widest, (box.height() - gap * (n - 1)) / n);
+    const qreal side =
+        std::min((box.width() - gap * (widest - 1)) / widest, (box.height() - gap * (n - 1)) / n);
     qreal y = box.center().y() - (side * n + gap * (n - 1)) / 2;
     for (const QStringList& row : rows) {
         const qreal rowWidth = side * row.size() + gap * (row.size() - 1);
@@ -164,6 +166,36 @@ void ArtKit::kite(QPainter& p, QPointF c, qreal height, qreal angle, bool tail) 
     p.restore();
 }
 
+void ArtKit::flower(QPainter& p, QPointF c, qreal size, const QColor& petals) {
+    p.save();
+    p.setPen(QPen(QColor(90, 160, 80), size * 0.12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c, c + QPointF(0, size * 0.9));
+    p.setPen(Qt::NoPen);
+    p.setBrush(petals);
+    for (int i = 0; i < 5; ++i) {
+        const qreal a = i * 2 * M_PI / 5 - M_PI / 2;
+        p.drawEllipse(c + QPointF(std::cos(a), std::sin(a)) * size * 0.28, size * 0.22, size * 0.22);
+    }
+    p.setBrush(QColor(255, 214, 80));
+    p.drawEllipse(c, size * 0.17, size * 0.17);
+    p.restore();
+}
+
+void ArtKit::tree(QPainter& p, QPointF foot, qreal h) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 110, 80));
+    p.drawRoundedRect(QRectF(foot.x() - h * 0.06, foot.y() - h * 0.45, h * 0.12, h * 0.45), 2, 2);
+    const QColor leaf(96, 176, 92);
+    p.setBrush(leaf);
+    p.drawEllipse(QPointF(foot.x(), foot.y() - h * 0.65), h * 0.3, h * 0.3);
+    p.drawEllipse(QPointF(foot.x() - h * 0.17, foot.y() - h * 0.5), h * 0.2, h * 0.2);
+    p.drawEllipse(QPointF(foot.x() + h * 0.18, foot.y() - h * 0.52), h * 0.21, h * 0.21);
+    p.setBrush(leaf.lighter(115));
+    p.drawEllipse(QPointF(foot.x() - h * 0.08, foot.y() - h * 0.74), h * 0.12, h * 0.12);
+    p.restore();
+}
+
 void ArtKit::hills(QPainter& p, const QRectF& area, qreal top, const QVector<QColor>& colours) {
     // Each layer is a gentle wave, lower and darker than the one behind it.
     p.save();
@@ -193,7 +225,8 @@ QFont ArtKit::font(qreal pixelSize, bool bold) {
 }
 
 namespace {
-void strokeAndFill(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& outline, qreal width) {
+void strokeAndFill(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& outline,
+                   qreal width) {
     p.save();
     if (outline.alpha() > 0 && width > 0) {
         p.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -232,7 +265,8 @@ void ArtKit::rainbowText(QPainter& p, const QRectF& box, const QString& s, qreal
     int colour = 0;
     for (int i = 0; i < glyphs.size(); ++i) {
         if (s.at(i).isSpace()) continue;
-        strokeAndFill(p, glyphs[i].translated(shift), colours[colour++ % colours.size()], outline, outlineWidth);
+        strokeAndFill(p, glyphs[i].translated(shift), colours[colour++ % colours.size()], outline,
+                      outlineWidth);
     }
 }
 

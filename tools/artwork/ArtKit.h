@@ -1,6 +1,7 @@
 // ArtKit: the drawing helpers every picture of the artwork shares.
 #pragma once
 
+#include <memory>
 #include <QColor>
 #include <QHash>
 #include <QPainter>
@@ -9,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <memory>
 
 class QSvgRenderer;
 
@@ -29,8 +29,11 @@ public:
     // A rounded card with a soft shadow and a white rim.
     static void tile(QPainter& p, const QRectF& r, const QColor& fill, qreal radius = 12, qreal rim = 2.5);
     static void shadow(QPainter& p, const QPainterPath& shape, QPointF offset, qreal strength = 1.0);
-    static void cloud(QPainter& p, QPointF centre, qreal width, const QColor& colour = QColor(255, 255, 255, 235));
+    static void cloud(QPainter& p, QPointF centre, qreal width,
+                      const QColor& colour = QColor(255, 255, 255, 235));
     static void kite(QPainter& p, QPointF centre, qreal height, qreal angleDegrees, bool tail = true);
+    static void flower(QPainter& p, QPointF centre, qreal size, const QColor& petals);
+    static void tree(QPainter& p, QPointF foot, qreal height);
     static void hills(QPainter& p, const QRectF& area, qreal top, const QVector<QColor>& colours);
 
     static QFont font(qreal pixelSize, bool bold = true);

@@ -80,9 +80,9 @@ QPainterPath gridGlyph(QPointF c, qreal s) {
     const qreal w = 3 * cell + 2 * gap, h = 2 * cell + gap;
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 3; ++col)
-            path.addRoundedRect(QRectF(c.x() - w / 2 + col * (cell + gap), c.y() - h / 2 + row * (cell + gap), cell,
-                                       cell),
-                                2.5, 2.5);
+            path.addRoundedRect(
+                QRectF(c.x() - w / 2 + col * (cell + gap), c.y() - h / 2 + row * (cell + gap), cell, cell),
+                2.5, 2.5);
     return path;
 }
 
@@ -229,7 +229,8 @@ void paintSmallIcon(QPainter& p, const ArtKit&, QSize size, SmallIcon icon) {
         p.setBrush(Qt::NoBrush);
         QPainterPath arc(c + QPointF(-s * 0.14, -s * 0.1));
         arc.lineTo(c + QPointF(s * 0.08, -s * 0.1));
-        arc.cubicTo(c + QPointF(s * 0.34, -s * 0.1), c + QPointF(s * 0.34, s * 0.24), c + QPointF(s * 0.08, s * 0.24));
+        arc.cubicTo(c + QPointF(s * 0.34, -s * 0.1), c + QPointF(s * 0.34, s * 0.24),
+                    c + QPointF(s * 0.08, s * 0.24));
         arc.lineTo(c + QPointF(-s * 0.12, s * 0.24));
         p.drawPath(arc);
         QPainterPath head;

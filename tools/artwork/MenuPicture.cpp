@@ -1,6 +1,6 @@
 // MenuPicture: the game menu, one picture of each game inside its hot spot, on a winding trail.
-#include <QLinearGradient>
 #include <functional>
+#include <QLinearGradient>
 
 #include "ArtKit.h"
 #include "Pictures.h"
@@ -80,14 +80,14 @@ void flashCards(QPainter& p, const ArtKit& kit, const QRectF& r) {
 
 void memory(QPainter& p, const ArtKit& kit, const QRectF& r) {
     // A found pair face up, and a card still face down.
-    const qreal h = r.height();
-    const qreal w = std::min(h * 0.72, (r.width() - 16) / 3);
+    const qreal w = (r.width() - 12) / 3;
+    const qreal h = std::min(r.height(), w * 1.3);
     const qreal gap = (r.width() - 3 * w) / 4;
     for (int i = 0; i < 3; ++i) {
-        const QRectF c(r.left() + gap + i * (w + gap), r.top(), w, h);
+        const QRectF c(r.left() + gap + i * (w + gap), r.center().y() - h / 2, w, h);
         if (i < 2) {
             card(p, c, Qt::white, MatchRed);
-            kit.emoji(p, QStringLiteral("1f436"), c.adjusted(3, 3, -3, -3));
+            kit.emoji(p, QStringLiteral("1f436"), c.adjusted(2, 2, -2, -2));
         } else {
             card(p, c, CardBlue, CardBlue.darker(140));
             ArtKit::text(p, c, QStringLiteral("?"), h * 0.6, Qt::white);
@@ -145,24 +145,27 @@ void mixedUp(QPainter& p, const ArtKit&, const QRectF& r) {
 }
 
 struct Game {
-    int left, top, width, height; // twips
+    const char* name;
+    int left, top, width, height; // the hot spot, in twips
     QColor fill;
     std::function<void(QPainter&, const ArtKit&, const QRectF&)> draw;
 };
 
 const QVector<Game>& games() {
     static const QVector<Game> table = {
-        {825, 2760, 1605, 645, QColor(255, 214, 165), listening},
-        {2865, 4770, 2505, 660, QColor(196, 240, 186), flashCards},
-        {5580, 2040, 1680, 915, QColor(253, 240, 170), memory},
-        {7860, 4425, 2535, 885, QColor(178, 208, 255), words},
-        {9630, 2970, 2865, 705, QColor(208, 196, 255), hiddenWords},
-        {12750, 4680, 2145, 675, QColor(255, 196, 206), mixedUp},
+        {"Listening", 825, 2760, 1605, 645, QColor(255, 214, 165), listening},
+        {"Flash Cards", 2865, 4770, 2505, 660, QColor(196, 240, 186), flashCards},
+        {"Memory", 5580, 2040, 1680, 915, QColor(253, 240, 170), memory},
+        {"Words", 7860, 4425, 2535, 885, QColor(178, 208, 255), words},
+        {"Hidden Words", 9630, 2970, 2865, 705, QColor(208, 196, 255), hiddenWords},
+        {"Mixed Up", 12750, 4680, 2145, 675, QColor(255, 196, 206), mixedUp},
     };
     return table;
 }
 
-QRectF spot(const Game& g) { return QRectF(g.left / 15.0, g.top / 15.0, g.width / 15.0, g.height / 15.0); }
+QRectF spot(const Game& g) {
+    return QRectF(g.left / 15.0, g.top / 15.0, g.width / 15.0, g.height / 15.0);
+}
 
 void trail(QPainter& p) {
     // A sandy path that visits the games in order, like a board game.
@@ -195,7 +198,8 @@ void banner(QPainter& p, QSize size) {
     QPainterPath band(QPointF(0, 0));
     band.lineTo(size.width(), 0);
     band.lineTo(size.width(), 66);
-    for (qreal x = size.width(); x >= 0; x -= 8) band.lineTo(x, 66 + 5 * std::sin(x / 60.0));
+    for (qreal x = size.width(); x >= 0; x -= 8)
+        band.lineTo(x, 66 + 5 * std::sin(x / 60.0));
     band.closeSubpath();
     ArtKit::shadow(p, band, QPointF(0, 3));
     QLinearGradient g(0, 0, 0, 70);
@@ -225,13 +229,22 @@ void paintMenu(QPainter& p, const ArtKit& kit, QSize size) {
     ArtKit::cloud(p, QPointF(560, 110), 64);
     ArtKit::cloud(p, QPointF(930, 150), 90);
     ArtKit::cloud(p, QPointF(120, 300), 56);
-    ArtKit::hills(p, all, 400,
-                  {QColor(184, 226, 160), QColor(160, 214, 134), QColor(138, 202, 112), QColor(120, 190, 98)});
+    ArtKit::hills(
+        p, all, 400,
+        {QColor(184, 226, 160), QColor(160, 214, 134), QColor(138, 202, 112), QColor(120, 190, 98)});
+    ArtKit::tree(p, QPointF(70, 470), 90);
+    ArtKit::tree(p, QPointF(960, 500), 80);
+    ArtKit::tree(p, QPointF(600, 470), 60);
+    const QColor petals[] = {Palette::Pink, Palette::Yellow, QColor(255, 255, 255), Palette::Purple};
+    const QPointF flowers[] = {{180, 450}, {250, 500}, {390, 430}, {430, 505},
+                               {720, 440}, {800, 510}, {870, 420}};
+    for (int i = 0; i < 7; ++i)
+        ArtKit::flower(p, flowers[i], 22, petals[i % 4]);
     trail(p);
     banner(p, size);
     for (const Game& g : games()) {
         const QRectF card = spot(g).adjusted(1, 1, -1, -1);
         ArtKit::tile(p, card, g.fill, std::min(14.0, card.height() / 3), 3);
-        g.draw(p, kit, card.adjusted(6, 4, -6, -4));
+        g.draw(p, kit, card.adjusted(5, 4, -5, -4));
     }
 }

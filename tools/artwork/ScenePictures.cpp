@@ -44,8 +44,8 @@ void paintCongrats(QPainter& p, const ArtKit& kit, QSize size) {
         seed = seed * 1103515245u + 12345u;
         return int((seed >> 16) % quint32(n));
     };
-    const QColor confetti[] = {Palette::Red, Palette::Blue, Palette::Green, Palette::Purple, Palette::Orange,
-                               Palette::Pink};
+    const QColor confetti[] = {Palette::Red,    Palette::Blue,   Palette::Green,
+                               Palette::Purple, Palette::Orange, Palette::Pink};
     for (int i = 0; i < 70; ++i) {
         const QPointF at(next(size.width()), next(size.height()));
         if (QLineF(at, centre).length() < 230) continue;
@@ -73,12 +73,11 @@ void paintSplash(QPainter& p, const ArtKit&, QSize size) {
     ArtKit::cloud(p, QPointF(330, 58), 80);
     ArtKit::cloud(p, QPointF(420, 150), 60);
     ArtKit::cloud(p, QPointF(70, 190), 70);
-    ArtKit::hills(p, QRectF(0, 0, size.width(), 212), 175,
-                  {QColor(184, 226, 160), QColor(150, 208, 124)});
+    ArtKit::hills(p, QRectF(0, 0, size.width(), 212), 175, {QColor(184, 226, 160), QColor(150, 208, 124)});
     ArtKit::kite(p, QPointF(104, 74), 112, -14);
     ArtKit::rainbowText(p, QRectF(200, 70, 260, 70), QStringLiteral("Lexikite"), 52,
-                        {Palette::Red, Palette::Orange, Palette::Yellow.darker(108), Palette::Green, Palette::Blue,
-                         Palette::Purple, Palette::Pink, Palette::Red},
+                        {Palette::Red, Palette::Orange, Palette::Yellow.darker(108), Palette::Green,
+                         Palette::Blue, Palette::Purple, Palette::Pink, Palette::Red},
                         Qt::white, 8);
     const QRectF band(0, 212, size.width(), size.height() - 212);
     p.fillRect(band, QColor(255, 255, 255));

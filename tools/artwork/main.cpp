@@ -1,4 +1,7 @@
 // lexikite-artwork: draws the program's embedded pictures into a folder at build time.
+#include <cstdio>
+#include <functional>
+#include <map>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,9 +10,6 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgRenderer>
-#include <cstdio>
-#include <functional>
-#include <map>
 #include <string>
 
 #include "app/ArtPaths.h"
@@ -24,7 +24,9 @@ struct Job {
     bool opaque;
 };
 
-QString fileName(const char* path) { return QString::fromLatin1(path).mid(QStringLiteral(":/art/").size()); }
+QString fileName(const char* path) {
+    return QString::fromLatin1(path).mid(QStringLiteral(":/art/").size());
+}
 
 bool save(const QImage& image, const QString& path) {
     QSaveFile file(path);
@@ -40,7 +42,8 @@ bool render(const Job& job, QSize size, int scale, const QString& path) {
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                         QPainter::TextAntialiasing);
         p.scale(scale, scale);
         job.paint(p, size);
     }
@@ -50,13 +53,21 @@ bool render(const Job& job, QSize size, int scale, const QString& path) {
 
 std::map<std::string, Job> jobs(const ArtKit& kit, const QString& iconSvg) {
     std::map<std::string, Job> j;
-    auto add = [&](const ArtImage& art, Painter paint, bool opaque) { j[art.path] = Job{std::move(paint), opaque}; };
-    add(Art::Home, [&](QPainter& p, QSize s) { paintHome(p, kit, s); }, true);
-    add(Art::Menu, [&](QPainter& p, QSize s) { paintMenu(p, kit, s); }, true);
-    add(Art::Screen, [&](QPainter& p, QSize s) { paintScreen(p, kit, s); }, true);
-    add(Art::Congrats, [&](QPainter& p, QSize s) { paintCongrats(p, kit, s); }, true);
-    add(Art::Splash, [&](QPainter& p, QSize s) { paintSplash(p, kit, s); }, true);
-    add(Art::Strip, [&](QPainter& p, QSize s) { paintStrip(p, kit, s); }, true);
+    auto add = [&](const ArtImage& art, Painter paint, bool opaque) {
+        j[art.path] = Job{std::move(paint), opaque};
+    };
+    add(
+        Art::Home, [&](QPainter& p, QSize s) { paintHome(p, kit, s); }, true);
+    add(
+        Art::Menu, [&](QPainter& p, QSize s) { paintMenu(p, kit, s); }, true);
+    add(
+        Art::Screen, [&](QPainter& p, QSize s) { paintScreen(p, kit, s); }, true);
+    add(
+        Art::Congrats, [&](QPainter& p, QSize s) { paintCongrats(p, kit, s); }, true);
+    add(
+        Art::Splash, [&](QPainter& p, QSize s) { paintSplash(p, kit, s); }, true);
+    add(
+        Art::Strip, [&](QPainter& p, QSize s) { paintStrip(p, kit, s); }, true);
     auto icon = [iconSvg](QPainter& p, QSize s) { QSvgRenderer(iconSvg).render(&p, QRectF(QPointF(), s)); };
     for (const ArtImage& art : {Art::Icon, Art::Icon16, Art::Icon24, Art::Icon32, Art::Icon48, Art::Icon64,
                                 Art::Icon128, Art::Icon256})
@@ -66,18 +77,26 @@ std::map<std::string, Job> jobs(const ArtKit& kit, const QString& iconSvg) {
                                                  {Art::ButtonPressed, Face::Pressed},
                                                  {Art::ButtonDisabled, Face::Disabled}};
     for (const auto& [art, face] : buttons)
-        add(art, [face](QPainter& p, QSize s) { paintButton(p, s, face); }, false);
-    const BarKind kinds[] = {BarKind::Social, BarKind::Home, BarKind::Menu, BarKind::About, BarKind::Settings};
+        add(
+            art, [face](QPainter& p, QSize s) { paintButton(p, s, face); }, false);
+    const BarKind kinds[] = {BarKind::Social, BarKind::Home, BarKind::Menu, BarKind::About,
+                             BarKind::Settings};
     const Face faces[] = {Face::Normal, Face::Hover, Face::Pressed};
     for (int k = 0; k < 5; ++k)
         for (int f = 0; f < 3; ++f)
-            add(Art::BarFaces[k][f],
-                [&kit, kind = kinds[k], face = faces[f]](QPainter& p, QSize s) { paintBar(p, kit, s, kind, face); },
+            add(
+                Art::BarFaces[k][f],
+                [&kit, kind = kinds[k], face = faces[f]](QPainter& p, QSize s) {
+                    paintBar(p, kit, s, kind, face);
+                },
                 false);
-    const std::pair<ArtImage, SmallIcon> smalls[] = {
-        {Art::Close, SmallIcon::Close}, {Art::Play, SmallIcon::Play}, {Art::Prev, SmallIcon::Prev}, {Art::Next, SmallIcon::Next}};
+    const std::pair<ArtImage, SmallIcon> smalls[] = {{Art::Close, SmallIcon::Close},
+                                                     {Art::Play, SmallIcon::Play},
+                                                     {Art::Prev, SmallIcon::Prev},
+                                                     {Art::Next, SmallIcon::Next}};
     for (const auto& [art, which] : smalls)
-        add(art, [&kit, which](QPainter& p, QSize s) { paintSmallIcon(p, kit, s, which); }, false);
+        add(
+            art, [&kit, which](QPainter& p, QSize s) { paintSmallIcon(p, kit, s, which); }, false);
     return j;
 }
 } // namespace
@@ -120,7 +139,8 @@ int main(int argc, char* argv[]) {
         ok = render(job->second, size, 1, out + QLatin1Char('/') + name) && ok;
         ++written;
         if (art.hasDouble) {
-            ok = render(job->second, size, 2, out + QLatin1Char('/') + name.chopped(4) + QStringLiteral("@2x.png")) &&
+            ok = render(job->second, size, 2,
+                        out + QLatin1Char('/') + name.chopped(4) + QStringLiteral("@2x.png")) &&
                  ok;
             ++written;
         }
