@@ -20,7 +20,8 @@ inline constexpr ArtImage Menu{":/art/menu.png", 1024, 567, true};
 // (the same 4:3 shape as the word pictures it stands in for).
 inline constexpr ArtImage Screen{":/art/screen.png", 1024, 567, true};
 inline constexpr ArtImage Congrats{":/art/congrats.png", 800, 600, false};
-inline constexpr ArtImage Splash{":/art/splash.png", 480, 300, true};
+// The splash window's picture: the kite over the hills with the program's name, corners transparent.
+inline constexpr ArtImage Splash{":/art/splash.png", 180, 230, true};
 // Background of the toolbar strip along the bottom of the main window.
 inline constexpr ArtImage Strip{":/art/strip.png", 1024, 56, true};
 

@@ -1,9 +1,7 @@
 // ArtPixmap: loads an embedded picture at the sharpness the screen needs.
 #include "app/ArtPixmap.h"
 
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcArt, "lexikite.app")
+#include "app/AppLog.h"
 
 namespace {
 QString doublePath(const char* path) {
@@ -18,7 +16,7 @@ QPixmap artPixmap(const ArtImage& art, qreal devicePixelRatio) {
         pixmap.setDevicePixelRatio(2.0);
         return pixmap;
     }
-    if (!pixmap.load(QString::fromLatin1(art.path))) qCWarning(lcArt) << "cannot load" << art.path;
+    if (!pixmap.load(QString::fromLatin1(art.path))) qCWarning(lcApp) << "cannot load" << art.path;
     return pixmap;
 }
 

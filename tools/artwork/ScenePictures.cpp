@@ -64,24 +64,30 @@ void paintCongrats(QPainter& p, const ArtKit& kit, QSize size) {
 }
 
 void paintSplash(QPainter& p, const ArtKit&, QSize size) {
-    // The upper part is the picture; the lower band stays quiet for the name, version and rights lines.
+    // A rounded card: sky, the kite, and the program's name on the hills.
     const QRectF all(QPointF(0, 0), QSizeF(size));
+    const QRectF card = all.adjusted(2, 2, -2, -3);
+    QPainterPath shape;
+    shape.addRoundedRect(card, 16, 16);
+    ArtKit::shadow(p, shape, QPointF(0, 1.5), 0.8);
+    p.save();
+    p.setClipPath(shape);
     QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0, Palette::SkyTop);
-    sky.setColorAt(1, Palette::SkyBottom);
+    sky.setColorAt(0.7, Palette::SkyBottom);
     p.fillRect(all, sky);
-    ArtKit::cloud(p, QPointF(330, 58), 80);
-    ArtKit::cloud(p, QPointF(420, 150), 60);
-    ArtKit::cloud(p, QPointF(70, 190), 70);
-    ArtKit::hills(p, QRectF(0, 0, size.width(), 212), 175, {QColor(184, 226, 160), QColor(150, 208, 124)});
-    ArtKit::kite(p, QPointF(104, 74), 112, -14);
-    ArtKit::rainbowText(p, QRectF(200, 70, 260, 70), QStringLiteral("Lexikite"), 52,
+    ArtKit::cloud(p, QPointF(140, 36), 54);
+    ArtKit::cloud(p, QPointF(36, 120), 44);
+    ArtKit::hills(p, all, 172, {QColor(184, 226, 160), QColor(150, 208, 124)});
+    ArtKit::kite(p, QPointF(94, 74), 104, -14);
+    ArtKit::rainbowText(p, QRectF(card.left(), 180, card.width(), 40), QStringLiteral("Lexikite"), 31,
                         {Palette::Red, Palette::Orange, Palette::Yellow.darker(108), Palette::Green,
                          Palette::Blue, Palette::Purple, Palette::Pink, Palette::Red},
-                        Qt::white, 8);
-    const QRectF band(0, 212, size.width(), size.height() - 212);
-    p.fillRect(band, QColor(255, 255, 255));
-    p.fillRect(QRectF(0, 212, size.width(), 4), QColor(61, 90, 128, 60));
+                        Qt::white, 6);
+    p.restore();
+    p.setPen(QPen(Qt::white, 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shape);
 }
 
 void paintStrip(QPainter& p, const ArtKit&, QSize size) {
