@@ -33,6 +33,8 @@ private slots:
     void everyPictureLoadsAtItsSize();
     void doubleVariantIsPickedOnlyForSharpScreens();
     void missingPictureGivesNullPixmap();
+    void cornersAreSeeThroughWhereThePictureSitsOnOthers_data();
+    void cornersAreSeeThroughWhereThePictureSitsOnOthers();
     void captionColoursReadOnEachButtonFace_data();
     void captionColoursReadOnEachButtonFace();
     void pictureCardSitsOnEachHotSpot_data();
@@ -82,6 +84,34 @@ void TestArtPixmap::doubleVariantIsPickedOnlyForSharpScreens() {
 void TestArtPixmap::missingPictureGivesNullPixmap() {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot load"));
     QVERIFY(artPixmap(ArtImage{":/art/none.png", 10, 10, true}, 2.0).isNull());
+}
+
+void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("seeThrough");
+    QTest::newRow("splash") << Art::Splash.path << true;
+    QTest::newRow("splash 2x") << doublePath(Art::Splash) << true;
+    QTest::newRow("icon") << Art::Icon.path << true;
+    QTest::newRow("icon 16") << Art::Icon16.path << true;
+    QTest::newRow("toolbar face") << Art::BarHomeHover.path << true;
+    QTest::newRow("toolbar face 2x") << doublePath(Art::BarSettingsPressed) << true;
+    QTest::newRow("button face") << Art::ButtonNormal.path << true;
+    QTest::newRow("close") << Art::Close.path << true;
+    QTest::newRow("home screen") << Art::Home.path << false;
+    QTest::newRow("game background") << Art::Screen.path << false;
+    QTest::newRow("congratulations") << Art::Congrats.path << false;
+}
+
+// Catches black corners around a picture drawn over a window's own background (or holes in a full one).
+void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers() {
+    QFETCH(QString, picture);
+    QFETCH(bool, seeThrough);
+    const QImage image(picture);
+    QVERIFY(!image.isNull());
+    const QPoint corners[] = {
+        {0, 0}, {image.width() - 1, 0}, {0, image.height() - 1}, {image.width() - 1, image.height() - 1}};
+    for (const QPoint& at : corners)
+        QCOMPARE(qAlpha(image.pixel(at)) == 0, seeThrough);
 }
 
 void TestArtPixmap::captionColoursReadOnEachButtonFace_data() {

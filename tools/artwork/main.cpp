@@ -53,50 +53,41 @@ bool render(const Job& job, QSize size, int scale, const QString& path) {
 
 std::map<std::string, Job> jobs(const ArtKit& kit, const QString& iconSvg) {
     std::map<std::string, Job> j;
-    auto add = [&](const ArtImage& art, Painter paint, bool opaque) {
-        j[art.path] = Job{std::move(paint), opaque};
+    enum Backdrop { Opaque, SeeThrough };
+    auto add = [&](const ArtImage& art, Backdrop backdrop, Painter paint) {
+        j[art.path] = Job{std::move(paint), backdrop == Opaque};
     };
-    add(
-        Art::Home, [&](QPainter& p, QSize s) { paintHome(p, kit, s); }, true);
-    add(
-        Art::Menu, [&](QPainter& p, QSize s) { paintMenu(p, kit, s); }, true);
-    add(
-        Art::Screen, [&](QPainter& p, QSize s) { paintScreen(p, kit, s); }, true);
-    add(
-        Art::Congrats, [&](QPainter& p, QSize s) { paintCongrats(p, kit, s); }, true);
-    add(
-        Art::Splash, [&](QPainter& p, QSize s) { paintSplash(p, kit, s); }, true);
-    add(
-        Art::Strip, [&](QPainter& p, QSize s) { paintStrip(p, kit, s); }, true);
+    add(Art::Home, Opaque, [&](QPainter& p, QSize s) { paintHome(p, kit, s); });
+    add(Art::Menu, Opaque, [&](QPainter& p, QSize s) { paintMenu(p, kit, s); });
+    add(Art::Screen, Opaque, [&](QPainter& p, QSize s) { paintScreen(p, kit, s); });
+    add(Art::Congrats, Opaque, [&](QPainter& p, QSize s) { paintCongrats(p, kit, s); });
+    add(Art::Strip, Opaque, [&](QPainter& p, QSize s) { paintStrip(p, kit, s); });
+    add(Art::Splash, SeeThrough, [&](QPainter& p, QSize s) { paintSplash(p, kit, s); });
     auto icon = [iconSvg](QPainter& p, QSize s) { QSvgRenderer(iconSvg).render(&p, QRectF(QPointF(), s)); };
     for (const ArtImage& art : {Art::Icon, Art::Icon16, Art::Icon24, Art::Icon32, Art::Icon48, Art::Icon64,
                                 Art::Icon128, Art::Icon256})
-        add(art, icon, false);
+        add(art, SeeThrough, icon);
     const std::pair<ArtImage, Face> buttons[] = {{Art::ButtonNormal, Face::Normal},
                                                  {Art::ButtonHover, Face::Hover},
                                                  {Art::ButtonPressed, Face::Pressed},
                                                  {Art::ButtonDisabled, Face::Disabled}};
     for (const auto& [art, face] : buttons)
-        add(
-            art, [face](QPainter& p, QSize s) { paintButton(p, s, face); }, false);
+        add(art, SeeThrough, [face](QPainter& p, QSize s) { paintButton(p, s, face); });
     const BarKind kinds[] = {BarKind::Social, BarKind::Home, BarKind::Menu, BarKind::About,
                              BarKind::Settings};
     const Face faces[] = {Face::Normal, Face::Hover, Face::Pressed};
     for (int k = 0; k < 5; ++k)
         for (int f = 0; f < 3; ++f)
-            add(
-                Art::BarFaces[k][f],
+            add(Art::BarFaces[k][f], SeeThrough,
                 [&kit, kind = kinds[k], face = faces[f]](QPainter& p, QSize s) {
                     paintBar(p, kit, s, kind, face);
-                },
-                false);
+                });
     const std::pair<ArtImage, SmallIcon> smalls[] = {{Art::Close, SmallIcon::Close},
                                                      {Art::Play, SmallIcon::Play},
                                                      {Art::Prev, SmallIcon::Prev},
                                                      {Art::Next, SmallIcon::Next}};
     for (const auto& [art, which] : smalls)
-        add(
-            art, [&kit, which](QPainter& p, QSize s) { paintSmallIcon(p, kit, s, which); }, false);
+        add(art, SeeThrough, [&kit, which](QPainter& p, QSize s) { paintSmallIcon(p, kit, s, which); });
     return j;
 }
 } // namespace
