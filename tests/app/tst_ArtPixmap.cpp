@@ -35,6 +35,8 @@ private slots:
     void missingPictureGivesNullPixmap();
     void cornersAreSeeThroughWhereThePictureSitsOnOthers_data();
     void cornersAreSeeThroughWhereThePictureSitsOnOthers();
+    void everyFaceOfAControlLooksDifferent_data();
+    void everyFaceOfAControlLooksDifferent();
     void captionColoursReadOnEachButtonFace_data();
     void captionColoursReadOnEachButtonFace();
     void pictureCardSitsOnEachHotSpot_data();
@@ -112,6 +114,31 @@ void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers() {
         {0, 0}, {image.width() - 1, 0}, {0, image.height() - 1}, {image.width() - 1, image.height() - 1}};
     for (const QPoint& at : corners)
         QCOMPARE(qAlpha(image.pixel(at)) == 0, seeThrough);
+}
+
+void TestArtPixmap::everyFaceOfAControlLooksDifferent_data() {
+    QTest::addColumn<QStringList>("faces");
+    const char* kinds[] = {"social", "home", "menu", "about", "settings"};
+    QStringList normals;
+    for (int k = 0; k < 5; ++k) {
+        QStringList faces;
+        for (const ArtImage& face : Art::BarFaces[k])
+            faces << QString::fromLatin1(face.path);
+        QTest::newRow(kinds[k]) << faces;
+        normals << faces.first();
+    }
+    QTest::newRow("toolbar kinds") << normals;
+    QTest::newRow("button") << QStringList{Art::ButtonNormal.path, Art::ButtonHover.path,
+                                           Art::ButtonPressed.path, Art::ButtonDisabled.path};
+}
+
+// Catches a face table that maps two states or two kinds to the same picture: the learner would see no
+// change on hover or press, or two toolbar buttons alike.
+void TestArtPixmap::everyFaceOfAControlLooksDifferent() {
+    QFETCH(QStringList, faces);
+    for (int i = 0; i < faces.size(); ++i)
+        for (int j = i + 1; j < faces.size(); ++j)
+            QVERIFY2(QImage(faces[i]) != QImage(faces[j]), qPrintable(faces[i] + " = " + faces[j]));
 }
 
 void TestArtPixmap::captionColoursReadOnEachButtonFace_data() {
