@@ -196,6 +196,16 @@ void ArtKit::tree(QPainter& p, QPointF foot, qreal h) {
     p.restore();
 }
 
+void ArtKit::landscape(QPainter& p, const QRectF& area, qreal hillsTop, int hillLayers) {
+    QLinearGradient sky(area.topLeft(), area.bottomLeft());
+    sky.setColorAt(0, Palette::SkyTop);
+    sky.setColorAt(0.7, Palette::SkyBottom);
+    p.fillRect(area, sky);
+    const QVector<QColor> greens = {QColor(184, 226, 160), QColor(160, 214, 134), QColor(138, 202, 112),
+                                    QColor(120, 190, 98)};
+    hills(p, area, hillsTop, greens.mid(0, std::clamp(hillLayers, 1, 4)));
+}
+
 void ArtKit::hills(QPainter& p, const QRectF& area, qreal top, const QVector<QColor>& colours) {
     // Each layer is a gentle wave, lower and darker than the one behind it.
     p.save();
@@ -270,12 +280,13 @@ void ArtKit::rainbowText(QPainter& p, const QRectF& box, const QString& s, qreal
     }
 }
 
-QPainterPath ArtKit::star(QPointF c, qreal outer, qreal inner, int points) {
+namespace {
+// A closed outline through `count` points around c, the i-th at radius(i) and evenly spaced angles.
+template <typename Radius> QPainterPath ring(QPointF c, int count, qreal startRadians, Radius radius) {
     QPainterPath path;
-    for (int i = 0; i < points * 2; ++i) {
-        const qreal r = (i % 2) ? inner : outer;
-        const qreal a = -M_PI / 2 + i * M_PI / points;
-        const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    for (int i = 0; i < count; ++i) {
+        const qreal a = startRadians + i * 2 * M_PI / count;
+        const QPointF pt = c + QPointF(std::cos(a), std::sin(a)) * radius(i);
         if (i == 0)
             path.moveTo(pt);
         else
@@ -283,6 +294,11 @@ QPainterPath ArtKit::star(QPointF c, qreal outer, qreal inner, int points) {
     }
     path.closeSubpath();
     return path;
+}
+} // namespace
+
+QPainterPath ArtKit::star(QPointF c, qreal outer, qreal inner, int points) {
+    return ring(c, points * 2, -M_PI / 2, [=](int i) { return (i % 2) ? inner : outer; });
 }
 
 QPainterPath ArtKit::heart(const QRectF& b) {
@@ -302,17 +318,7 @@ QPainterPath ArtKit::heart(const QRectF& b) {
 }
 
 QPainterPath ArtKit::polygon(QPointF c, qreal radius, int corners, qreal rotation) {
-    QPainterPath path;
-    for (int i = 0; i < corners; ++i) {
-        const qreal a = qDegreesToRadians(rotation) + i * 2 * M_PI / corners;
-        const QPointF pt(c.x() + radius * std::cos(a), c.y() + radius * std::sin(a));
-        if (i == 0)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
-    }
-    path.closeSubpath();
-    return path;
+    return ring(c, corners, qDegreesToRadians(rotation), [=](int) { return radius; });
 }
 
 void ArtKit::shape(QPainter& p, const QPainterPath& path, const QColor& fill) {

@@ -34,6 +34,8 @@ public:
     static void kite(QPainter& p, QPointF centre, qreal height, qreal angleDegrees, bool tail = true);
     static void flower(QPainter& p, QPointF centre, qreal size, const QColor& petals);
     static void tree(QPainter& p, QPointF foot, qreal height);
+    // Sky fading to pale over rolling green hills that start at hillsTop.
+    static void landscape(QPainter& p, const QRectF& area, qreal hillsTop, int hillLayers = 4);
     static void hills(QPainter& p, const QRectF& area, qreal top, const QVector<QColor>& colours);
 
     static QFont font(qreal pixelSize, bool bold = true);

@@ -182,18 +182,11 @@ QVector<Subject> subjects() {
 }
 
 void background(QPainter& p, const ArtKit&, QSize size) {
-    const QRectF all(QPointF(0, 0), QSizeF(size));
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, Palette::SkyTop);
-    sky.setColorAt(0.7, Palette::SkyBottom);
-    p.fillRect(all, sky);
+    ArtKit::landscape(p, QRectF(QPointF(0, 0), QSizeF(size)), 360);
     ArtKit::cloud(p, QPointF(190, 80), 90);
     ArtKit::cloud(p, QPointF(470, 205), 70);
     ArtKit::cloud(p, QPointF(850, 200), 60);
     ArtKit::cloud(p, QPointF(545, 62), 50);
-    ArtKit::hills(
-        p, all, 360,
-        {QColor(184, 226, 160), QColor(160, 214, 134), QColor(138, 202, 112), QColor(120, 190, 98)});
     // The program's kite flies over the middle of the subjects, with its string down to the hills.
     p.save();
     p.setPen(QPen(QColor(61, 90, 128, 150), 1.6, Qt::SolidLine, Qt::RoundCap));

@@ -220,18 +220,11 @@ void banner(QPainter& p, QSize size) {
 
 void paintMenu(QPainter& p, const ArtKit& kit, QSize size) {
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF all(QPointF(0, 0), QSizeF(size));
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, Palette::SkyTop);
-    sky.setColorAt(0.75, Palette::SkyBottom);
-    p.fillRect(all, sky);
+    ArtKit::landscape(p, QRectF(QPointF(0, 0), QSizeF(size)), 400);
     ArtKit::cloud(p, QPointF(260, 120), 80);
     ArtKit::cloud(p, QPointF(560, 110), 64);
     ArtKit::cloud(p, QPointF(930, 150), 90);
     ArtKit::cloud(p, QPointF(120, 300), 56);
-    ArtKit::hills(
-        p, all, 400,
-        {QColor(184, 226, 160), QColor(160, 214, 134), QColor(138, 202, 112), QColor(120, 190, 98)});
     ArtKit::tree(p, QPointF(70, 470), 90);
     ArtKit::tree(p, QPointF(960, 500), 80);
     ArtKit::tree(p, QPointF(600, 470), 60);

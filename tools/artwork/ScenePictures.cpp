@@ -72,13 +72,9 @@ void paintSplash(QPainter& p, const ArtKit&, QSize size) {
     ArtKit::shadow(p, shape, QPointF(0, 1.5), 0.8);
     p.save();
     p.setClipPath(shape);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, Palette::SkyTop);
-    sky.setColorAt(0.7, Palette::SkyBottom);
-    p.fillRect(all, sky);
+    ArtKit::landscape(p, all, 172, 2);
     ArtKit::cloud(p, QPointF(140, 36), 54);
     ArtKit::cloud(p, QPointF(36, 120), 44);
-    ArtKit::hills(p, all, 172, {QColor(184, 226, 160), QColor(150, 208, 124)});
     ArtKit::kite(p, QPointF(94, 74), 104, -14);
     ArtKit::rainbowText(p, QRectF(card.left(), 180, card.width(), 40), QStringLiteral("Lexikite"), 31,
                         {Palette::Red, Palette::Orange, Palette::Yellow.darker(108), Palette::Green,
