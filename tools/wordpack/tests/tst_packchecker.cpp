@@ -155,8 +155,8 @@ private slots:
         }
         if (fault == "six pictures") QVERIFY(food.remove("alpha.edi") && food.remove("bravo.edi"));
         if (fault == "repeated words") {
-            for (const QString& w : {"bravo", "charlie", "delta"}) QVERIFY(food.remove(w + QString(".edi")));
-            for (const QString& p : {"01 alpha", "02 alpha", "03 alpha"}) addWord(p, "alpha");
+            for (const char* w : {"bravo", "charlie", "delta"}) QVERIFY(food.remove(w + QString(".edi")));
+            for (const char* p : {"01 alpha", "02 alpha", "03 alpha"}) addWord(p, "alpha");
         }
         if (fault == "mixed range") {
             addWord("00 zulu", "zulu");
