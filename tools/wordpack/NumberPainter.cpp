@@ -67,7 +67,7 @@ void draw(QPainter& p, int number, const QRectF& area) {
         const double across = dotsBox.width() / (k * columns + (k - 1) * 0.8);
         const double down = dotsBox.height() / (lines * rows + (lines - 1) * 0.8);
         if (qMin(across, down) > pitch) {
-            pitch = qMin(qMin(across, down), 64.0);
+            pitch = qMin(qMin(across, down), 96.0);
             perRow = k;
         }
     }

@@ -166,13 +166,22 @@ private slots:
         QVERIFY(QFile::exists(out.filePath("files/colors/teal.edi")));
     }
 
+    void generateRefusesABadListAndMakesNothing_data() {
+        QTest::addColumn<QByteArray>("badLine");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown drawing") << QByteArray("basic shapes\tblob\tdraw:blob") << "line 2: no drawing named \"blob\"";
+        QTest::newRow("missing artwork") << QByteArray("food\tjam\t1f9ff9") << "line 2: artwork";
+        QTest::newRow("word twice") << QByteArray("basic shapes\tCircle\tdraw:circle") << "line 2: \"Circle\" is already";
+    }
     void generateRefusesABadListAndMakesNothing() {
+        QFETCH(QByteArray, badLine);
+        QFETCH(QString, message);
         QTemporaryDir out;
         const QString list = out.filePath("words.tsv");
-        writeText(list, "basic shapes\tcircle\tdraw:circle\nbasic shapes\tblob\tdraw:blob\n");
+        writeText(list, "basic shapes\tcircle\tdraw:circle\n" + badLine + "\n");
         const Result r = runTool({"generate", "--words", list, "--emoji", WORDPACK_ARTWORK, "--out", out.filePath("files")});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("line 2: no drawing named \"blob\""), qPrintable(r.err));
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(!QFile::exists(out.filePath("files")));
     }
 };
