@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Catalogue;
 
 class TestCatalogue : public QObject {
@@ -35,18 +37,30 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("uk plain") << "tomato.edi" << "BRITISH" << true;
-        QTest::newRow("uk uk-tag") << "tomato type_uk.edi" << "BRITISH" << true;
-        QTest::newRow("uk us-tag") << "tomato type_us.edi" << "BRITISH" << false;
-        QTest::newRow("uk both") << "tomato type_uk type_us.edi" << "BRITISH" << true;
-        QTest::newRow("us plain") << "tomato.edi" << "AMERICAN" << true;
-        QTest::newRow("us uk-tag") << "tomato type_uk.edi" << "AMERICAN" << false;
-        QTest::newRow("us us-tag") << "tomato type_us.edi" << "AMERICAN" << true;
-        QTest::newRow("us both") << "tomato type_uk type_us.edi" << "AMERICAN" << true;
-        QTest::newRow("empty language is American") << "tomato type_uk.edi" << "" << false;
-        QTest::newRow("language compared exactly") << "tomato type_us.edi" << "british" << true;
-        QTest::newRow("capital tag is no tag") << "tomato Type_UK.edi" << "AMERICAN" << true;
-        QTest::newRow("tag needs its blank") << "tomatotype_uk.edi" << "AMERICAN" << true;
+        QTest::newRow("uk plain") << "tomato.edi"
+                                  << "BRITISH" << true;
+        QTest::newRow("uk uk-tag") << "tomato type_uk.edi"
+                                   << "BRITISH" << true;
+        QTest::newRow("uk us-tag") << "tomato type_us.edi"
+                                   << "BRITISH" << false;
+        QTest::newRow("uk both") << "tomato type_uk type_us.edi"
+                                 << "BRITISH" << true;
+        QTest::newRow("us plain") << "tomato.edi"
+                                  << "AMERICAN" << true;
+        QTest::newRow("us uk-tag") << "tomato type_uk.edi"
+                                   << "AMERICAN" << false;
+        QTest::newRow("us us-tag") << "tomato type_us.edi"
+                                   << "AMERICAN" << true;
+        QTest::newRow("us both") << "tomato type_uk type_us.edi"
+                                 << "AMERICAN" << true;
+        QTest::newRow("empty language is American") << "tomato type_uk.edi"
+                                                    << "" << false;
+        QTest::newRow("language compared exactly") << "tomato type_us.edi"
+                                                   << "british" << true;
+        QTest::newRow("capital tag is no tag") << "tomato Type_UK.edi"
+                                               << "AMERICAN" << true;
+        QTest::newRow("tag needs its blank") << "tomatotype_uk.edi"
+                                             << "AMERICAN" << true;
     }
     void languageMatchFollowsTags() {
         QFETCH(QString, name);
@@ -59,20 +73,34 @@ private slots:
     void wordFromFileName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("word");
-        QTest::newRow("plain") << "cat.edi" << "cat";
-        QTest::newRow("prefix") << "03 zebra.edi" << "zebra";
-        QTest::newRow("prefix, blanks and tag") << "12 ice cream type_uk.edi" << "ice cream";
-        QTest::newRow("us tag") << "color type_us.edi" << "color";
-        QTest::newRow("two letters") << "ab.edi" << "ab";
-        QTest::newRow("blank second") << "a b.edi" << "a b";
-        QTest::newRow("blank third is a prefix") << "ab c.edi" << "c";
-        QTest::newRow("capital tag stays") << "apple Type_UK.edi" << "apple Type_UK";
-        QTest::newRow("leading blank tag stays") << " Type_UK.edi" << " Type_UK";
-        QTest::newRow("upper-case extension") << "CAT.EDI" << "CAT";
-        QTest::newRow("every tag removed") << "01 apple type_uk type_uk.edi" << "apple";
-        QTest::newRow("tag before prefix test") << "ab type_uk.edi" << "ab";
-        QTest::newRow("shorter than an extension") << "ed" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("plain") << "cat.edi"
+                               << "cat";
+        QTest::newRow("prefix") << "03 zebra.edi"
+                                << "zebra";
+        QTest::newRow("prefix, blanks and tag") << "12 ice cream type_uk.edi"
+                                                << "ice cream";
+        QTest::newRow("us tag") << "color type_us.edi"
+                                << "color";
+        QTest::newRow("two letters") << "ab.edi"
+                                     << "ab";
+        QTest::newRow("blank second") << "a b.edi"
+                                      << "a b";
+        QTest::newRow("blank third is a prefix") << "ab c.edi"
+                                                 << "c";
+        QTest::newRow("capital tag stays") << "apple Type_UK.edi"
+                                           << "apple Type_UK";
+        QTest::newRow("leading blank tag stays") << " Type_UK.edi"
+                                                 << " Type_UK";
+        QTest::newRow("upper-case extension") << "CAT.EDI"
+                                              << "CAT";
+        QTest::newRow("every tag removed") << "01 apple type_uk type_uk.edi"
+                                           << "apple";
+        QTest::newRow("tag before prefix test") << "ab type_uk.edi"
+                                                << "ab";
+        QTest::newRow("shorter than an extension") << "ed"
+                                                   << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void wordFromFileName() {
         QFETCH(QString, name);
@@ -85,10 +113,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("word");
-        QTest::newRow("plain") << "cat.edi" << "cat" << "cat";
-        QTest::newRow("tags and prefix") << "12 ice cream type_uk.edi" << "12 ice cream type_uk" << "ice cream";
-        QTest::newRow("first dot") << "mr. fox.edi" << "mr" << "mr";
-        QTest::newRow("no dot") << "noext" << "noext" << "noext";
+        QTest::newRow("plain") << "cat.edi"
+                               << "cat"
+                               << "cat";
+        QTest::newRow("tags and prefix") << "12 ice cream type_uk.edi"
+                                         << "12 ice cream type_uk"
+                                         << "ice cream";
+        QTest::newRow("first dot") << "mr. fox.edi"
+                                   << "mr"
+                                   << "mr";
+        QTest::newRow("no dot") << "noext"
+                                << "noext"
+                                << "noext";
     }
     void pictureKeyAndItsWord() {
         QFETCH(QString, name);
@@ -102,13 +138,16 @@ private slots:
     void listPicturesFiltersAndOrders() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        for (const char* name : {"b.edi", "CAT.EDI", "c.Edi", "01 zebra.edi", "Dog.edi", "dog.edi", "note.txt",
-                                 "cat.edi.bak", "edi", "x.ed", "sound.eda", ".hidden.edi"}) {
+        for (const char* name : {"b.edi", "CAT.EDI", "c.Edi", "01 zebra.edi", "Dog.edi", "dog.edi",
+                                 "note.txt", "cat.edi.bak", "edi", "x.ed", "sound.eda", ".hidden.edi"}) {
             QFile f(dir.filePath(QString::fromUtf8(name)));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.edi")));
-        const QStringList expected{"01 zebra.edi", "b.edi", "c.Edi", "CAT.EDI", "Dog.edi", "dog.edi"};
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.edi"))).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("b.edi")), dir.filePath(QStringLiteral("link.edi"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling.edi"))));
+        const QStringList expected{"01 zebra.edi", "b.edi", "c.Edi", "CAT.EDI", "Dog.edi", "dog.edi", "link.edi"};
         QCOMPARE(listPictures(dir.path()), expected);
         QCOMPARE(WordFromFileName(listPictures(dir.path()).at(3)), QStringLiteral("CAT"));
     }
@@ -125,15 +164,22 @@ private slots:
     void resolvePathIgnoresCaseWhenExactIsAbsent_data() {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("found");
-        QTest::newRow("exact kept") << "files/phonics a to z" << "files/phonics a to z";
-        QTest::newRow("folder") << "files/Phonics a to z" << "files/phonics a to z";
-        QTest::newRow("folder and file") << "FILES/PHONICS A TO Z/colour.eda" << "files/phonics a to z/Colour.eda";
-        QTest::newRow("letter") << "files/letters/M.eda" << "files/Letters/m.eda";
+        QTest::newRow("exact kept") << "files/phonics a to z"
+                                    << "files/phonics a to z";
+        QTest::newRow("folder") << "files/Phonics a to z"
+                                << "files/phonics a to z";
+        QTest::newRow("folder and file") << "FILES/PHONICS A TO Z/colour.eda"
+                                         << "files/phonics a to z/Colour.eda";
+        QTest::newRow("letter") << "files/letters/M.eda"
+                                << "files/Letters/m.eda";
         QTest::newRow("missing file keeps its name") << "files/Phonics a to z/Missing.eda"
                                                      << "files/phonics a to z/Missing.eda";
-        QTest::newRow("missing folder keeps the rest") << "files/Nowhere/Cat.eda" << "files/Nowhere/Cat.eda";
-        QTest::newRow("exact wins over other case") << "files/twins/cat.eda" << "files/twins/cat.eda";
-        QTest::newRow("several matches, first by name") << "files/twins/CAT.eda" << "files/twins/Cat.eda";
+        QTest::newRow("missing folder keeps the rest") << "files/Nowhere/Cat.eda"
+                                                       << "files/Nowhere/Cat.eda";
+        QTest::newRow("exact wins over other case") << "files/twins/cat.eda"
+                                                    << "files/twins/cat.eda";
+        QTest::newRow("several matches, first by name") << "files/twins/CAT.eda"
+                                                        << "files/twins/Cat.eda";
     }
     void resolvePathIgnoresCaseWhenExactIsAbsent() {
         QFETCH(QString, asked);

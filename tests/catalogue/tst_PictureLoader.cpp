@@ -6,17 +6,19 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
+#include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 QImage pattern(int w, int h, QColor colour) {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(colour);
     QPainter p(&img);
-    for (int y = 0; y < h; y += 7) p.fillRect(0, y, w, 2, Qt::black);
+    for (int y = 0; y < h; y += 7)
+        p.fillRect(0, y, w, 2, Qt::black);
     return img;
 }
 
@@ -32,7 +34,8 @@ quint32 crc32(const QByteArray& data) {
     quint32 crc = 0xFFFFFFFFu;
     for (const char c : data) {
         crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
 }
@@ -121,11 +124,28 @@ private slots:
         QVERIFY2(peakRssKb() - rssBefore < 64 * 1024, "a bad picture must not allocate its claimed size");
     }
 
-    // Catches a missing file or a folder named like a picture being treated as one.
-    void missingOrFolderGivesNoPicture() {
-        QVERIFY(PictureLoader::decode(tmp_.filePath(QStringLiteral("absent.edi")), QSize(10, 10)).isNull());
-        QVERIFY(QDir(tmp_.path()).mkpath(QStringLiteral("folder.edi")));
-        QVERIFY(PictureLoader::decode(tmp_.filePath(QStringLiteral("folder.edi")), QSize(10, 10)).isNull());
+    // Catches a hang on a pipe, a folder taken for a picture, or an enormous file read into memory.
+    void nonPictureEntriesGiveNoPicture_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("200 MB file") << "huge";
+    }
+    void nonPictureEntriesGiveNoPicture() {
+        QFETCH(QString, kind);
+        const QString path = tmp_.filePath(kind + QStringLiteral(".edi"));
+        if (kind == QLatin1String("folder")) QVERIFY(QDir().mkpath(path));
+        if (kind == QLatin1String("pipe")) QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == QLatin1String("huge")) {
+            QFile f(path); // sparse: costs no disk
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write("\x89PNG\r\n\x1a\n", 8) == 8);
+            QVERIFY(f.resize(qint64(200) * 1024 * 1024));
+        }
+        const long rssBefore = peakRssKb();
+        QVERIFY(PictureLoader::decode(path, QSize(10, 10)).isNull());
+        QVERIFY(peakRssKb() - rssBefore < 64 * 1024);
     }
 
     // Catches pictures decoded at full size, stretched out of shape, or refused for their ".edi" name.
@@ -138,13 +158,13 @@ private slots:
         QTest::newRow("jpeg down to box") << wide << QSize(240, 180) << QSize(240, 180);
         QTest::newRow("jpeg into a taller box") << wide << QSize(240, 400) << QSize(240, 180);
         QTest::newRow("png tall into wide box") << tall << QSize(240, 180) << QSize(135, 180);
-        QTest::newRow("small picture fills the box") << encoded(pattern(100, 50, Qt::red), "PNG") << QSize(240, 180)
-                                                     << QSize(240, 120);
-        QTest::newRow("jpeg with data after its end") << wide + QByteArray(5000, '\x5A') << QSize(80, 60)
-                                                      << QSize(80, 60);
+        QTest::newRow("small picture fills the box")
+            << encoded(pattern(100, 50, Qt::red), "PNG") << QSize(240, 180) << QSize(240, 120);
+        QTest::newRow("jpeg with data after its end")
+            << wide + QByteArray(5000, '\x5A') << QSize(80, 60) << QSize(80, 60);
         QTest::newRow("no box, own size") << tall << QSize() << QSize(300, 400);
-        QTest::newRow("bmp by content") << encoded(pattern(40, 40, Qt::red), "BMP") << QSize(20, 20)
-                                        << QSize(20, 20);
+        QTest::newRow("bmp by content")
+            << encoded(pattern(40, 40, Qt::red), "BMP") << QSize(20, 20) << QSize(20, 20);
     }
     void decodesToFitTheShownBox() {
         QFETCH(QByteArray, bytes);
@@ -182,6 +202,28 @@ private slots:
         QVERIFY(second.cacheKey() != first.cacheKey());
         QCOMPARE(QColor(second.pixel(20, 5)), QColor(Qt::blue));
         QCOMPARE(loader.cachedCount(), 2);
+    }
+
+    // Catches a batch load that mixes up the order, loses a picture beside a broken one, or bypasses the
+    // cache.
+    void batchKeepsOrderAndSharesTheCache() {
+        PictureLoader loader;
+        QStringList paths;
+        const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan};
+        for (int i = 0; i < 5; ++i)
+            paths << write(QStringLiteral("batch%1.edi").arg(i), encoded(pattern(64, 48, colours[i]), "PNG"));
+        paths.insert(2, write(QStringLiteral("batchbad.edi"), QByteArray("not a picture")));
+        const QImage early = loader.image(paths.at(4), QSize(32, 24));
+
+        const QList<QImage> images = loader.images(paths, QSize(32, 24));
+        QCOMPARE(images.size(), paths.size());
+        QVERIFY(images.at(2).isNull());
+        QCOMPARE(images.at(4).cacheKey(), early.cacheKey());
+        for (int i = 0, k = 0; i < images.size(); ++i) {
+            if (i == 2) continue;
+            QCOMPARE(QColor(images.at(i).pixel(16, 2)), colours[k++]);
+        }
+        QCOMPARE(loader.images(paths, QSize(32, 24)).at(5).cacheKey(), images.at(5).cacheKey());
     }
 
     // Catches a cache that grows without bound over a long session.
