@@ -146,8 +146,10 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.edi")));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.edi"))).constData(), 0600), 0);
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("b.edi")), dir.filePath(QStringLiteral("link.edi"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling.edi"))));
-        const QStringList expected{"01 zebra.edi", "b.edi", "c.Edi", "CAT.EDI", "Dog.edi", "dog.edi", "link.edi"};
+        QVERIFY(
+            QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling.edi"))));
+        const QStringList expected{"01 zebra.edi", "b.edi",   "c.Edi",   "CAT.EDI",
+                                   "Dog.edi",      "dog.edi", "link.edi"};
         QCOMPARE(listPictures(dir.path()), expected);
         QCOMPARE(WordFromFileName(listPictures(dir.path()).at(3)), QStringLiteral("CAT"));
     }
