@@ -51,10 +51,10 @@ void uctl_BAR::SetBarFace(int face) {
 }
 
 void uctl_BAR::paintEvent(QPaintEvent*) {
-    const QPixmap pm = ButtonFaces::toolbarButton(kind(), face_);
+    const QPixmap pm = ButtonFaces::toolbarButton(kind(), face_, devicePixelRatioF());
     if (pm.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, pm);
+    p.drawPixmap(rect(), pm);
 }
 
 void uctl_BAR::enterEvent(QEnterEvent* event) {

@@ -34,7 +34,10 @@ void uctl_BTN::setFace(Face face, const QColor& caption) {
 void uctl_BTN::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), backgroundColor());
-    p.drawPixmap(rect(), ButtonFaces::textButton(static_cast<int>(face_)));
+    const qreal dpr = devicePixelRatioF();
+    // The pressed state of a disabled button is drawn flat, so its caption really vanishes.
+    p.drawPixmap(rect(), ownEnabled() ? ButtonFaces::textButton(static_cast<int>(face_), dpr)
+                                      : ButtonFaces::disabledTextButton(dpr));
     p.setPen(captionColor_);
     p.setFont(font());
     p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, caption_);

@@ -1,10 +1,10 @@
-// DialogPictures: the small pictures of the dialogs (program icon, play, close), from the artwork or drawn.
+// DialogPictures: the small pictures of the dialogs: the program's icon, the play button, the close cross.
 #pragma once
 
 #include <QPixmap>
 
 namespace DialogPictures {
-QPixmap programIcon(int size);
-QPixmap playButton(int size);
-QPixmap closeCross(int size);
+QPixmap programIcon(int size, qreal devicePixelRatio);
+QPixmap playButton(int size, qreal devicePixelRatio);
+QPixmap closeCross(int size, qreal devicePixelRatio);
 } // namespace DialogPictures

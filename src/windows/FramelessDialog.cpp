@@ -18,7 +18,7 @@ FramelessDialog::FramelessDialog(const QString& name, const QString& heading, co
 
     imgICON = new QLabel(this);
     imgICON->setObjectName(QStringLiteral("imgICON"));
-    imgICON->setPixmap(DialogPictures::programIcon(28));
+    imgICON->setPixmap(DialogPictures::programIcon(28, devicePixelRatioF()));
     imgICON->setGeometry(10, 6, 28, 28);
     imgICON->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -34,7 +34,7 @@ FramelessDialog::FramelessDialog(const QString& name, const QString& heading, co
 
     imgCLOSE = new ClickLabel(this);
     imgCLOSE->setObjectName(QStringLiteral("imgCLOSE"));
-    imgCLOSE->setPixmap(DialogPictures::closeCross(26));
+    imgCLOSE->setPixmap(DialogPictures::closeCross(26, devicePixelRatioF()));
     imgCLOSE->setGeometry(size.width() - 34, 7, 26, 26);
     imgCLOSE->setToolTip(QStringLiteral("Close"));
     connect(imgCLOSE, &ClickLabel::Click, this, &QDialog::reject);

@@ -23,7 +23,7 @@ ClickLabel* addPicture(QDialog* dialog, const QString& name, int x, int y) {
 ClickLabel* addPlayButton(QDialog* dialog, const QString& name, int x, int y) {
     auto* play = new ClickLabel(dialog);
     play->setObjectName(name);
-    play->setPixmap(DialogPictures::playButton(40));
+    play->setPixmap(DialogPictures::playButton(40, dialog->devicePixelRatioF()));
     play->setGeometry(x, y, 40, 40);
     play->setToolTip(QStringLiteral("Play"));
     return play;

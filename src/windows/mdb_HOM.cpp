@@ -1,17 +1,18 @@
 // mdb_HOM: the home screen.
 #include "windows/mdb_HOM.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "app/AppState.h"
+#include "app/ArtPaths.h"
 #include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
 #include "audio/mlib_AUD.h"
+#include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "score/ScoreModel.h"
 #include "windows/Forms.h"
@@ -173,24 +174,9 @@ void mdb_HOM::leaveEvent(QEvent* event) {
 
 void mdb_HOM::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    static const QString art = QStringLiteral(":/art/home/subjects.png");
-    if (QFile::exists(art)) {
-        p.drawPixmap(rect(), QPixmap(art));
-        return;
-    }
-    // Stand-in until the artwork is there: one tile per subject.
-    p.fillRect(rect(), QColor(120, 190, 230));
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(8);
-    p.setFont(f);
-    for (int i = 0; i < HomeSubjectCount; ++i) {
-        const QRect r = px(HomeSubjects[i].spot).adjusted(3, 3, -3, -3);
-        p.setPen(QPen(QColor(60, 90, 140), 1));
-        p.setBrush(QColor::fromHsv((i * 47) % 360, 70, 250));
-        p.drawRoundedRect(r, 8, 8);
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(r.adjusted(4, 4, -4, -4), Qt::AlignBottom | Qt::AlignHCenter | Qt::TextWordWrap,
-                   QLatin1String(HomeSubjects[i].name));
-    }
+    const QPixmap picture = ButtonFaces::cachedArt(Art::Home, devicePixelRatioF());
+    if (picture.isNull())
+        p.fillRect(rect(), QColor(150, 205, 240));
+    else
+        p.drawPixmap(rect(), picture);
 }

@@ -2,18 +2,18 @@
 #include "windows/mdb_IDX.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 
 #include "app/AppState.h"
+#include "app/ArtPaths.h"
 #include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
 #include "audio/mlib_AUD.h"
+#include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
 #include "controls/uctl_BAR.h"
 #include "score/ScoreModel.h"
@@ -31,7 +31,7 @@ namespace {
 
 QPointer<mdb_IDX> theMainWindow;
 
-// The strip along the bottom: the artwork when present, a warm gradient otherwise.
+// The strip along the bottom, behind the toolbar.
 class Strip : public QWidget {
 public:
     using QWidget::QWidget;
@@ -39,17 +39,11 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        static const QString art = QStringLiteral(":/art/main/strip.png");
-        if (QFile::exists(art)) {
-            p.drawPixmap(rect(), QPixmap(art));
-            return;
-        }
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, QColor(255, 214, 102));
-        g.setColorAt(1, QColor(240, 170, 60));
-        p.fillRect(rect(), g);
-        p.setPen(QColor(200, 130, 40));
-        p.drawLine(0, 0, width(), 0);
+        const QPixmap picture = ButtonFaces::cachedArt(Art::Strip, devicePixelRatioF());
+        if (picture.isNull())
+            p.fillRect(rect(), QColor(255, 214, 102));
+        else
+            p.drawPixmap(rect(), picture);
     }
 };
 

@@ -1,15 +1,16 @@
 // mdb_SBJ: the game menu.
 #include "windows/mdb_SBJ.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "app/AppState.h"
+#include "app/ArtPaths.h"
 #include "app/WindowPlacement.h"
 #include "audio/mlib_AUD.h"
+#include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "score/ScoreModel.h"
 #include "windows/Forms.h"
@@ -112,24 +113,9 @@ void mdb_SBJ::GameClick(int i) {
 
 void mdb_SBJ::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    static const QString art = QStringLiteral(":/art/menu/games.png");
-    if (QFile::exists(art)) {
-        p.drawPixmap(rect(), QPixmap(art));
-        return;
-    }
-    p.fillRect(rect(), QColor(70, 140, 90));
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSize(12);
-    f.setBold(true);
-    p.setFont(f);
-    const auto& games = GameTable::entries();
-    for (int i = 0; i < GameCount; ++i) {
-        const QRect r = px(GameSpots[i]).adjusted(2, 2, -2, -2);
-        p.setPen(QPen(QColor(30, 70, 40), 2));
-        p.setBrush(QColor::fromHsv((i * 60 + 20) % 360, 90, 250));
-        p.drawRoundedRect(r, 10, 10);
-        p.setPen(QColor(40, 40, 40));
-        if (i < games.size()) p.drawText(r, Qt::AlignCenter, games[i].title);
-    }
+    const QPixmap picture = ButtonFaces::cachedArt(Art::Menu, devicePixelRatioF());
+    if (picture.isNull())
+        p.fillRect(rect(), QColor(70, 140, 90));
+    else
+        p.drawPixmap(rect(), picture);
 }

@@ -4,12 +4,12 @@
 #include <QPointer>
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/PictureLoader.h"
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
 #include "windows/msg_LOS.h"
 #include "windows/msg_WIN.h"
 #include "windows/ResultParts.h"
-#include <QImageReader>
 
 namespace {
 
@@ -22,8 +22,8 @@ QPixmap pictureFromActiveGame(const QString& folder, const QString& word) {
         if (!file.contains(word, Qt::CaseSensitive)) continue;
         const QString path =
             Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
-        QImageReader reader(path);
-        return QPixmap::fromImage(reader.read());
+        return PictureLoader::shared().pixmap(path,
+                                              QSize(ResultParts::PictureWidth, ResultParts::PictureHeight));
     }
     return {};
 }
