@@ -81,6 +81,10 @@ mdb_HOM::mdb_HOM(QWidget* parent) : ChildForm(QStringLiteral("mdb_HOM"), parent)
         for (const QString& word : label->text().split(QLatin1Char(' ')))
             widest = std::max(widest, fm.horizontalAdvance(word));
         if (r.width() < widest + 2) r.setWidth(widest + 2);
+        // One line where the hot spot has room for it.
+        const QRect spotRect = px(HomeSubjects[i].spot);
+        const int oneLine = fm.horizontalAdvance(label->text()) + 4;
+        if (r.width() < oneLine && r.x() + oneLine <= spotRect.right()) r.setWidth(oneLine);
         if (r.height() < label->heightForWidth(r.width())) r.setHeight(label->heightForWidth(r.width()));
         label->setGeometry(r);
         label->hide();

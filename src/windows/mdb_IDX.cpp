@@ -129,13 +129,13 @@ void mdb_IDX::buildStrip() {
     lablSCORE->setObjectName(QStringLiteral("lablSCORE"));
     lablSCORE->setFont(scoreFont);
     lablSCORE->setGeometry(330, 4, 300, 24);
-    lablSCORE->setStyleSheet(QStringLiteral("color: #5a2d00;"));
+    lablSCORE->setStyleSheet(QStringLiteral("color: white;"));
 
     lablSCOREHIGH = new ClickLabel(picSECTIONS);
     lablSCOREHIGH->setObjectName(QStringLiteral("lablSCOREHIGH"));
     lablSCOREHIGH->setFont(scoreFont);
     lablSCOREHIGH->setGeometry(330, 28, 300, 24);
-    lablSCOREHIGH->setStyleSheet(QStringLiteral("color: #5a2d00;"));
+    lablSCOREHIGH->setStyleSheet(QStringLiteral("color: white;"));
     lablSCOREHIGH->setToolTip(QStringLiteral("Double Click to reset"));
     connect(lablSCOREHIGH, &ClickLabel::Click, this, [] { scoreModel().ResetHighScore(); });
 
@@ -145,7 +145,7 @@ void mdb_IDX::buildStrip() {
     linkFont.setPointSize(9);
     linkFont.setUnderline(true);
     lblUPDATE->setFont(linkFont);
-    lblUPDATE->setStyleSheet(QStringLiteral("color: #1d3f8a;"));
+    lblUPDATE->setStyleSheet(QStringLiteral("color: #fff3b0;"));
     lblUPDATE->adjustSize();
     lblUPDATE->move(ClientWidth - lblUPDATE->width() - 12, (StripHeight - lblUPDATE->height()) / 2);
     connect(lblUPDATE, &ClickLabel::Click, this, &mdb_IDX::UpdateClick);
