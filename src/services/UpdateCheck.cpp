@@ -2,6 +2,7 @@
 #include "services/UpdateCheck.h"
 
 #include "app/AppState.h"
+#include "app/TextNumber.h"
 #include "controls/BusyCursor.h"
 #include "controls/uctl_WEB.h"
 #include "services/OpenLink.h"
@@ -41,15 +42,6 @@ bool UpdateCheck::buildAllowsNetwork() {
 }
 
 bool UpdateCheck::isRunning() const { return web_.StatusBusy(); }
-
-double UpdateCheck::leadingNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^[\\s\\x{FEFF}]*([+-]?(\\d+\\.?\\d*|\\.\\d+))"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch()) return 0.0;
-    bool ok = false;
-    const double value = match.captured(1).toDouble(&ok);
-    return ok ? value : 0.0;
-}
 
 void UpdateCheck::CheckForUpdate(bool report) {
     if (!networkAllowed_) {

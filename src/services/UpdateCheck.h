@@ -42,9 +42,6 @@ public:
     static bool buildAllowsNetwork();
     void setNetworkAllowed(bool allowed) { networkAllowed_ = allowed; }
 
-    // The leading number of a text: digits with an optional point, after blanks; anything else reads as 0.
-    static double leadingNumber(const QString& text);
-
 signals:
     // Every check ends here exactly once, after any question or message.
     void checkEnded();
