@@ -42,6 +42,7 @@ private slots:
     void brokenServersEndAsNothingNew();
     void twoChecksBackToBackAskAtMostOnce();
     void buildWithoutChecksNeverFetches();
+    void buildOptionDecidesWhetherTheWebIsAsked();
     void localVersionFileIsReadComparedAndDeleted_data();
     void localVersionFileIsReadComparedAndDeleted();
 
@@ -226,6 +227,28 @@ void tst_UpdateCheck::buildWithoutChecksNeverFetches() {
     QCOMPARE(prompts.questions + prompts.noUpdates, 0);
     QVERIFY(opened_.isEmpty());
     QVERIFY(QFile::remove(appState().LocalVersionFile));
+}
+
+void tst_UpdateCheck::buildOptionDecidesWhetherTheWebIsAsked() {
+    // Catches: a build configured without update checks that still fetches by default, or the reverse.
+    TestHttpServer server;
+    QVERIFY(server.start());
+    server.body = "8.1";
+    useWebBase(server.baseUrl());
+    uctl_WEB web;
+    web.setTransferTimeout(ShortTimeoutMs);
+    RecordingPrompts prompts;
+    UpdateCheck check(web, prompts);
+    QSignalSpy ended(&check, &UpdateCheck::checkEnded);
+    check.CheckForUpdate(true);
+    QTRY_COMPARE(ended.size(), 1);
+#ifdef LEXIKITE_UPDATE_CHECK
+    QCOMPARE(server.requests.size(), 1);
+    QCOMPARE(prompts.noUpdates, 1);
+#else
+    QCOMPARE(server.requests.size(), 0);
+    QCOMPARE(prompts.checksOff, 1);
+#endif
 }
 
 void tst_UpdateCheck::localVersionFileIsReadComparedAndDeleted_data() {
