@@ -139,7 +139,9 @@ void msg_INF::setMessage(const MessageText& text) {
         first->setDefault(true);
         first->setFocus();
     }
-    adjustSize();
+    // Wrapped labels: ask the layout for the height at the real width, or the box keeps an empty band.
+    layout()->activate();
+    resize(width(), layout()->totalHeightForWidth(width()));
 }
 
 MessageBar msg_INF::visibleBar() const {
