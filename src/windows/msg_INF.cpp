@@ -1,7 +1,7 @@
 // msg_INF: layout, buttons and keys of the message box.
 #include "windows/msg_INF.h"
 
-#include "windows/KiteLogo.h"
+#include "app/ArtPixmap.h"
 #include "windows/WindowDrag.h"
 
 #include <QFrame>
@@ -34,7 +34,7 @@ msg_INF::msg_INF(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWind
     body->setSpacing(14);
     auto* imgLOGO = new QLabel(pfrGEN);
     imgLOGO->setObjectName(QStringLiteral("imgLOGO"));
-    imgLOGO->setPixmap(kiteLogo(64));
+    imgLOGO->setPixmap(programIcon().pixmap(64, 64));
     imgLOGO->setAlignment(Qt::AlignTop);
     body->addWidget(imgLOGO, 0, Qt::AlignTop);
 

@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
-#include "windows/KiteLogo.h"
+#include "app/ArtPixmap.h"
 #include "windows/WindowDrag.h"
 
 #include <QFrame>
@@ -72,7 +72,7 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     head->setSpacing(16);
     auto* imgICON = new QLabel(this);
     imgICON->setObjectName(QStringLiteral("imgICON"));
-    imgICON->setPixmap(kiteLogo(80));
+    imgICON->setPixmap(programIcon().pixmap(80, 80));
     head->addWidget(imgICON, 0, Qt::AlignTop);
 
     auto* identity = new QVBoxLayout;
