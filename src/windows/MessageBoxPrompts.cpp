@@ -7,12 +7,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
-MessageBoxPrompts::MessageBoxPrompts(QWidget* mainWindow, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow) {}
+MessageBoxPrompts::MessageBoxPrompts(std::function<QWidget*()> mainWindow, QObject* parent)
+    : QObject(parent), mainWindow_(std::move(mainWindow)) {}
 
 QWidget* MessageBoxPrompts::owner() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return mainWindow_.data();
+    return mainWindow_ ? mainWindow_() : nullptr;
 }
 
 bool MessageBoxPrompts::askToDownload() {
@@ -30,10 +30,10 @@ void MessageBoxPrompts::showNotice(const QString& title, const QString& text) {
     box.exec();
 }
 
-UpdateCheck* installUpdateCheck(QObject* holder, QWidget* mainWindow) {
+UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainWindow) {
     auto* web = new uctl_WEB;
     web->setObjectName(QStringLiteral("webUPDATE"));
-    auto* prompts = new MessageBoxPrompts(mainWindow);
+    auto* prompts = new MessageBoxPrompts(std::move(mainWindow));
     auto* check = new UpdateCheck(*web, *prompts, holder);
     // The check owns both, so neither can go before it.
     web->setParent(check);

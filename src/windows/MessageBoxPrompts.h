@@ -3,14 +3,15 @@
 
 #include "services/UpdateCheck.h"
 
+#include <functional>
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 class MessageBoxPrompts : public QObject, public UpdatePrompts {
 public:
-    // Boxes are owned by the dialog the learner is in (the about box), else by `mainWindow`.
-    explicit MessageBoxPrompts(QWidget* mainWindow, QObject* parent = nullptr);
+    // Boxes are owned by the dialog the learner is in (the about box), else by the main window, asked for
+    // each time because it is built after the check.
+    explicit MessageBoxPrompts(std::function<QWidget*()> mainWindow, QObject* parent = nullptr);
 
     bool askToDownload() override;
     void tellNoUpdates() override;
@@ -19,9 +20,9 @@ public:
 
 private:
     QWidget* owner() const;
-    QPointer<QWidget> mainWindow_;
+    std::function<QWidget*()> mainWindow_;
 };
 
 // Builds the program's update check on `holder` (the hidden holder window): its downloader webUPDATE,
 // its prompts, and installs it for CheckForUpdate and CheckLocalVersionFile.
-UpdateCheck* installUpdateCheck(QObject* holder, QWidget* mainWindow);
+UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainWindow);

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -148,6 +149,25 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     auto* drag = new WindowDrag(this);
     drag->watch(this);
     drag->watch(title);
+}
+
+namespace {
+QPointer<msys_ABT>& openBox() {
+    static QPointer<msys_ABT> box;
+    return box;
+}
+} // namespace
+
+void msys_ABT::showModal(QWidget* owner) {
+    if (openBox()) return; // already up: a second click must not stack another box
+    QPointer<msys_ABT> box = new msys_ABT(owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    openBox() = box;
+    box->exec();
+}
+
+void msys_ABT::unload() {
+    if (msys_ABT* box = openBox()) box->reject();
 }
 
 bool msys_ABT::eventFilter(QObject* watched, QEvent* event) {

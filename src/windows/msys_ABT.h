@@ -12,6 +12,10 @@ class msys_ABT : public QDialog {
 public:
     explicit msys_ABT(QWidget* owner = nullptr);
 
+    // The main window's About: the one box, modal over owner. Unload closes it when it is open.
+    static void showModal(QWidget* owner);
+    static void unload();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
