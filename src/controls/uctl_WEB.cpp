@@ -25,7 +25,9 @@ uctl_WEB::uctl_WEB(QObject* parent) : QObject(parent), manager_(new QNetworkAcce
     });
 }
 
-uctl_WEB::~uctl_WEB() { dropReply(); }
+uctl_WEB::~uctl_WEB() {
+    dropReply();
+}
 
 QByteArray uctl_WEB::userAgent() {
     return QStringLiteral("%1/%2.%3.%4")
@@ -50,7 +52,8 @@ void uctl_WEB::DownloadStart(const QString& strURL, int Mode) {
 
     const QUrl url(strURL, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
         qCWarning(lcWeb) << "refusing to fetch" << strURL;
         // Reported later, like any other failure, so the caller never hears back from inside its own call.
         QTimer::singleShot(0, this, [this, generation] {

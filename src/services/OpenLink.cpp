@@ -25,8 +25,9 @@ bool carriesScheme(const QString& target) {
 }
 
 bool allowedScheme(const QUrl& url) {
-    static const QStringList allowed = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto"),
-                                        QStringLiteral("news"), QStringLiteral("ftp"), QStringLiteral("file")};
+    static const QStringList allowed = {QStringLiteral("http"),   QStringLiteral("https"),
+                                        QStringLiteral("mailto"), QStringLiteral("news"),
+                                        QStringLiteral("ftp"),    QStringLiteral("file")};
     return allowed.contains(url.scheme().toLower());
 }
 
@@ -43,7 +44,9 @@ QUrl addressFor(const QString& givenPrefix, const QString& target) {
 }
 } // namespace
 
-void setLinkOpener(LinkOpener opener) { installedOpener() = std::move(opener); }
+void setLinkOpener(LinkOpener opener) {
+    installedOpener() = std::move(opener);
+}
 
 void OpenLink(const QString& prefix, const QString& target) {
     BusyCursor busy;

@@ -41,7 +41,9 @@ bool UpdateCheck::buildAllowsNetwork() {
 #endif
 }
 
-bool UpdateCheck::isRunning() const { return web_.StatusBusy(); }
+bool UpdateCheck::isRunning() const {
+    return web_.StatusBusy();
+}
 
 void UpdateCheck::CheckForUpdate(bool report) {
     if (!networkAllowed_) {
@@ -106,21 +108,27 @@ void UpdateCheck::CheckLocalVersionFile(bool report) {
             const QString trimmed = field.trimmed();
             if (!trimmed.isEmpty()) lastField = trimmed;
         }
-        if (lastField.size() >= 2 && lastField.startsWith(QLatin1Char('"')) && lastField.endsWith(QLatin1Char('"')))
+        if (lastField.size() >= 2 && lastField.startsWith(QLatin1Char('"')) &&
+            lastField.endsWith(QLatin1Char('"')))
             lastField = lastField.mid(1, lastField.size() - 2);
         const double current = leadingNumber(QString::number(appState().VersionNumber));
         if (leadingNumber(lastField) > current)
             OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
         else if (report)
-            prompts_.showNotice(QStringLiteral("Checked for Updates"),
-                                QStringLiteral("There are no updates available as yet. Please try again later."));
+            prompts_.showNotice(
+                QStringLiteral("Checked for Updates"),
+                QStringLiteral("There are no updates available as yet. Please try again later."));
     }
     if (QFile::exists(path) && !QFile::remove(path)) qCWarning(lcUpdate) << "could not delete" << path;
 }
 
-void setUpdateCheck(UpdateCheck* check) { installed() = check; }
+void setUpdateCheck(UpdateCheck* check) {
+    installed() = check;
+}
 
-UpdateCheck* updateCheck() { return installed().data(); }
+UpdateCheck* updateCheck() {
+    return installed().data();
+}
 
 void CheckForUpdate(bool report) {
     if (UpdateCheck* check = updateCheck()) check->CheckForUpdate(report);

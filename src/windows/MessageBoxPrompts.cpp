@@ -19,7 +19,9 @@ bool MessageBoxPrompts::askToDownload() {
     return AskQuestion(MessageNumber::NewerVersion, owner()) == MessageAnswer::Yes;
 }
 
-void MessageBoxPrompts::tellNoUpdates() { ShowInfoMessage(MessageNumber::NoUpdates, QString(), owner()); }
+void MessageBoxPrompts::tellNoUpdates() {
+    ShowInfoMessage(MessageNumber::NoUpdates, QString(), owner());
+}
 
 void MessageBoxPrompts::tellChecksAreOff() {
     ShowInfoMessage(MessageNumber::UpdatesNotChecked, QString(), owner());

@@ -7,7 +7,9 @@
 
 WindowDrag::WindowDrag(QWidget* window) : QObject(window), window_(window) {}
 
-void WindowDrag::watch(QWidget* widget) { widget->installEventFilter(this); }
+void WindowDrag::watch(QWidget* widget) {
+    widget->installEventFilter(this);
+}
 
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {

@@ -82,6 +82,10 @@ qint32 AskQuestion(int number, QWidget* owner) {
     return runDialog(text, owner);
 }
 
-qint32 GetMessageResult() { return messageResult; }
+qint32 GetMessageResult() {
+    return messageResult;
+}
 
-void SetMessageResult(qint32 value) { messageResult = value; }
+void SetMessageResult(qint32 value) {
+    messageResult = value;
+}

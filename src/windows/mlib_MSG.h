@@ -16,9 +16,9 @@ struct MessageText {
 };
 
 namespace MessageNumber {
-inline constexpr int NoUpdates = 3;        // information
+inline constexpr int NoUpdates = 3;         // information
 inline constexpr int UpdatesNotChecked = 4; // information: this build never looks on the web
-inline constexpr int NewerVersion = 1;     // question
+inline constexpr int NewerVersion = 1;      // question
 } // namespace MessageNumber
 
 // The standard results: yes, no, cancel (also a dialog closed without any button).

@@ -131,8 +131,8 @@ void msg_INF::setMessage(const MessageText& text) {
         btnNO[0]->setText(text.noCaption);
         btnNO[1]->setText(text.noCaption);
     }
-    QPushButton* first = text.bar == MessageBar::Information ? btnCLOSE
-                         : text.bar == MessageBar::YesNo      ? btnYES[1]
+    QPushButton* first = text.bar == MessageBar::Information   ? btnCLOSE
+                         : text.bar == MessageBar::YesNo       ? btnYES[1]
                          : text.bar == MessageBar::YesNoCancel ? btnYES[0]
                                                                : nullptr;
     if (first) {
@@ -165,15 +165,22 @@ bool msg_INF::HandleDialogKey(int key) {
     }
     switch (bar) {
     case MessageBar::YesNoCancel:
-        if (key == Qt::Key_C) answer(MessageAnswer::Cancel);
-        else if (key == Qt::Key_Y) answer(MessageAnswer::Yes);
-        else if (key == Qt::Key_N) answer(MessageAnswer::No);
-        else return false;
+        if (key == Qt::Key_C)
+            answer(MessageAnswer::Cancel);
+        else if (key == Qt::Key_Y)
+            answer(MessageAnswer::Yes);
+        else if (key == Qt::Key_N)
+            answer(MessageAnswer::No);
+        else
+            return false;
         return true;
     case MessageBar::YesNo:
-        if (key == Qt::Key_Y) answer(MessageAnswer::Yes);
-        else if (key == Qt::Key_N) answer(MessageAnswer::No);
-        else return false;
+        if (key == Qt::Key_Y)
+            answer(MessageAnswer::Yes);
+        else if (key == Qt::Key_N)
+            answer(MessageAnswer::No);
+        else
+            return false;
         return true;
     case MessageBar::Information:
         if (key != Qt::Key_O) return false;

@@ -2,9 +2,9 @@
 #include "windows/msys_ABT.h"
 
 #include "app/AppState.h"
+#include "app/ArtPixmap.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
-#include "app/ArtPixmap.h"
 #include "windows/WindowDrag.h"
 
 #include <QFrame>
@@ -144,7 +144,8 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
 
     connect(btnUPDATE, &QPushButton::clicked, this, [] { CheckForUpdate(true); });
     connect(btnCLOSE, &QPushButton::clicked, this, &QDialog::accept);
-    for (QLabel* link : {lblWEBSITE, lblEMAIL, imgSOCIAL}) link->installEventFilter(this);
+    for (QLabel* link : {lblWEBSITE, lblEMAIL, imgSOCIAL})
+        link->installEventFilter(this);
 
     auto* drag = new WindowDrag(this);
     drag->watch(this);

@@ -1,11 +1,11 @@
 // Tests of the downloader against a local server that answers well, badly or not at all.
-#include "TestHttpServer.h"
 #include "controls/uctl_WEB.h"
+#include "TestHttpServer.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
-#include <QGuiApplication>
 
 using Behaviour = TestHttpServer::Behaviour;
 

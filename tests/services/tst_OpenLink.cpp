@@ -22,27 +22,36 @@ void tst_OpenLink::eachCallerGetsTheAddressItMeans_data() {
     QTest::addColumn<QUrl>("opened"); // empty: nothing is opened
     QTest::addColumn<bool>("desktopAccepts");
 
-    QTest::newRow("empty target") << "" << "" << QUrl() << true;
-    QTest::newRow("blank target") << "mailto:" << "   " << QUrl() << true;
-    QTest::newRow("web base") << "" << "https://www.brightmoor-learning.example/"
+    QTest::newRow("empty target") << ""
+                                  << "" << QUrl() << true;
+    QTest::newRow("blank target") << "mailto:"
+                                  << "   " << QUrl() << true;
+    QTest::newRow("web base") << ""
+                              << "https://www.brightmoor-learning.example/"
                               << QUrl("https://www.brightmoor-learning.example/") << true;
-    QTest::newRow("scheme in capitals") << "" << "HTTP://Example.org/x" << QUrl("http://example.org/x") << true;
-    QTest::newRow("e-mail") << "mailto:" << "hello@brightmoor-learning.example"
+    QTest::newRow("scheme in capitals") << ""
+                                        << "HTTP://Example.org/x" << QUrl("http://example.org/x") << true;
+    QTest::newRow("e-mail") << "mailto:"
+                            << "hello@brightmoor-learning.example"
                             << QUrl("mailto:hello@brightmoor-learning.example") << true;
-    QTest::newRow("e-mail already marked") << "mailto:" << "mailto:a@b.example" << QUrl("mailto:a@b.example")
-                                           << true;
-    QTest::newRow("update page") << "http://" << "https://u.example/update/1501-810.html"
+    QTest::newRow("e-mail already marked") << "mailto:"
+                                           << "mailto:a@b.example" << QUrl("mailto:a@b.example") << true;
+    QTest::newRow("update page") << "http://"
+                                 << "https://u.example/update/1501-810.html"
                                  << QUrl("https://u.example/update/1501-810.html") << true;
-    QTest::newRow("update page without scheme") << "http://" << "u.example/update"
-                                                << QUrl("http://u.example/update") << true;
-    QTest::newRow("bare file") << "" << "read me #1.txt"
+    QTest::newRow("update page without scheme")
+        << "http://"
+        << "u.example/update" << QUrl("http://u.example/update") << true;
+    QTest::newRow("bare file") << ""
+                               << "read me #1.txt"
                                << QUrl::fromLocalFile(QStringLiteral("/opt/lexikite/read me #1.txt")) << true;
-    QTest::newRow("scheme only inside a file name") << "" << "notes https: old.txt"
-                                                    << QUrl::fromLocalFile("/opt/lexikite/notes https: old.txt")
-                                                    << true;
-    QTest::newRow("foreign scheme with http prefix") << "http://" << "javascript:alert(1)"
-                                                     << QUrl() << true;
-    QTest::newRow("desktop refuses") << "" << "https://x.example/" << QUrl("https://x.example/") << false;
+    QTest::newRow("scheme only inside a file name")
+        << ""
+        << "notes https: old.txt" << QUrl::fromLocalFile("/opt/lexikite/notes https: old.txt") << true;
+    QTest::newRow("foreign scheme with http prefix") << "http://"
+                                                     << "javascript:alert(1)" << QUrl() << true;
+    QTest::newRow("desktop refuses") << ""
+                                     << "https://x.example/" << QUrl("https://x.example/") << false;
 }
 
 void tst_OpenLink::eachCallerGetsTheAddressItMeans() {
@@ -55,8 +64,8 @@ void tst_OpenLink::eachCallerGetsTheAddressItMeans() {
     bool busyMeanwhile = false;
     setLinkOpener([&](const QUrl& url) {
         seen << url;
-        busyMeanwhile = QGuiApplication::overrideCursor() &&
-                        QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        busyMeanwhile =
+            QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
         return desktopAccepts;
     });
     OpenLink(prefix, target);

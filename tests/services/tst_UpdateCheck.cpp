@@ -1,9 +1,9 @@
 // Tests of the update check against a local server: what the learner is asked or told, and when.
-#include "TestHttpServer.h"
 #include "app/AppState.h"
 #include "controls/uctl_WEB.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
+#include "TestHttpServer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

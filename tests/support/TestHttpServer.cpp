@@ -21,11 +21,17 @@ TestHttpServer::TestHttpServer(QObject* parent) : QObject(parent), server_(new Q
 
 TestHttpServer::~TestHttpServer() = default;
 
-bool TestHttpServer::start() { return server_->listen(QHostAddress::LocalHost, 0); }
+bool TestHttpServer::start() {
+    return server_->listen(QHostAddress::LocalHost, 0);
+}
 
-quint16 TestHttpServer::port() const { return server_->serverPort(); }
+quint16 TestHttpServer::port() const {
+    return server_->serverPort();
+}
 
-QString TestHttpServer::baseUrl() const { return QStringLiteral("http://127.0.0.1:%1/").arg(port()); }
+QString TestHttpServer::baseUrl() const {
+    return QStringLiteral("http://127.0.0.1:%1/").arg(port());
+}
 
 void TestHttpServer::onConnection() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {

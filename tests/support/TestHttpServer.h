@@ -13,13 +13,13 @@ class TestHttpServer : public QObject {
     Q_OBJECT
 public:
     enum class Behaviour {
-        Serve,          // status and body as set
-        Silent,         // accepts, reads the request, never answers
-        Drip,           // announces a small body and sends one byte per dripIntervalMs
-        Flood,          // sends floodBytes with Content-Length announced
-        FloodUnsized,   // sends floodBytes with no length, ended by closing
-        RedirectLoop,   // every path redirects to itself
-        Hangup,         // closes the connection without a word
+        Serve,        // status and body as set
+        Silent,       // accepts, reads the request, never answers
+        Drip,         // announces a small body and sends one byte per dripIntervalMs
+        Flood,        // sends floodBytes with Content-Length announced
+        FloodUnsized, // sends floodBytes with no length, ended by closing
+        RedirectLoop, // every path redirects to itself
+        Hangup,       // closes the connection without a word
     };
 
     explicit TestHttpServer(QObject* parent = nullptr);

@@ -1,9 +1,9 @@
 // The update check end to end: local server, the program's message box, the learner's key.
-#include "TestHttpServer.h"
 #include "app/AppState.h"
 #include "controls/uctl_WEB.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
+#include "TestHttpServer.h"
 #include "windows/MessageBoxPrompts.h"
 #include "windows/msg_INF.h"
 
@@ -29,12 +29,12 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides_data() {
     QTest::addColumn<bool>("opensPage");
     QTest::newRow("newer, Escape") << QByteArray("8.2") << int(Qt::Key_Escape)
                                    << "You Can Now Download a Newer Version" << false;
-    QTest::newRow("newer, Ignore") << QByteArray("8.2") << int(Qt::Key_N) << "You Can Now Download a Newer Version"
-                                   << false;
+    QTest::newRow("newer, Ignore") << QByteArray("8.2") << int(Qt::Key_N)
+                                   << "You Can Now Download a Newer Version" << false;
     QTest::newRow("newer, Download") << QByteArray("8.2") << int(Qt::Key_Y)
                                      << "You Can Now Download a Newer Version" << true;
-    QTest::newRow("same, Close") << QByteArray("8.1") << int(Qt::Key_O) << "There Are No Updates Available as Yet"
-                                 << false;
+    QTest::newRow("same, Close") << QByteArray("8.1") << int(Qt::Key_O)
+                                 << "There Are No Updates Available as Yet" << false;
 }
 
 void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {

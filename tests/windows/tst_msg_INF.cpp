@@ -76,7 +76,8 @@ void tst_msg_INF::everyWayOutGivesItsAnswer() {
     whenShown([&](msg_INF* box) {
         const QString arg = action.section(QLatin1Char(':'), 1);
         if (action.startsWith(QLatin1String("key:")) || action.startsWith(QLatin1String("alt:"))) {
-            const Qt::Key key = arg == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key(arg.at(0).unicode());
+            const Qt::Key key =
+                arg == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key(arg.at(0).unicode());
             const auto mods = action.startsWith(QLatin1String("alt:")) ? Qt::AltModifier : Qt::NoModifier;
             // Through the window, as a real key press arrives, so mnemonics get their turn.
             QTest::keyClick(box->windowHandle(), key, mods);
