@@ -34,6 +34,7 @@ private slots:
 void tst_msys_ABT::showsTheProgramsOwnTexts() {
     // Catches: a box left with design placeholders, or credits in a different font from the rights line.
     msys_ABT box;
+    QVERIFY(!box.findChild<QLabel*>("imgICON")->pixmap().isNull());
     QCOMPARE(box.findChild<QLabel*>("lablVERSION")->text(), QStringLiteral("Version: 8.10"));
     QCOMPARE(box.findChild<QLabel*>("lblCOPY")->text(), appState().RightsText);
     auto* credits = box.findChild<QTextEdit*>("textCREDITS");
