@@ -2,6 +2,7 @@
 #include "audio/mlib_AUD.h"
 
 #include "app/AppState.h"
+#include "app/PathIgnoringCase.h"
 #include "audio/AudioLog.h"
 #include "audio/SoundDevice.h"
 
@@ -19,23 +20,9 @@ std::function<void(bool)>& activeChildEnabler() {
     return enabler;
 }
 
-// Finds an entry of a folder by name without regard to case, as the word material is named on a
-// case-insensitive file system; the name as given when nothing matches.
-QString entryIgnoringCase(const QString& folder, const QString& name) {
-    const QString exact = folder + QLatin1Char('/') + name;
-    if (QFileInfo::exists(exact)) return exact;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder + QLatin1Char('/') + entry;
-    }
-    return exact;
-}
-
 QString letterSoundFile(const QString& letter) {
-    const QString files = entryIgnoringCase(appState().ProgramFolder, QStringLiteral("files"));
-    const QString letters = entryIgnoringCase(files, QStringLiteral("Letters"));
-    return entryIgnoringCase(letters, letter + QStringLiteral(".eda"));
+    return resolvePathIgnoringCase(appState().ProgramFolder + QStringLiteral("/files/Letters/") + letter +
+                                   QStringLiteral(".eda"));
 }
 
 // Lets a handler run (a repaint, a second click) where the module yields; nothing without an event loop.

@@ -26,12 +26,12 @@ QString wordSoundPath(const QString& subject, const QString& word);
 // files/Letters/<letter>.eda; the letter is used unchanged.
 QString letterSoundPath(const QString& letter);
 
-// Resolves each component of a path case-insensitively where the exact name does not exist.
-// Returns the path as given when nothing matches.
+// Resolves each component of a path case-insensitively where the exact name does not exist. From the first
+// component found under no case on, the rest is kept as given.
 QString resolvePath(const QString& path);
 
-// The "*.edi" files of a folder (names only), extension matched without regard to case, ordered by name
-// case-insensitively. A missing folder gives an empty list.
+// The "*.edi" files of a folder (names only, hidden files left out), extension matched without regard to
+// case, ordered by name case-insensitively. A missing folder gives an empty list.
 QStringList listPictures(const QString& folder);
 
 } // namespace Catalogue

@@ -1,0 +1,16 @@
+// OpenLink: hands a web address, an e-mail address or a file to the desktop's default program.
+#pragma once
+
+#include <functional>
+#include <QString>
+#include <QUrl>
+
+// Opens an address (true when the desktop accepted it). The program uses QDesktopServices; tests install a
+// recorder. An empty opener restores the desktop one.
+using LinkOpener = std::function<bool(const QUrl&)>;
+void setLinkOpener(LinkOpener opener);
+
+// prefix "http://": target is a web address (given its scheme when it has none); "mailto:": target is an
+// e-mail address; empty: target is opened as it is when it carries a scheme, else as a file beside the
+// program. Only web, mail, news and file addresses are ever opened; nothing goes through a shell.
+void OpenLink(const QString& prefix, const QString& target);

@@ -1,0 +1,139 @@
+// UpdateCheck: the web route through the downloader and the local-file route, both ending in one answer.
+#include "services/UpdateCheck.h"
+
+#include "app/AppState.h"
+#include "app/TextNumber.h"
+#include "controls/BusyCursor.h"
+#include "controls/uctl_WEB.h"
+#include "services/OpenLink.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+
+Q_LOGGING_CATEGORY(lcUpdate, "lexikite.services.update")
+
+namespace {
+// A version file is a few bytes; read no more than this of a local one.
+constexpr qint64 LocalFileCap = 64 * 1024;
+
+QPointer<UpdateCheck>& installed() {
+    static QPointer<UpdateCheck> check;
+    return check;
+}
+} // namespace
+
+UpdateCheck::UpdateCheck(uctl_WEB& web, UpdatePrompts& prompts, QObject* parent)
+    : QObject(parent), web_(web), prompts_(prompts) {
+    connect(&web_, &uctl_WEB::DownloadComplete, this, &UpdateCheck::onComplete);
+    connect(&web_, &uctl_WEB::DownloadFailed, this, &UpdateCheck::onFailed);
+}
+
+UpdateCheck::~UpdateCheck() {
+    if (installed() == this) installed() = nullptr;
+}
+
+bool UpdateCheck::buildAllowsNetwork() {
+#ifdef LEXIKITE_UPDATE_CHECK
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool UpdateCheck::isRunning() const {
+    return web_.StatusBusy();
+}
+
+void UpdateCheck::CheckForUpdate(bool report) {
+    if (!networkAllowed_) {
+        // This build never looks on the web; say so only when the learner asked.
+        if (report) prompts_.tellChecksAreOff();
+        emit checkEnded();
+        return;
+    }
+    reportNoUpdate_ = report;
+    BusyCursor busy;
+    web_.DownloadStart(appState().VersionFileUrl);
+}
+
+void UpdateCheck::onComplete() {
+    // The version file is plain single-byte text.
+    txtWEBLINK = QString::fromLatin1(web_.DataBytes());
+    CompareWebVersion();
+}
+
+void UpdateCheck::onFailed() {
+    txtWEBLINK.clear();
+    CompareWebVersion();
+}
+
+void UpdateCheck::CompareWebVersion() {
+    const double published = leadingNumber(txtWEBLINK);
+    txtWEBLINK.clear();
+    // A question is already waiting for the learner: a second answer from the web adds nothing.
+    if (prompting_) {
+        emit checkEnded();
+        return;
+    }
+    prompting_ = true;
+    // The prompts run their own event loop; the program may be closing by the time they return.
+    const QPointer<UpdateCheck> alive(this);
+    if (published > appState().VersionNumber) {
+        qCInfo(lcUpdate) << "version" << published << "is published";
+        const bool download = prompts_.askToDownload();
+        if (!alive) return;
+        if (download) OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
+    } else if (reportNoUpdate_) {
+        prompts_.tellNoUpdates();
+        if (!alive) return;
+    }
+    prompting_ = false;
+    emit checkEnded();
+}
+
+void UpdateCheck::CheckLocalVersionFile(bool report) {
+    if (!networkAllowed_) return;
+    BusyCursor busy;
+    const QString path = appState().LocalVersionFile;
+    // Without a known program folder the path would point somewhere else entirely.
+    if (appState().ProgramFolder.isEmpty() || path.isEmpty()) return;
+
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromLatin1(file.read(LocalFileCap));
+        file.close();
+        QString lastField;
+        for (const QString& field : text.split(QRegularExpression(QStringLiteral("[,\\r\\n]")))) {
+            const QString trimmed = field.trimmed();
+            if (!trimmed.isEmpty()) lastField = trimmed;
+        }
+        if (lastField.size() >= 2 && lastField.startsWith(QLatin1Char('"')) &&
+            lastField.endsWith(QLatin1Char('"')))
+            lastField = lastField.mid(1, lastField.size() - 2);
+        const double current = leadingNumber(QString::number(appState().VersionNumber));
+        if (leadingNumber(lastField) > current)
+            OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
+        else if (report)
+            prompts_.showNotice(
+                QStringLiteral("Checked for Updates"),
+                QStringLiteral("There are no updates available as yet. Please try again later."));
+    }
+    if (QFile::exists(path) && !QFile::remove(path)) qCWarning(lcUpdate) << "could not delete" << path;
+}
+
+void setUpdateCheck(UpdateCheck* check) {
+    installed() = check;
+}
+
+UpdateCheck* updateCheck() {
+    return installed().data();
+}
+
+void CheckForUpdate(bool report) {
+    if (UpdateCheck* check = updateCheck()) check->CheckForUpdate(report);
+}
+
+void CheckLocalVersionFile(bool report) {
+    if (UpdateCheck* check = updateCheck()) check->CheckLocalVersionFile(report);
+}

@@ -1,0 +1,45 @@
+// MessageBoxPrompts: maps the update check's needs onto numbered messages.
+#include "windows/MessageBoxPrompts.h"
+
+#include "controls/uctl_WEB.h"
+#include "windows/mlib_MSG.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+MessageBoxPrompts::MessageBoxPrompts(std::function<QWidget*()> mainWindow, QObject* parent)
+    : QObject(parent), mainWindow_(std::move(mainWindow)) {}
+
+QWidget* MessageBoxPrompts::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return mainWindow_ ? mainWindow_() : nullptr;
+}
+
+bool MessageBoxPrompts::askToDownload() {
+    return AskQuestion(MessageNumber::NewerVersion, owner()) == MessageAnswer::Yes;
+}
+
+void MessageBoxPrompts::tellNoUpdates() {
+    ShowInfoMessage(MessageNumber::NoUpdates, QString(), owner());
+}
+
+void MessageBoxPrompts::tellChecksAreOff() {
+    ShowInfoMessage(MessageNumber::UpdatesNotChecked, QString(), owner());
+}
+
+void MessageBoxPrompts::showNotice(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner());
+    box.exec();
+}
+
+UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainWindow) {
+    auto* web = new uctl_WEB;
+    web->setObjectName(QStringLiteral("webUPDATE"));
+    auto* prompts = new MessageBoxPrompts(std::move(mainWindow));
+    auto* check = new UpdateCheck(*web, *prompts, holder);
+    // The check owns both, so neither can go before it.
+    web->setParent(check);
+    prompts->setParent(check);
+    setUpdateCheck(check);
+    return check;
+}

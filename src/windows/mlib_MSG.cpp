@@ -1,0 +1,91 @@
+// mlib_MSG: the message table and the two ways of showing it.
+#include "windows/mlib_MSG.h"
+
+#include "app/AppState.h"
+#include "windows/msg_INF.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QPointer>
+
+Q_LOGGING_CATEGORY(lcMessages, "lexikite.windows.messages")
+
+namespace {
+qint32 messageResult = 0;
+
+qint32 runDialog(const MessageText& text, QWidget* owner) {
+    // Cleared on every opening, so a box closed without a button never repeats an earlier answer.
+    messageResult = 0;
+    QPointer<msg_INF> dialog = new msg_INF(owner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setMessage(text);
+    // A caller may be showing the busy pointer; the learner needs the ordinary one to answer.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy) QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    dialog->exec();
+    if (busy) QGuiApplication::restoreOverrideCursor();
+    if (messageResult == 0) messageResult = MessageAnswer::Cancel;
+    return messageResult;
+}
+} // namespace
+
+MessageText informationMessage(int number) {
+    MessageText text;
+    text.bar = MessageBar::Information;
+    switch (number) {
+    case MessageNumber::NoUpdates:
+        text.title = QStringLiteral("There Are No Updates Available as Yet");
+        text.description =
+            QStringLiteral("If you are in need of updates due to bugs or whatever then let me know.");
+        break;
+    case MessageNumber::UpdatesNotChecked:
+        text.title = QStringLiteral("Updates Come From Where You Got Lexikite");
+        text.description = QStringLiteral("This copy of Lexikite does not look for updates on the web. "
+                                          "Newer versions arrive the same way this one did.");
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
+MessageText questionMessage(int number) {
+    MessageText text;
+    if (number == MessageNumber::NewerVersion) {
+        text.title = QStringLiteral("You Can Now Download a Newer Version");
+        text.description = QStringLiteral("Your current version: ") +
+                           QString::number(appState().VersionNumber) + QStringLiteral("\r\n") +
+                           QStringLiteral("The changes can be found on the website. These include new "
+                                          "features, great improvements to functionality and speed as "
+                                          "well as UI Tweaks and fixes.");
+        text.bar = MessageBar::YesNo;
+        text.yesCaption = QStringLiteral("&Download");
+        text.noCaption = QStringLiteral("&Ignore");
+    }
+    return text;
+}
+
+void ShowInfoMessage(int number, const QString& extra, QWidget* owner) {
+    Q_UNUSED(extra);
+    runDialog(informationMessage(number), owner);
+}
+
+qint32 AskQuestion(int number, QWidget* owner) {
+    const MessageText text = questionMessage(number);
+    if (text.bar == MessageBar::None) {
+        // A question without buttons could only be left with Escape; answer it as cancelled instead.
+        qCWarning(lcMessages) << "no question numbered" << number;
+        messageResult = MessageAnswer::Cancel;
+        return messageResult;
+    }
+    return runDialog(text, owner);
+}
+
+qint32 GetMessageResult() {
+    return messageResult;
+}
+
+void SetMessageResult(qint32 value) {
+    messageResult = value;
+}

@@ -1,0 +1,42 @@
+// msg_INF: the program's own modal message box with a title, a description and one of three button bars.
+#pragma once
+
+#include "windows/mlib_MSG.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+class msg_INF : public QDialog {
+    Q_OBJECT
+public:
+    explicit msg_INF(QWidget* owner = nullptr);
+
+    // Fills the labels, shows the message's bar (all hidden for MessageBar::None) and its captions.
+    void setMessage(const MessageText& text);
+    // The first visible bar in the order yes/no/cancel, yes/no, information.
+    MessageBar visibleBar() const;
+    // The keyboard table: Escape, C, Y, N and O, by the visible bar.
+    bool HandleDialogKey(int key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void answer(qint32 result);
+    QWidget* makeBar(const char* name, const QList<QPushButton*>& buttons);
+    QPushButton* makeButton(const char* name, const QString& caption);
+
+    QLabel* lablTITLE;
+    QLabel* lblDESCRIPTION;
+    QWidget* pfrBTNBARO;
+    QWidget* pfrBTNBARYN;
+    QWidget* pfrBTNBARYNC;
+    QPushButton* btnCLOSE;
+    QPushButton* btnYES[2];
+    QPushButton* btnNO[2];
+    QPushButton* btnCANCEL;
+};

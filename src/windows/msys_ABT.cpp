@@ -1,0 +1,195 @@
+// msys_ABT: fills itself from AppState and hands its links and its update button to the services.
+#include "windows/msys_ABT.h"
+
+#include "app/AppState.h"
+#include "app/ArtPixmap.h"
+#include "services/OpenLink.h"
+#include "services/UpdateCheck.h"
+#include "windows/WindowDrag.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+const QColor Paper(0xFF, 0xFB, 0xF0);
+const QColor Edge(0x3D, 0xA5, 0xD9);
+const QColor Ink(0x3B, 0x2F, 0x5C);
+const QColor LinkBlue(0x1F, 0x6F, 0xB2);
+
+QFrame* separator(QWidget* parent, const char* name) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: %1;").arg(Edge.name()));
+    return line;
+}
+
+QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setToolTip(tip);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(LinkBlue.name()));
+    return label;
+}
+
+// A small globe: the maker's corner of the web.
+QPixmap socialPicture(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF ball(2, 2, size - 4, size - 4);
+    p.setPen(QPen(LinkBlue, 2));
+    p.setBrush(QColor(0xD6, 0xEE, 0xFA));
+    p.drawEllipse(ball);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(ball.adjusted(size * 0.25, 0, -size * 0.25, 0));
+    p.drawLine(QPointF(ball.left(), ball.center().y()), QPointF(ball.right(), ball.center().y()));
+    return pixmap;
+}
+} // namespace
+
+msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("msys_ABT"));
+    setModal(true);
+    setFixedWidth(560);
+    const AppState& state = appState();
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(22, 18, 22, 16);
+    outer->setSpacing(10);
+
+    auto* head = new QHBoxLayout;
+    head->setSpacing(16);
+    auto* imgICON = new QLabel(this);
+    imgICON->setObjectName(QStringLiteral("imgICON"));
+    imgICON->setPixmap(programIcon().pixmap(80, 80));
+    head->addWidget(imgICON, 0, Qt::AlignTop);
+
+    auto* identity = new QVBoxLayout;
+    identity->setSpacing(3);
+    auto* title = new QLabel(QLatin1String(AppIdentity::Title), this);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setStyleSheet(QStringLiteral("color: %1;").arg(Ink.name()));
+    lablVERSION = new QLabel(state.VersionText, this);
+    lablVERSION->setObjectName(QStringLiteral("lablVERSION"));
+    lblCOPY = new QLabel(state.RightsText, this);
+    lblCOPY->setObjectName(QStringLiteral("lblCOPY"));
+    lblCREATED = new QLabel(QStringLiteral("Made with care for young learners by the %1 team.")
+                                .arg(QLatin1String(AppIdentity::CompanyName)),
+                            this);
+    lblCREATED->setObjectName(QStringLiteral("lblCREATED"));
+    lblCREATED->setWordWrap(true);
+    for (QLabel* label : {title, lablVERSION, lblCOPY, lblCREATED}) {
+        label->setTextFormat(Qt::PlainText);
+        identity->addWidget(label);
+    }
+    identity->addStretch();
+    head->addLayout(identity, 1);
+    outer->addLayout(head);
+
+    outer->addWidget(separator(this, "lneSEP01"));
+    textCREDITS = new QTextEdit(this);
+    textCREDITS->setObjectName(QStringLiteral("textCREDITS"));
+    textCREDITS->setReadOnly(true);
+    textCREDITS->setFont(lblCOPY->font());
+    textCREDITS->setPlainText(state.CreditsText);
+    textCREDITS->setFixedHeight(120);
+    textCREDITS->setFrameShape(QFrame::NoFrame);
+    textCREDITS->setStyleSheet(QStringLiteral("background: transparent;"));
+    outer->addWidget(textCREDITS);
+    outer->addWidget(separator(this, "lneSEP02"));
+
+    auto* links = new QHBoxLayout;
+    links->setSpacing(12);
+    imgSOCIAL = new QLabel(this);
+    imgSOCIAL->setObjectName(QStringLiteral("imgSOCIAL"));
+    imgSOCIAL->setPixmap(socialPicture(28));
+    imgSOCIAL->setCursor(Qt::PointingHandCursor);
+    imgSOCIAL->setToolTip(QStringLiteral("Visit us on the web"));
+    auto* addresses = new QVBoxLayout;
+    addresses->setSpacing(2);
+    lblWEBSITE = linkLabel(this, "lblWEBSITE", state.WebBase, QStringLiteral("Visit us on the web"));
+    lblEMAIL = linkLabel(this, "lblEMAIL", state.ContactAddress, QStringLiteral("Send us a message"));
+    addresses->addWidget(lblWEBSITE);
+    addresses->addWidget(lblEMAIL);
+    links->addWidget(imgSOCIAL, 0, Qt::AlignVCenter);
+    links->addLayout(addresses, 1);
+
+    btnUPDATE = new QPushButton(QStringLiteral("Update"), this);
+    btnUPDATE->setObjectName(QStringLiteral("btnUPDATE"));
+    btnUPDATE->setToolTip(QStringLiteral("Check for updates"));
+    btnCLOSE = new QPushButton(QStringLiteral("OK"), this);
+    btnCLOSE->setObjectName(QStringLiteral("btnCLOSE"));
+    for (QPushButton* button : {btnUPDATE, btnCLOSE}) {
+        button->setMinimumWidth(90);
+        button->setCursor(Qt::PointingHandCursor);
+        links->addWidget(button, 0, Qt::AlignBottom);
+    }
+    btnCLOSE->setDefault(true);
+    outer->addLayout(links);
+
+    connect(btnUPDATE, &QPushButton::clicked, this, [] { CheckForUpdate(true); });
+    connect(btnCLOSE, &QPushButton::clicked, this, &QDialog::accept);
+    for (QLabel* link : {lblWEBSITE, lblEMAIL, imgSOCIAL})
+        link->installEventFilter(this);
+
+    auto* drag = new WindowDrag(this);
+    drag->watch(this);
+    drag->watch(title);
+}
+
+namespace {
+QPointer<msys_ABT>& openBox() {
+    static QPointer<msys_ABT> box;
+    return box;
+}
+} // namespace
+
+void msys_ABT::showModal(QWidget* owner) {
+    if (openBox()) return; // already up: a second click must not stack another box
+    QPointer<msys_ABT> box = new msys_ABT(owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    openBox() = box;
+    box->exec();
+}
+
+void msys_ABT::unload() {
+    if (msys_ABT* box = openBox()) box->reject();
+}
+
+bool msys_ABT::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == lblWEBSITE || watched == imgSOCIAL) {
+            OpenLink(QString(), appState().WebBase);
+            return true;
+        }
+        if (watched == lblEMAIL) {
+            OpenLink(QStringLiteral("mailto:"), appState().ContactAddress);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void msys_ABT::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event);
+    QPainter p(this);
+    p.setPen(QPen(Edge, 3));
+    p.setBrush(Paper);
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}

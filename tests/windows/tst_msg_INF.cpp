@@ -1,0 +1,147 @@
+// Tests of the message box: its table, its keys and buttons, and the answer each way of leaving gives.
+#include "app/AppState.h"
+#include "windows/mlib_MSG.h"
+#include "windows/msg_INF.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+// Runs `step` on the message box once it is up inside its own modal loop.
+void whenShown(std::function<void(msg_INF*)> step) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+        if (auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            step(box);
+        }
+    });
+    poll->start(10);
+}
+
+QPushButton* visibleButton(msg_INF* box, const QString& caption) {
+    for (QPushButton* b : box->findChildren<QPushButton*>())
+        if (b->isVisible() && b->text() == caption) return b;
+    return nullptr;
+}
+} // namespace
+
+class tst_msg_INF : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitGlobals(appState(), QStringLiteral("/tmp"), QDate(2024, 5, 1)); }
+    void everyWayOutGivesItsAnswer_data();
+    void everyWayOutGivesItsAnswer();
+    void questionShowsVersionAboveTheChanges();
+    void unknownNumbersNeverTrapTheLearner();
+};
+
+void tst_msg_INF::everyWayOutGivesItsAnswer_data() {
+    // Catches: wrong key table per bar, keys acting on hidden bars, stale answers after a window close.
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("action"); // "key:X", "click:caption", "close"
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("question Escape") << true << "key:Escape" << true << 2;
+    QTest::newRow("question Y") << true << "key:Y" << true << 6;
+    QTest::newRow("question N") << true << "key:N" << true << 7;
+    QTest::newRow("question C does nothing") << true << "key:C" << false << 0;
+    QTest::newRow("question O does nothing") << true << "key:O" << false << 0;
+    QTest::newRow("question Alt+D is the mnemonic") << true << "alt:D" << true << 6;
+    QTest::newRow("question Alt+I is the mnemonic") << true << "alt:I" << true << 7;
+    QTest::newRow("question Download") << true << "click:&Download" << true << 6;
+    QTest::newRow("question Ignore") << true << "click:&Ignore" << true << 7;
+    QTest::newRow("question window closed") << true << "close" << true << 2;
+    QTest::newRow("information O") << false << "key:O" << true << 2;
+    QTest::newRow("information Escape") << false << "key:Escape" << true << 2;
+    QTest::newRow("information Y does nothing") << false << "key:Y" << false << 0;
+    QTest::newRow("information Close") << false << "click: &Close " << true << 2;
+}
+
+void tst_msg_INF::everyWayOutGivesItsAnswer() {
+    QFETCH(bool, question);
+    QFETCH(QString, action);
+    QFETCH(bool, leaves);
+    QFETCH(int, result);
+
+    // An earlier "yes" must not leak into this box's answer.
+    SetMessageResult(MessageAnswer::Yes);
+    bool stillOpen = false;
+    whenShown([&](msg_INF* box) {
+        const QString arg = action.section(QLatin1Char(':'), 1);
+        if (action.startsWith(QLatin1String("key:")) || action.startsWith(QLatin1String("alt:"))) {
+            const Qt::Key key =
+                arg == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key(arg.at(0).unicode());
+            const auto mods = action.startsWith(QLatin1String("alt:")) ? Qt::AltModifier : Qt::NoModifier;
+            // Through the window, as a real key press arrives, so mnemonics get their turn.
+            QTest::keyClick(box->windowHandle(), key, mods);
+        } else if (action.startsWith(QLatin1String("click:"))) {
+            QPushButton* button = visibleButton(box, arg);
+            QVERIFY2(button, qPrintable(arg));
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            box->close();
+        }
+        // A mnemonic presses its button with a short animation before it clicks.
+        QTest::qWait(200);
+        if (QApplication::activeModalWidget() == box) {
+            stillOpen = true;
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+
+    if (question) {
+        QCOMPARE(AskQuestion(MessageNumber::NewerVersion, nullptr), leaves ? result : MessageAnswer::Cancel);
+    } else {
+        ShowInfoMessage(MessageNumber::NoUpdates, QString(), nullptr);
+        QCOMPARE(GetMessageResult(), result ? result : MessageAnswer::Cancel);
+    }
+    QCOMPARE(stillOpen, !leaves);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void tst_msg_INF::questionShowsVersionAboveTheChanges() {
+    // Catches: a lost line break, a wrong version in the question, or the wrong bar and captions.
+    QStringList lines;
+    QStringList captions;
+    QString title;
+    whenShown([&](msg_INF* box) {
+        title = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
+        lines = box->findChild<QLabel*>(QStringLiteral("lblDESCRIPTION"))->text().split(QLatin1Char('\n'));
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            if (b->isVisible()) captions << b->text();
+        QCOMPARE(box->visibleBar(), MessageBar::YesNo);
+        QTest::keyClick(box, Qt::Key_N);
+    });
+    QCOMPARE(AskQuestion(MessageNumber::NewerVersion, nullptr), MessageAnswer::No);
+    QCOMPARE(title, QStringLiteral("You Can Now Download a Newer Version"));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0), QStringLiteral("Your current version: 8.1"));
+    QVERIFY(lines.at(1).startsWith(QStringLiteral("The changes can be found on the website.")));
+    QCOMPARE(captions, QStringList({QStringLiteral("&Download"), QStringLiteral("&Ignore")}));
+}
+
+void tst_msg_INF::unknownNumbersNeverTrapTheLearner() {
+    // Catches: a box with no buttons that cannot be closed, and a stale answer for an unknown question.
+    SetMessageResult(MessageAnswer::Yes);
+    QCOMPARE(AskQuestion(99, nullptr), MessageAnswer::Cancel);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    QString title = QStringLiteral("unset");
+    whenShown([&](msg_INF* box) {
+        title = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
+        QCOMPARE(box->visibleBar(), MessageBar::Information);
+        QTest::keyClick(box, Qt::Key_O);
+    });
+    ShowInfoMessage(99, QStringLiteral("ignored"), nullptr);
+    QCOMPARE(title, QString());
+}
+
+QTEST_MAIN(tst_msg_INF)
+#include "tst_msg_INF.moc"

@@ -1,0 +1,92 @@
+// Tests of the about box: what it shows and where each of its links and buttons leads.
+#include "app/AppState.h"
+#include "controls/uctl_WEB.h"
+#include "services/OpenLink.h"
+#include "services/UpdateCheck.h"
+#include "windows/msys_ABT.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+struct CountingPrompts : UpdatePrompts {
+    int checksOff = 0;
+    bool askToDownload() override { return false; }
+    void tellNoUpdates() override {}
+    void tellChecksAreOff() override { ++checksOff; }
+    void showNotice(const QString&, const QString&) override {}
+};
+} // namespace
+
+class tst_msys_ABT : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1)); }
+    void cleanup() { setLinkOpener({}); }
+    void showsTheProgramsOwnTexts();
+    void linksOpenTheirAddresses_data();
+    void linksOpenTheirAddresses();
+    void buttonsCheckAndClose();
+};
+
+void tst_msys_ABT::showsTheProgramsOwnTexts() {
+    // Catches: a box left with design placeholders, or credits in a different font from the rights line.
+    msys_ABT box;
+    QVERIFY(!box.findChild<QLabel*>("imgICON")->pixmap().isNull());
+    QCOMPARE(box.findChild<QLabel*>("lablVERSION")->text(), QStringLiteral("Version: 8.10"));
+    QCOMPARE(box.findChild<QLabel*>("lblCOPY")->text(), appState().RightsText);
+    auto* credits = box.findChild<QTextEdit*>("textCREDITS");
+    QCOMPARE(credits->toPlainText(), appState().CreditsText);
+    QVERIFY(credits->isReadOnly());
+    QCOMPARE(credits->font(), box.findChild<QLabel*>("lblCOPY")->font());
+    QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->text(), appState().WebBase);
+    QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->toolTip(), QStringLiteral("Visit us on the web"));
+    QCOMPARE(box.findChild<QLabel*>("lblEMAIL")->toolTip(), QStringLiteral("Send us a message"));
+    QCOMPARE(box.findChild<QPushButton*>("btnUPDATE")->toolTip(), QStringLiteral("Check for updates"));
+}
+
+void tst_msys_ABT::linksOpenTheirAddresses_data() {
+    // Catches: links swapped, e-mail opened as a web address, or a click that opens twice.
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("web site") << "lblWEBSITE" << appState().WebBase;
+    QTest::newRow("social picture") << "imgSOCIAL" << appState().WebBase;
+    QTest::newRow("e-mail") << "lblEMAIL" << QStringLiteral("mailto:") + appState().ContactAddress;
+}
+
+void tst_msys_ABT::linksOpenTheirAddresses() {
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+    QList<QUrl> opened;
+    setLinkOpener([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    msys_ABT box;
+    box.show();
+    QTest::mouseClick(box.findChild<QLabel*>(control), Qt::LeftButton);
+    QCOMPARE(opened, QList<QUrl>{QUrl(address)});
+}
+
+void tst_msys_ABT::buttonsCheckAndClose() {
+    // Catches: the Update button not reaching the learner's check, and OK not closing the box.
+    uctl_WEB web;
+    CountingPrompts prompts;
+    UpdateCheck check(web, prompts);
+    check.setNetworkAllowed(false);
+    setUpdateCheck(&check);
+
+    msys_ABT box;
+    box.show();
+    QTest::mouseClick(box.findChild<QPushButton*>("btnUPDATE"), Qt::LeftButton);
+    QCOMPARE(prompts.checksOff, 1);
+    QVERIFY(box.isVisible());
+    QTest::mouseClick(box.findChild<QPushButton*>("btnCLOSE"), Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+    setUpdateCheck(nullptr);
+}
+
+QTEST_MAIN(tst_msys_ABT)
+#include "tst_msys_ABT.moc"
