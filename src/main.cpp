@@ -1,10 +1,23 @@
-// The program's entry: builds the application and hands over to Main.
+// The program's entry: builds the application, installs the per-user settings file and hands over to Main.
 #include <QApplication>
 
 #include "app/AppState.h"
+#include "app/FileSettingsStore.h"
+#include "audio/SdlSoundDevice.h"
+#include "audio/mlib_AUD.h"
+#include "windows/Startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    InitGlobals();
-    return 0;
+    QApplication::setApplicationName(QLatin1String(AppIdentity::Title));
+
+    FileSettingsStore store(FileSettingsStore::defaultFilePath());
+    setSettingsStore(&store);
+    SdlSoundDevice sound;
+    setSoundDevice(&sound);
+    Main();
+    const int result = app.exec();
+    setSoundDevice(nullptr);
+    setSettingsStore(nullptr);
+    return result;
 }

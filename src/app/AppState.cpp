@@ -29,12 +29,11 @@ QString webBaseAddress() {
 
 void InitGlobals(AppState& s, const QString& programFolder, const QDate& today) {
     s.WebBase = webBaseAddress();
-    s.RightsText = QStringLiteral("Copyright © %1 %2")
-                       .arg(QLatin1String(AppIdentity::CompanyName), today.toString(QStringLiteral("yyyy")));
-    s.VersionNumber = QStringLiteral("%1.%2")
-                          .arg(AppIdentity::VersionMajor)
-                          .arg(AppIdentity::VersionMinor)
-                          .toDouble();
+    const QString company = QLatin1String(AppIdentity::CompanyName);
+    const QString year = today.toString(QStringLiteral("yyyy"));
+    s.RightsText = QStringLiteral("Copyright © %1 %2").arg(year, company);
+    s.VersionNumber =
+        QStringLiteral("%1.%2").arg(AppIdentity::VersionMajor).arg(AppIdentity::VersionMinor).toDouble();
     s.VersionText = QStringLiteral("Version: %1.%2%3")
                         .arg(AppIdentity::VersionMajor)
                         .arg(AppIdentity::VersionMinor)
@@ -47,14 +46,16 @@ void InitGlobals(AppState& s, const QString& programFolder, const QDate& today) 
     s.LocalVersionFile = folder + QStringLiteral("/lkvers.txt");
     s.VersionFileUrl = s.WebBase + QStringLiteral("kite-soft/lkvers.txt");
     s.CreditsText =
-        QStringLiteral("Many of the photographs have been taken by myself but there are also numerous pictures "
-                       "from other people. A big thank you to %1, %2, %3 and %4 for such wonderful images. "
-                       "Without their skills, this program simply would not be the same. The style and "
-                       "technique in capturing some amazing photos is shown many times over. Again, a big "
-                       "thank you to all of you.")
+        QStringLiteral(
+            "Many of the photographs have been taken by myself but there are also numerous pictures "
+            "from other people. A big thank you to %1, %2, %3 and %4 for such wonderful images. "
+            "Without their skills, this program simply would not be the same. The style and "
+            "technique in capturing some amazing photos is shown many times over. Again, a big "
+            "thank you to all of you.")
             .arg(QLatin1String(PictureCollections[0]), QLatin1String(PictureCollections[1]),
                  QLatin1String(PictureCollections[2]), QLatin1String(PictureCollections[3]));
-    s.SocialPageUrl = QStringLiteral("https://www.facebook.com/brightmoorlearning");
+    // Our own address: a page on someone else's network could later belong to anyone.
+    s.SocialPageUrl = s.WebBase + QStringLiteral("community/");
     s.ContactAddress = QStringLiteral("hello@brightmoor-learning.example");
     s.UpdatePageUrl = s.WebBase + QStringLiteral("update/1501-810.html");
 }

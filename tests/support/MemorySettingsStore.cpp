@@ -14,6 +14,8 @@ QString MemorySettingsStore::readString(const QString& keyPath, const QString& v
 
 bool MemorySettingsStore::writeString(const QString& keyPath, const QString& valueName, const QString& text) {
     ++writeCount;
+    lastWrittenKeyPath = keyPath;
+    lastWrittenValueName = valueName;
     if (failWrites) return false;
     values_.insert(slot(keyPath, valueName), text);
     return true;

@@ -12,6 +12,9 @@ public:
 
     bool failWrites = false;
     int writeCount = 0;
+    // The spelling of the last write, which the case-insensitive lookup hides.
+    QString lastWrittenKeyPath;
+    QString lastWrittenValueName;
 
 private:
     static QString slot(const QString& keyPath, const QString& valueName);

@@ -1,0 +1,42 @@
+// SettingsStore: the installed store, the two operations every part calls, and the program's key paths.
+#include "app/SettingsStore.h"
+
+#include "app/AppState.h"
+
+namespace {
+// Stands in until a store is installed: everything reads as its default and nothing is written.
+class NoSettingsStore final : public SettingsStore {
+public:
+    QString readString(const QString&, const QString&, const QString& defaultText) override {
+        return defaultText;
+    }
+    bool writeString(const QString&, const QString&, const QString&) override { return false; }
+};
+
+SettingsStore* installed = nullptr;
+} // namespace
+
+SettingsStore& settingsStore() {
+    static NoSettingsStore none;
+    return installed ? *installed : none;
+}
+
+void setSettingsStore(SettingsStore* store) {
+    installed = store;
+}
+
+QString RegReadString(const QString& keyPath, const QString& valueName, const QString& defaultText) {
+    return settingsStore().readString(keyPath, valueName, defaultText);
+}
+
+bool RegWriteString(const QString& keyPath, const QString& valueName, const QString& text) {
+    return settingsStore().writeString(keyPath, valueName, text);
+}
+
+QString detailsKey() {
+    return appState().RegistryBase + QStringLiteral("Settings\\Details");
+}
+
+QString windowKey(const QString& windowName) {
+    return appState().RegistryBase + windowName + QStringLiteral("\\Window");
+}

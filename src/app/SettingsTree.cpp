@@ -1,0 +1,171 @@
+// SettingsTree: case-insensitive lookup and the escaped line format of the settings file.
+#include "app/SettingsTree.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool isNameSpecial(char c) {
+    return c == '=' || c == '[' || c == ']' || c == '#' || c == ';';
+}
+
+QByteArray escaped(const QString& text, bool isName) {
+    const QByteArray utf8 = text.toUtf8();
+    QByteArray out;
+    out.reserve(utf8.size());
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        const auto u = static_cast<unsigned char>(c);
+        const bool atEdge = i == 0 || i == utf8.size() - 1;
+        if (c == '%' || u < 0x20 || u == 0x7f || (isName && isNameSpecial(c)) || (atEdge && c == ' ')) {
+            static const char hex[] = "0123456789ABCDEF";
+            out += '%';
+            out += hex[u >> 4];
+            out += hex[u & 0xf];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<QString> unescaped(QByteArrayView raw) {
+    QByteArray bytes;
+    bytes.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return std::nullopt; // raw control byte: not ours
+        if (c != '%') {
+            bytes += c;
+            continue;
+        }
+        if (i + 2 >= raw.size()) return std::nullopt;
+        const int hi = hexDigit(raw[i + 1]);
+        const int lo = hexDigit(raw[i + 2]);
+        if (hi < 0 || lo < 0) return std::nullopt;
+        bytes += static_cast<char>(hi * 16 + lo);
+        i += 2;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+QString SettingsTree::normalizedPath(const QString& keyPath) {
+    return keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
+}
+
+SettingsTree::Key* SettingsTree::findKey(const QString& path) {
+    for (Key& key : keys_)
+        if (sameName(key.path, path)) return &key;
+    return nullptr;
+}
+
+const SettingsTree::Key* SettingsTree::findKey(const QString& path) const {
+    return const_cast<SettingsTree*>(this)->findKey(path);
+}
+
+const QString* SettingsTree::find(const QString& keyPath, const QString& valueName) const {
+    const Key* key = findKey(normalizedPath(keyPath));
+    if (!key) return nullptr;
+    for (const Value& value : key->values)
+        if (sameName(value.name, valueName)) return &value.text;
+    return nullptr;
+}
+
+void SettingsTree::set(const QString& keyPath, const QString& valueName, const QString& text) {
+    const QString path = normalizedPath(keyPath);
+    Key* key = findKey(path);
+    if (!key) {
+        keys_.append(Key{path, {}});
+        key = &keys_.last();
+    }
+    setIn(*key, valueName, text);
+}
+
+void SettingsTree::setIn(Key& key, const QString& valueName, const QString& text) {
+    for (Value& value : key.values) {
+        if (sameName(value.name, valueName)) {
+            value.text = text;
+            return;
+        }
+    }
+    key.values.append(Value{valueName, text});
+}
+
+bool SettingsTree::hasKey(const QString& keyPath) const {
+    const QString path = normalizedPath(keyPath);
+    const QString below = path + QLatin1Char('\\');
+    for (const Key& key : keys_)
+        if (sameName(key.path, path) || key.path.startsWith(below, Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+QByteArray SettingsTree::toText() const {
+    QByteArray out =
+        "# Lexikite settings: [key path], then name=value lines; %XX stands for an escaped byte.\n";
+    for (const Key& key : keys_) {
+        out += '\n';
+        out += '[' + escaped(key.path, true) + "]\n";
+        for (const Value& value : key.values)
+            out += escaped(value.name, true) + '=' + escaped(value.text, false) + '\n';
+    }
+    return out;
+}
+
+std::optional<SettingsTree> SettingsTree::fromText(const QByteArray& bytes, QString* why) {
+    auto fail = [why](int lineNumber, const char* reason) -> std::optional<SettingsTree> {
+        if (why) *why = QStringLiteral("line %1: %2").arg(lineNumber).arg(QLatin1String(reason));
+        return std::nullopt;
+    };
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
+
+    SettingsTree tree;
+    Key* current = nullptr;
+    int lineNumber = 0;
+    while (!text.isEmpty()) {
+        ++lineNumber;
+        const qsizetype end = text.indexOf('\n');
+        QByteArrayView line = end < 0 ? text : text.first(end);
+        text = end < 0 ? QByteArrayView() : text.sliced(end + 1);
+        if (line.endsWith('\r')) line.chop(1); // edited with a Windows editor; a real CR is always escaped
+        if (line.isEmpty() || line.startsWith('#') || line.startsWith(';')) continue;
+
+        if (line.startsWith('[')) {
+            if (!line.endsWith(']') || line.size() < 2) return fail(lineNumber, "unclosed key path");
+            const auto path = unescaped(line.sliced(1, line.size() - 2));
+            if (!path) return fail(lineNumber, "bad characters in key path");
+            const QString normal = normalizedPath(*path);
+            current = tree.findKey(normal);
+            if (!current) {
+                tree.keys_.append(Key{normal, {}});
+                current = &tree.keys_.last();
+            }
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0) return fail(lineNumber, "neither a key path nor name=value");
+        if (!current) return fail(lineNumber, "value before any key path");
+        const auto name = unescaped(line.first(eq));
+        const auto value = unescaped(line.sliced(eq + 1));
+        if (!name || !value) return fail(lineNumber, "bad characters in a value");
+        setIn(*current, *name, *value);
+    }
+    return tree;
+}

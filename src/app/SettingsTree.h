@@ -1,0 +1,47 @@
+// SettingsTree: the store's key paths and named text values in memory, and their text form on disk.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Key paths ("A\B\C") and value names are matched without regard to case and keep the case they were
+// first written with. The text form is a small INI-like format of our own:
+//   [key path]
+//   value name=value text
+// Bytes that would break a line's meaning ('%', control characters, '=' '[' ']' '#' ';' in names,
+// spaces at either end) are written as %XX of their UTF-8 bytes, so every text round-trips.
+class SettingsTree {
+public:
+    // The stored text, or nullptr when the key or the value does not exist.
+    const QString* find(const QString& keyPath, const QString& valueName) const;
+    // Sets the value, creating the key when missing.
+    void set(const QString& keyPath, const QString& valueName, const QString& text);
+    // A key exists when it, or a key below it, has been created.
+    bool hasKey(const QString& keyPath) const;
+    bool isEmpty() const { return keys_.isEmpty(); }
+
+    QByteArray toText() const;
+    // Nothing when the bytes are not a settings text; why says where it went wrong.
+    static std::optional<SettingsTree> fromText(const QByteArray& bytes, QString* why = nullptr);
+
+    // "\A\\B\" and "A\B" name the same key: empty segments are dropped.
+    static QString normalizedPath(const QString& keyPath);
+
+private:
+    struct Value {
+        QString name;
+        QString text;
+    };
+    struct Key {
+        QString path;
+        QList<Value> values;
+    };
+    Key* findKey(const QString& normalizedPath);
+    const Key* findKey(const QString& normalizedPath) const;
+    static void setIn(Key& key, const QString& valueName, const QString& text);
+
+    QList<Key> keys_;
+};

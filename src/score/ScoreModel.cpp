@@ -1,0 +1,74 @@
+// ScoreModel: awards, the per-subject high score in the settings store, and the two captions.
+#include "score/ScoreModel.h"
+
+#include "app/AppState.h"
+#include "app/SettingsStore.h"
+#include "app/TextNumber.h"
+
+namespace {
+QString highScoreValueName() {
+    return QStringLiteral("SCORE-HIGH - ") + appState().Section;
+}
+} // namespace
+
+ScoreModel::ScoreModel(QObject* parent) : QObject(parent) {}
+
+QString ScoreModel::scoreCaptionFor(const QString& tag) {
+    return QStringLiteral("Score: ") + tag +
+           (leadingNumber(tag) == 1.0 ? QStringLiteral(" point") : QStringLiteral(" points"));
+}
+
+QString ScoreModel::highScoreCaptionFor(const QString& tag) {
+    return QStringLiteral("High Score: ") + tag +
+           (leadingNumber(tag) == 1.0 ? QStringLiteral(" point") : QStringLiteral(" points"));
+}
+
+void ScoreModel::AddScore(qint32 points) {
+    bool converts = false;
+    qint32 score = scoreTag_.trimmed().toInt(&converts);
+    if (!converts) score = 0;
+    qint32 sum = 0;
+    if (!__builtin_add_overflow(score, points, &sum)) score = sum;
+
+    scoreTag_ = QString::number(score);
+    scoreCaption_ = scoreCaptionFor(scoreTag_);
+    if (leadingNumber(highTag_) < leadingNumber(scoreTag_)) highTag_ = scoreTag_;
+    RegWriteString(detailsKey(), highScoreValueName(), highTag_);
+    highCaption_ = highScoreCaptionFor(highTag_);
+    emit changed();
+}
+
+void ScoreModel::ResetHighScore() {
+    highTag_ = QStringLiteral("0");
+    // The same value as the award's "SCORE-HIGH - ", spelled differently: the store ignores case.
+    RegWriteString(detailsKey(), QStringLiteral("Score-High - ") + appState().Section, highTag_);
+    highCaption_ = QStringLiteral("High Score: 0 points");
+    emit changed();
+}
+
+void ScoreModel::ResetRunningScore() {
+    scoreTag_ = QStringLiteral("0");
+    scoreCaption_ = QStringLiteral("Score: 0 points");
+    emit changed();
+}
+
+void ScoreModel::LoadHighScore() {
+    highTag_ = RegReadString(detailsKey(), highScoreValueName(), QStringLiteral("0"));
+    highCaption_ = highScoreCaptionFor(highTag_);
+    emit changed();
+}
+
+void ScoreModel::setScoreCaption(const QString& caption) {
+    scoreCaption_ = caption;
+    emit changed();
+}
+
+void ScoreModel::setHighScoreCaption(const QString& caption) {
+    highCaption_ = caption;
+    emit changed();
+}
+
+ScoreModel& scoreModel() {
+    static ScoreModel model;
+    return model;
+}

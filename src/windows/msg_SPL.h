@@ -1,0 +1,28 @@
+// msg_SPL: the splash window shown while the program starts; it closes itself after a few seconds.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+
+class msg_SPL : public QDialog {
+    Q_OBJECT
+public:
+    explicit msg_SPL(QWidget* parent = nullptr);
+
+    // 3000 ms, or LEXIKITE_SPLASH_MS (0 to 60000) so tests and benchmarks need not wait.
+    static int displayMs();
+    // The splash picture: the artwork's when it is built in, else a kite drawn here.
+    static QPixmap picture(const QSize& size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* imgICON = nullptr;
+    QLabel* lblCompany = nullptr;
+    QLabel* lblCOPY = nullptr;
+    QLabel* lablVERSION = nullptr;
+    QTimer* tmrWAIT = nullptr;
+};

@@ -1,0 +1,111 @@
+// Tests of the start-up record: identity texts, addresses, and the store's key paths built on it.
+#include "app/AppState.h"
+#include "app/SettingsStore.h"
+
+#include <QLocale>
+#include <QTest>
+
+class tst_AppState : public QObject {
+    Q_OBJECT
+    static AppState filled(const QString& folder = QStringLiteral("/opt/lexikite")) {
+        AppState state;
+        InitGlobals(state, folder, QDate(2031, 5, 17));
+        return state;
+    }
+
+private slots:
+    // Fault: a dot between minor and revision ("8.1.0"), or the number read in the user's locale
+    // (8,1 -> 81 or 0), which would make every published version look newer.
+    void versionTextAndNumber() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const AppState state = filled();
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(state.VersionText, QStringLiteral("Version: 8.10"));
+        QCOMPARE(state.VersionNumber, 8.1);
+    }
+
+    // Fault: the rights line without the clock's year or the maker, or credits not naming four sources
+    // in "a, b, c and d" form.
+    void rightsAndCreditsTexts() {
+        const AppState state = filled();
+        QCOMPARE(state.RightsText, QStringLiteral("Copyright © 2031 Brightmoor Learning"));
+        const QString start =
+            QStringLiteral("Many of the photographs have been taken by myself but there are also "
+                           "numerous pictures from other people. A big thank you to ");
+        const QString end = QStringLiteral(" for such wonderful images. Without their skills, this program "
+                                           "simply would not be the same. The "
+                                           "style and technique in capturing some amazing photos is shown "
+                                           "many times over. Again, a big thank "
+                                           "you to all of you.");
+        QVERIFY(state.CreditsText.startsWith(start));
+        QVERIFY(state.CreditsText.endsWith(end));
+        const QString sources =
+            state.CreditsText.mid(start.size(), state.CreditsText.size() - start.size() - end.size());
+        const QStringList parts = sources.split(QStringLiteral(" and "));
+        QCOMPARE(parts.size(), 2);
+        const QStringList firstThree = parts[0].split(QStringLiteral(", "));
+        QCOMPARE(firstThree.size(), 3);
+        for (const QString& address : firstThree + QStringList{parts[1]})
+            QVERIFY2(address.startsWith(QLatin1String("https://")) && !address.contains(QLatin1Char(' ')),
+                     qPrintable(address));
+    }
+
+    // Fault: addresses not following the web base (a packager's or test's override ignored), or a base
+    // without its closing "/" gluing the path onto the host name.
+    void addressesFollowTheWebBase_data() {
+        QTest::addColumn<QByteArray>("environment");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("override") << QByteArray("http://127.0.0.1:9/") << "http://127.0.0.1:9/";
+        QTest::newRow("override without slash")
+            << QByteArray("https://mirror.example/kite") << "https://mirror.example/kite/";
+        QTest::newRow("build default") << QByteArray() << LEXIKITE_WEB_BASE_DEFAULT;
+    }
+    void addressesFollowTheWebBase() {
+        QFETCH(QByteArray, environment);
+        QFETCH(QString, base);
+        const QByteArray saved = qgetenv("LEXIKITE_WEB_BASE");
+        if (environment.isEmpty())
+            qunsetenv("LEXIKITE_WEB_BASE");
+        else
+            qputenv("LEXIKITE_WEB_BASE", environment);
+        const AppState state = filled();
+        qputenv("LEXIKITE_WEB_BASE", saved);
+        QVERIFY(base.endsWith(QLatin1Char('/')));
+        QCOMPARE(state.WebBase, base);
+        QCOMPARE(state.VersionFileUrl, base + QStringLiteral("kite-soft/lkvers.txt"));
+        QCOMPARE(state.UpdatePageUrl, base + QStringLiteral("update/1501-810.html"));
+    }
+
+    // Fault: a trailing separator on the program folder doubling up in the local version file's path.
+    void programFolderWithoutTrailingSeparator_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "/opt/lexikite";
+        QTest::newRow("trailing slash") << "/opt/lexikite/";
+        QTest::newRow("two trailing slashes") << "/opt/lexikite//";
+    }
+    void programFolderWithoutTrailingSeparator() {
+        QFETCH(QString, folder);
+        const AppState state = filled(folder);
+        QCOMPARE(state.ProgramFolder, QStringLiteral("/opt/lexikite"));
+        QCOMPARE(state.LocalVersionFile, QStringLiteral("/opt/lexikite/lkvers.txt"));
+    }
+
+    // Fault: key paths built without the registry base or with a missing separator.
+    void storeKeyPaths() {
+        appState() = filled();
+        QCOMPARE(appState().RegistryBase, QStringLiteral("SOFTWARE\\Lexikite\\"));
+        QCOMPARE(detailsKey(), QStringLiteral("SOFTWARE\\Lexikite\\Settings\\Details"));
+        QCOMPARE(windowKey(QStringLiteral("mdb_IDX")), QStringLiteral("SOFTWARE\\Lexikite\\mdb_IDX\\Window"));
+    }
+
+    // Fault: a program with no store installed crashing, or reporting a write it never made.
+    void withoutStoreReadsDefaultAndWritesFail() {
+        setSettingsStore(nullptr);
+        QCOMPARE(RegReadString(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN")),
+                 QStringLiteral("AMERICAN"));
+        QVERIFY(!RegWriteString(detailsKey(), QStringLiteral("Language"), QStringLiteral("BRITISH")));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_AppState)
+#include "tst_AppState.moc"

@@ -1,0 +1,189 @@
+// Tests of the sound module against a recording device: order of operations, the one current sound,
+// letters and effects.
+#include "app/AppState.h"
+#include "audio/mlib_AUD.h"
+#include "RecordingSoundDevice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(std::function<void()>)
+
+class TestSoundModule : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        appState().ProgramFolder = QStringLiteral("/prog");
+        setActiveChildEnabler({});
+    }
+    void cleanup() { setActiveChildEnabler({}); }
+
+    void eachFileSoundClosesTheLastBeforeOpening() {
+        // Catches a second word playing over the first, or play sent before the file is open.
+        ScopedRecordingDevice s;
+        PlaySoundFile(QStringLiteral("/x/cat.eda"));
+        PlaySoundFile(QStringLiteral("/x/dog.eda"));
+        QCOMPARE(s.device.log, QStringList({"close", "open /x/cat.eda MPEGVideo", "play 0", "close",
+                                            "open /x/dog.eda MPEGVideo", "play 0"}));
+    }
+
+    void typeHintComesFromUpperCasedSuffix_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expectedOpen");
+        QTest::newRow("eda") << "/w/cat.eda"
+                             << "open /w/cat.eda MPEGVideo";
+        QTest::newRow("Eda") << "/w/cat.Eda"
+                             << "open /w/cat.Eda MPEGVideo";
+        QTest::newRow("EDA") << "/w/cat.EDA"
+                             << "open /w/cat.EDA MPEGVideo";
+        QTest::newRow("mp3") << "/w/song.mp3"
+                             << "open /w/song.mp3 MPEGVideo";
+        QTest::newRow("mpeg") << "/w/film.mpeg"
+                              << "open /w/film.mpeg MPEGVideo";
+        QTest::newRow("mpg") << "/w/film.MPG"
+                             << "open /w/film.MPG MPEGVideo";
+        QTest::newRow("wav") << "/w/ding.wav"
+                             << "open /w/ding.wav Waveaudio";
+        QTest::newRow("avi") << "/w/clip.avi"
+                             << "open /w/clip.avi AviVideo";
+        QTest::newRow("mid") << "/w/tune.Mid"
+                             << "open /w/tune.Mid Sequencer";
+        QTest::newRow("ogg gets none") << "/w/cat.ogg"
+                                       << "open /w/cat.ogg";
+        QTest::newRow("no extension") << "/w/cat"
+                                      << "open /w/cat";
+        QTest::newRow("eda in folder name only") << "/w/x.eda/cat"
+                                                 << "open /w/x.eda/cat";
+    }
+    void typeHintComesFromUpperCasedSuffix() {
+        // Catches a case-sensitive suffix test or a wrong device type for an extension.
+        QFETCH(QString, path);
+        QFETCH(QString, expectedOpen);
+        ScopedRecordingDevice s;
+        PlaySoundFile(path);
+        QCOMPARE(s.device.log.value(1), expectedOpen);
+    }
+
+    void missingFileStopsTheOldSoundAndPlaysNothing() {
+        // Catches a failed open that leaves the previous word playing, or a play sent to nothing.
+        ScopedRecordingDevice s;
+        PlaySoundFile(QStringLiteral("/x/cat.eda"));
+        s.device.openSucceeds = false;
+        s.device.log.clear();
+        PlaySoundFile(QStringLiteral("/x/missing.eda"));
+        QCOMPARE(s.device.log, QStringList({"close", "open /x/missing.eda MPEGVideo"}));
+        QVERIFY(!s.device.isOpen());
+        QCOMPARE(GetSoundLength(), 0);
+    }
+
+    void playStartsFromThePositionTheDeviceReports() {
+        // Catches a hard-coded start instead of the position query.
+        ScopedRecordingDevice s;
+        s.device.position = 250;
+        PlaySoundFile(QStringLiteral("/x/cat.eda"));
+        QCOMPARE(s.device.log.last(), QStringLiteral("play 250"));
+    }
+
+    void soundStartedFromAPendingHandlerIsTheOneLeftPlaying() {
+        // Catches yielding before the old sound is replaced, which lets an earlier request win over a later.
+        ScopedRecordingDevice s;
+        QTimer::singleShot(0, [] { PlaySoundFile(QStringLiteral("/x/second.eda")); });
+        PlaySoundFile(QStringLiteral("/x/first.eda"));
+        QCOMPARE(s.device.log, QStringList({"close", "open /x/first.eda MPEGVideo", "play 0", "close",
+                                            "open /x/second.eda MPEGVideo", "play 0"}));
+    }
+
+    void withoutDeviceEverythingIsSilent() {
+        // Catches a null device dereference before the sound device is installed (start-up, tools).
+        setSoundDevice(nullptr);
+        PlaySoundFile(QStringLiteral("/x/cat.eda"));
+        SpellWord(QStringLiteral("cat"));
+        PlayCorrect();
+        QCOMPARE(GetSoundLength(), 0);
+        QCOMPARE(GetSoundPosition(), 0);
+    }
+
+    void emptyLetterDoesNothingAtAll() {
+        // Catches the game window being disabled (or a sound closed) for an empty letter.
+        ScopedRecordingDevice s;
+        setActiveChildEnabler([&](bool on) { s.device.log << (on ? "enable" : "disable"); });
+        PlayLetterSound(QString());
+        SpellWord(QString());
+        QCOMPARE(s.device.log, QStringList());
+    }
+
+    void letterDisablesTheGameWindowOnlyWhileStarting() {
+        // Catches a window left disabled, or disabled after the sound has already started.
+        ScopedRecordingDevice s;
+        setActiveChildEnabler([&](bool on) { s.device.log << (on ? "enable" : "disable"); });
+        PlayLetterSound(QStringLiteral("M"));
+        QCOMPARE(s.device.log, QStringList({"disable", "close", "open /prog/files/Letters/M.eda MPEGVideo",
+                                            "play 0", "enable"}));
+    }
+
+    void spellWordStartsEveryLetterInOrder() {
+        // Catches letters skipped, reordered or spoken as one file.
+        ScopedRecordingDevice s;
+        SpellWord(QStringLiteral("cat"));
+        const QStringList opens = s.device.log.filter(QStringLiteral("open "));
+        QCOMPARE(opens, QStringList({"open /prog/files/Letters/c.eda MPEGVideo",
+                                     "open /prog/files/Letters/a.eda MPEGVideo",
+                                     "open /prog/files/Letters/t.eda MPEGVideo"}));
+        QCOMPARE(s.device.log.count(QStringLiteral("close")), 3);
+    }
+
+    void letterFileIsFoundWithoutRegardToCase() {
+        // Catches silence when the word material names its letters or folders in another case.
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkpath(QStringLiteral("Files/letters")));
+        QFile letter(program.path() + QStringLiteral("/Files/letters/C.eda"));
+        QVERIFY(letter.open(QIODevice::WriteOnly));
+        letter.close();
+        appState().ProgramFolder = program.path();
+        ScopedRecordingDevice s;
+        PlayLetterSound(QStringLiteral("c"));
+        PlayLetterSound(QStringLiteral("q"));
+        QCOMPARE(s.device.log.filter(QStringLiteral("open ")),
+                 QStringList({QStringLiteral("open %1/Files/letters/C.eda MPEGVideo").arg(program.path()),
+                              QStringLiteral("open %1/Files/letters/q.eda MPEGVideo").arg(program.path())}));
+    }
+
+    void effectPlaysItsOwnResource_data() {
+        QTest::addColumn<std::function<void()>>("play");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("click") << std::function<void()>(PlayClick) << "effect CLICK";
+        QTest::newRow("click home") << std::function<void()>(PlayClickHome) << "effect CLICKHOME";
+        QTest::newRow("click game") << std::function<void()>(PlayClickGame) << "effect CLICKGAME";
+        QTest::newRow("correct") << std::function<void()>(PlayCorrect) << "effect CORRECT";
+        QTest::newRow("incorrect") << std::function<void()>(PlayIncorrect) << "effect INCORRECT";
+        QTest::newRow("congrats") << std::function<void()>(PlayCongrats) << "effect CONGRATS";
+        QTest::newRow("lose") << std::function<void()>(PlayLose) << "effect LOOSE";
+        QTest::newRow("win by name") << std::function<void()>([] { PlayResourceSound("WIN"); })
+                                     << "effect WIN";
+        QTest::newRow("name in lower case")
+            << std::function<void()>([] { PlayResourceSound("correct"); }) << "effect CORRECT";
+    }
+    void effectPlaysItsOwnResource() {
+        // Catches an effect mapped to the wrong resource, or a resource missing from the build.
+        QFETCH(std::function<void()>, play);
+        QFETCH(QString, expected);
+        ScopedRecordingDevice s;
+        play();
+        QCOMPARE(s.device.log, QStringList({expected}));
+    }
+
+    void unknownEffectPlaysNothing() {
+        // Catches an unknown name reaching the device as an empty or default sound.
+        ScopedRecordingDevice s;
+        PlayResourceSound(QStringLiteral("NOSUCH"));
+        PlayResourceSound(QString());
+        QCOMPARE(s.device.log, QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundModule)
+#include "tst_mlib_AUD.moc"
