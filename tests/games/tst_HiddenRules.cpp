@@ -2,6 +2,7 @@
 // the keyboard, the next word and the draw's limits.
 #include "GameFixture.h"
 #include "games/hidden/HiddenRules.h"
+#include "HookedGameHost.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -46,6 +47,7 @@ private slots:
     void tenMissesLoseTheWordInTheNinthColour();
     void aLetterIsChosenOncePerWordByButtonOrKey();
     void nextWordIsNeitherTheLastNorTheFirstEntry();
+    void lettersLetInWhileASoundStartsWaitTheirTurn();
     void noWordLeftShowsANoticeAndDealsNothing_data();
     void noWordLeftShowsANoticeAndDealsNothing();
 };
@@ -226,6 +228,37 @@ void HiddenRulesTest::nextWordIsNeitherTheLastNorTheFirstEntry() {
         QVERIFY(rules.hiddenWord() != last);
         last = rules.hiddenWord();
     }
+}
+
+void HiddenRulesTest::lettersLetInWhileASoundStartsWaitTheirTurn() {
+    // Catches: a letter let in while the winning letter sounds winning the word a second time (points twice),
+    // or one let in during a hit being lost or tried on the half-updated word.
+    GameFixture f({"first.edi", "cat.edi", "dog.edi"});
+    HookedGameHost hooked(f.host);
+    GameEnv env = f.env();
+    HiddenRules rules(GameEnv{hooked, env.random, env.app, env.lister});
+    rules.loadPictureList();
+    for (int i = 0; i < 20 && rules.hiddenWord() != u"cat"; ++i)
+        rules.next();
+    QStringList during;
+    hooked.duringSound = [&](const QString& path) {
+        if (path.endsWith(QStringLiteral("/c.eda"))) rules.typeKey(u'a');
+        if (path.endsWith(QStringLiteral("/t.eda"))) {
+            rules.typeKey(u'z');
+            rules.pass();
+            rules.next();
+        }
+        during << rules.maskedWord();
+    };
+    rules.typeKey(u'c');
+    QCOMPARE(rules.maskedWord(), QStringLiteral("ca*"));
+    QCOMPARE(rules.lettersChosen(), QStringLiteral(" c a"));
+    QCOMPARE(during, (QStringList{"c**", "ca*"}));
+    rules.typeKey(u't');
+    QCOMPARE(f.host.events.filter(QStringLiteral("score")), QStringList{"score 10"});
+    QCOMPARE(rules.hiddenWord(), QStringLiteral("dog"));
+    QCOMPARE(rules.misses(), 0);
+    QVERIFY(rules.letterVisible(buttonOf(u'z')));
 }
 
 void HiddenRulesTest::noWordLeftShowsANoticeAndDealsNothing_data() {

@@ -2,42 +2,13 @@
 // pair is judged, Pass and the deal's limits.
 #include "GameFixture.h"
 #include "games/memory/MemoryRules.h"
+#include "HookedGameHost.h"
 
 #include <QElapsedTimer>
 #include <QSet>
 #include <QtTest>
 
 namespace {
-
-// Passes everything to the recording host; also keeps the mismatch dialog's pictures and words and lets a
-// test act while an effect plays (where the window lets pending clicks in).
-class SpyHost final : public GameHost {
-public:
-    explicit SpyHost(RecordingGameHost& inner) : inner_(inner) {}
-    void playEffect(Effect effect) override {
-        inner_.playEffect(effect);
-        if (duringEffect) duringEffect(effect);
-    }
-    void playSoundFile(const QString& path) override { inner_.playSoundFile(path); }
-    void spellWord(const QString& word) override { inner_.spellWord(word); }
-    void showResult(const DialogPicture& picture, const QString& title, const QString& text,
-                    const QString& folder, const QString& word) override {
-        inner_.showResult(picture, title, text, folder, word);
-    }
-    void showMismatch(const QString& picture1, const QString& picture2, const QString& title,
-                      const QString& text, const QString& folder, const QString& word1,
-                      const QString& word2) override {
-        mismatch = {picture1, picture2, folder, word1, word2};
-        inner_.showMismatch(picture1, picture2, title, text, folder, word1, word2);
-    }
-    void addScore(qint32 points) override { inner_.addScore(points); }
-
-    QStringList mismatch;
-    std::function<void(Effect)> duringEffect;
-
-private:
-    RecordingGameHost& inner_;
-};
 
 struct Table {
     explicit Table(QStringList files = plainPictures(9), const QString& language = QStringLiteral("BRITISH"))
@@ -78,7 +49,7 @@ struct Table {
     }
 
     GameFixture f;
-    SpyHost spy;
+    HookedGameHost spy;
     MemoryRules rules;
 };
 

@@ -2,6 +2,7 @@
 // box and the draw's limits.
 #include "GameFixture.h"
 #include "games/mixed/MixedRules.h"
+#include "HookedGameHost.h"
 
 #include <algorithm>
 #include <QElapsedTimer>
@@ -31,6 +32,7 @@ struct Game {
 // A shown tile whose character is (right) or is not (wrong) the one due next.
 int tileFor(const MixedRules& rules, bool right, int skip = -1) {
     const qsizetype k = rules.rebuilt().size();
+    if (k >= rules.word().size()) return -1;
     for (int i = 0; i < MixedRules::TileCount; ++i) {
         const auto& tile = rules.tiles()[i];
         if (i != skip && tile.visible && (tile.character == rules.word().at(k)) == right) return i;
@@ -61,6 +63,7 @@ private slots:
     void wrongTypedWordIsCaseSensitiveAndKeepsTheText();
     void rightTileGoesWhereTheCaretIs();
     void passKeepsTheTextAndAwardsNothing();
+    void clicksLetInWhileASoundStartsAreIgnored();
     void drawUsesOnlyEntriesOneToNine();
     void noWordLeftShowsANoticeAndDealsNothing_data();
     void noWordLeftShowsANoticeAndDealsNothing();
@@ -248,6 +251,32 @@ void MixedRulesTest::passKeepsTheTextAndAwardsNothing() {
     QCOMPARE(g.rules.display(), (RunDisplay{10, 10, 10}));
     QCOMPARE(g.rules.typedText(), QStringLiteral("ca"));
     QVERIFY(g.rules.word() != u"cat");
+}
+
+void MixedRulesTest::clicksLetInWhileASoundStartsAreIgnored() {
+    // Catches: a double click on a right tile counting its letter twice, and Check winning the word again
+    // from the text box the tiles filled while the won word is spoken.
+    GameFixture f({"0 first.edi", "cat.edi", "zebra.edi", "goat.edi"});
+    HookedGameHost hooked(f.host);
+    GameEnv env = f.env();
+    MixedRules rules(GameEnv{hooked, env.random, env.app, env.lister});
+    rules.loadPictureList();
+    for (int i = 0; i < 50 && rules.word() != u"cat"; ++i)
+        rules.startNewGame();
+    int tile = -1;
+    hooked.duringSound = [&](const QString&) {
+        rules.clickTile(tile);
+        rules.clickTile(tileFor(rules, true));
+        rules.check();
+        rules.pass();
+    };
+    for (int i = 0; i < 3; ++i) {
+        tile = tileFor(rules, true);
+        rules.clickTile(tile);
+    }
+    QCOMPARE(f.host.events.filter(QStringLiteral("score")), QStringList{"score 10"});
+    QCOMPARE(f.host.events.count(QStringLiteral("CLICK")), 0);
+    QVERIFY(rules.word() != u"cat");
 }
 
 void MixedRulesTest::drawUsesOnlyEntriesOneToNine() {

@@ -8,6 +8,8 @@
 #include "games/common/ResultTexts.h"
 #include "games/common/WordSteps.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 constexpr Rgb White{255, 255, 255};
@@ -72,6 +74,7 @@ void HiddenRules::startNewGame() {
     misses_ = 0;
     lettersChosen_.clear();
     meterColour_ = White;
+    ++round_;
     if (index < 0) {
         qCWarning(lcGames) << "hidden letters: no word left to draw in" << list_.folder();
         playing_ = false;
@@ -92,7 +95,14 @@ void HiddenRules::startNewGame() {
 void HiddenRules::chooseLetter(int index) {
     if (!playing_ || !letterVisible(index)) return;
     letterVisible_[index] = false;
-    checkSelectedLetter(lowerLetterOf(index));
+    queued_.append({index, round_});
+    if (trying_) return;
+    // Tried one at a time: a letter let in while the winning one is sounded would win the word twice.
+    const QScopedValueRollback guard(trying_, true);
+    while (!queued_.isEmpty()) {
+        const auto [letter, round] = queued_.takeFirst();
+        if (round == round_ && playing_) checkSelectedLetter(lowerLetterOf(letter));
+    }
 }
 
 void HiddenRules::typeKey(QChar key) {
@@ -150,7 +160,12 @@ void HiddenRules::wordLost() {
     startNewGame();
 }
 
+void HiddenRules::next() {
+    if (!trying_) startNewGame();
+}
+
 void HiddenRules::pass() {
+    if (trying_) return;
     host().addScore(0);
     host().playEffect(GameHost::Effect::Click);
     misses_ = 0;

@@ -5,6 +5,8 @@
 #include "games/common/Rgb.h"
 
 #include <array>
+#include <QList>
+#include <utility>
 
 class HiddenRules : public GameRules {
 public:
@@ -19,16 +21,17 @@ public:
     // When no word can be drawn, notice() says so and nothing is dealt.
     void startNewGame();
     // A click on letter button i (0 = "Aa"): the button goes and the letter is tried. A button already
-    // chosen for this word does nothing.
+    // chosen for this word does nothing. A letter chosen while another is still being tried (the sound
+    // module lets clicks in while it opens a sound) waits its turn, and is dropped if the word changes.
     void chooseLetter(int index);
     // A key typed on the window: a letter chooses its button, as a click would; other keys do nothing.
     void typeKey(QChar key);
     // CheckSelectedLetter: tries one lower-case letter against the word.
     void checkSelectedLetter(QChar letter);
-    // btnPASS: no points (the score line is redrawn), CLICK, a new word.
+    // btnPASS: no points (the score line is redrawn), CLICK, a new word. Ignored while a letter is tried.
     void pass();
-    // imgNEXT: a new word, silently.
-    void next() { startNewGame(); }
+    // imgNEXT: a new word, silently. Ignored while a letter is tried.
+    void next();
     // picMAIN and btnPLAYAGAIN: the word is spoken.
     void playWord();
 
@@ -72,5 +75,9 @@ private:
     int misses_ = 0;
     int meterTenths_ = 0;
     int wordIndex_ = 0;
+    // Counts the words dealt, so a letter queued for one word is never tried on the next.
+    int round_ = 0;
+    QList<std::pair<int, int>> queued_; // letter button, round
+    bool trying_ = false;
     bool playing_ = false;
 };

@@ -119,6 +119,11 @@ void MemoryRules::restart() {
     dealing_ = true;
 }
 
+void MemoryRules::pass() {
+    // A new table under a pair being judged would have its cards painted by the old judgement.
+    if (!judging_) restart();
+}
+
 bool MemoryRules::dealTick() {
     if (!dealing_) return false;
     if (!dealArmed_) {

@@ -36,8 +36,8 @@ public:
     // RestartMemGame (window load, Pass, a won game): a new game, every card taken off the table, and the
     // dealing started; the window then calls dealTick() every 100 ms while dealing() holds.
     void restart();
-    // btnPASS: a new game at any time, without points or sound.
-    void pass() { restart(); }
+    // btnPASS: a new game at any time, without points or sound; not while a pair is being judged.
+    void pass();
     // One step of the dealing animation: the first arms it, each one after shows the next card blue.
     // Returns false once all twelve are shown.
     bool dealTick();

@@ -9,6 +9,8 @@
 #include "games/common/ResultTexts.h"
 #include "games/common/WordSteps.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 // Shuffles tried before giving up on chance; a word with few arrangements of its own needs only a few.
@@ -83,15 +85,19 @@ void MixedRules::startNewGame() {
 }
 
 void MixedRules::clickTile(int index) {
-    if (!playing_ || index < 0 || index >= TileCount || !tiles_[index].visible) return;
+    if (busy_ || !playing_ || index < 0 || index >= TileCount || !tiles_[index].visible) return;
+    // One answer at a time: a second click let in while a sound opens would count a tile twice, or win
+    // the word again by the text box the tiles just filled.
+    const QScopedValueRollback guard(busy_, true);
     Tile& tile = tiles_[index];
     const qsizetype k = rebuilt_.size();
     if (k < word_.size() && tile.character == word_.at(k)) {
-        host().playSoundFile(Catalogue::letterSoundPath(QString(tile.character)));
-        rebuilt_ += tile.character;
+        const QChar c = tile.character;
+        rebuilt_ += c;
         tile.visible = false;
-        typedText_.replace(selectionStart_, selectionEnd_ - selectionStart_, tile.character);
+        typedText_.replace(selectionStart_, selectionEnd_ - selectionStart_, c);
         selectionEnd_ = selectionStart_ = selectionStart_ + 1;
+        host().playSoundFile(Catalogue::letterSoundPath(QString(c)));
         if (rebuilt_ == word_) tileWon();
         return;
     }
@@ -130,7 +136,8 @@ void MixedRules::setTypedText(const QString& text, int selectionStart, int selec
 }
 
 void MixedRules::check() {
-    if (!playing_) return;
+    if (busy_ || !playing_) return;
+    const QScopedValueRollback guard(busy_, true);
     if (typedText_ != word_) {
         lose();
         return;
@@ -171,6 +178,7 @@ void MixedRules::lose() {
 }
 
 void MixedRules::pass() {
+    if (busy_) return;
     host().playEffect(GameHost::Effect::Click);
     startNewGame();
 }

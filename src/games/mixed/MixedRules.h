@@ -25,7 +25,7 @@ public:
     // StartNewMixedGame and NextWord: a new word from entries 1 to 9, never the last one, shuffled so that
     // it differs from itself. When none can be drawn, notice() says so and nothing is dealt.
     void startNewGame();
-    // A click on tile i.
+    // A click on tile i. Tile clicks, Check and Pass are ignored while an answer is being played out.
     void clickTile(int index);
     // What txtUNSCRAMBLED holds and where its caret or selection lies; the window reports every edit so
     // a right tile lands where the learner's caret is.
@@ -77,5 +77,7 @@ private:
     int selectionEnd_ = 0;
     int levelCount_ = 10;
     int wordIndex_ = 0;
+    // An answer is being played out; the sound module lets clicks in meanwhile.
+    bool busy_ = false;
     bool playing_ = false;
 };
