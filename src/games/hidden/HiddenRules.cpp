@@ -126,13 +126,13 @@ void HiddenRules::checkSelectedLetter(QChar letter) {
         wordWon(letter);
         return;
     }
+    meterTenths_ = misses_;
+    // At ten misses the meter keeps the ninth's colour.
+    if (misses_ < MaxMisses) meterColour_ = meterColourFor(misses_);
     if (hit)
         host().playSoundFile(letterSoundPath(letter));
     else
         host().playEffect(GameHost::Effect::Incorrect);
-    meterTenths_ = misses_;
-    // At ten misses the meter keeps the ninth's colour.
-    if (misses_ < MaxMisses) meterColour_ = meterColourFor(misses_);
     if (misses_ >= MaxMisses) wordLost();
 }
 
