@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(AppIdentity::Title));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brightmoor.Lexikite"));
 
     FileSettingsStore store(FileSettingsStore::defaultFilePath());
     setSettingsStore(&store);

@@ -1,0 +1,12 @@
+# Writes STAMP with the emoji package's manifest, touching it only when that changes.
+set(content "missing")
+if(EXISTS ${EMOJI_DIR}/package.json)
+    file(READ ${EMOJI_DIR}/package.json content)
+endif()
+set(old "")
+if(EXISTS ${STAMP})
+    file(READ ${STAMP} old)
+endif()
+if(NOT old STREQUAL content)
+    file(WRITE ${STAMP} "${content}")
+endif()

@@ -1,0 +1,134 @@
+// PackChecker: finds what in a word pack would leave a game silent, blank or stuck.
+#include "PackChecker.h"
+
+#include "Mp3Frames.h"
+#include "Subjects.h"
+#include "WordRules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QImageReader>
+#include <QSet>
+
+namespace {
+
+// The entry of a folder with this name, matched without regard to case; empty when there is none.
+QString findEntry(const QDir& dir, const QString& name, QDir::Filters filters) {
+    if (dir.exists(name)) return name;
+    for (const QString& entry : dir.entryList(filters | QDir::NoDotAndDotDot))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
+    return {};
+}
+
+QString languageName(bool british) { return british ? QStringLiteral("British") : QStringLiteral("American"); }
+
+void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
+    const QStringList pictures = WordRules::listPictures(dir.path());
+    QHash<QString, QString> soundProblems; // by sound file, shared by a British and an American picture
+    int britishOnly = 0, americanOnly = 0;
+    for (const QString& name : pictures) {
+        const QString where = place + u'/' + name;
+        QImageReader reader(dir.filePath(name));
+        reader.setDecideFormatFromContent(true);
+        if (reader.read().isNull()) *out << QStringLiteral("%1: picture does not decode (%2)").arg(where, reader.errorString());
+        const QString stem = name.left(name.size() - 4);
+        const bool uk = stem.contains(WordRules::kBritishTag), us = stem.contains(WordRules::kAmericanTag);
+        if (uk && us) *out << QStringLiteral("%1: carries both variant tags").arg(where);
+        else if ((uk && !stem.endsWith(WordRules::kBritishTag)) || (us && !stem.endsWith(WordRules::kAmericanTag)))
+            *out << QStringLiteral("%1: the variant tag must come just before .edi").arg(where);
+        britishOnly += uk && !us;
+        americanOnly += us && !uk;
+        const QString word = WordRules::wordFromFileName(name);
+        const QString why = WordRules::unplayableReason(word);
+        if (!why.isEmpty()) {
+            *out << QStringLiteral("%1: the word \"%2\" %3").arg(where, word, why);
+            continue;
+        }
+        const QString sound = word + QStringLiteral(".eda");
+        if (!soundProblems.contains(sound.toLower())) {
+            const QString found = findEntry(dir, sound, QDir::Files);
+            const QString problem = found.isEmpty() ? QStringLiteral("missing") : PackChecker::soundProblem(dir.filePath(found));
+            soundProblems.insert(sound.toLower(), problem);
+            if (!problem.isEmpty()) *out << QStringLiteral("%1/%2: %3").arg(place, sound, problem);
+        }
+    }
+    if (britishOnly != americanOnly)
+        *out << QStringLiteral("%1: %2 British-only pictures but %3 American-only ones; variants come in pairs")
+                    .arg(place)
+                    .arg(britishOnly)
+                    .arg(americanOnly);
+    if (pictures.size() < 7) *out << QStringLiteral("%1: %2 pictures; the memory game needs at least 7").arg(place).arg(pictures.size());
+    for (const bool british : {true, false}) {
+        QSet<QString> words, mixedWords;
+        for (int i = 0; i < pictures.size(); ++i) {
+            const QString word = WordRules::wordFromFileName(pictures[i]);
+            if (!WordRules::isLanguageMatch(pictures[i], british) || !WordRules::unplayableReason(word).isEmpty()) continue;
+            words.insert(word);
+            if (i >= 1 && i <= 9) mixedWords.insert(word);
+        }
+        if (words.size() < 6)
+            *out << QStringLiteral("%1: %2 different words in %3 English; the choose and memory games need six")
+                        .arg(place)
+                        .arg(words.size())
+                        .arg(languageName(british));
+        if (mixedWords.size() < 2)
+            *out << QStringLiteral("%1: %2 different words among pictures 2 to 10 of the listing in %3 English; "
+                                   "the mixed-letters game needs two")
+                        .arg(place)
+                        .arg(mixedWords.size())
+                        .arg(languageName(british));
+    }
+    const QString chime = findEntry(dir, QStringLiteral("1.eda"), QDir::Files);
+    const QString chimeProblem = chime.isEmpty() ? QStringLiteral("missing") : PackChecker::soundProblem(dir.filePath(chime));
+    if (!chimeProblem.isEmpty()) *out << QStringLiteral("%1/1.eda: %2").arg(place, chimeProblem);
+}
+
+} // namespace
+
+namespace PackChecker {
+
+QString soundProblem(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("cannot be read");
+    double seconds = 0;
+    QString why;
+    if (!Mp3Frames::duration(file.readAll(), &seconds, &why)) return QStringLiteral("sound does not decode (%1)").arg(why);
+    if (seconds < kShortestSound || seconds > kLongestSound)
+        return QStringLiteral("sound lasts %1 s; it should last %2 to %3 s")
+            .arg(seconds, 0, 'f', 2)
+            .arg(kShortestSound)
+            .arg(kLongestSound);
+    return {};
+}
+
+QStringList problems(const QString& folder) {
+    QStringList out;
+    const QDir root(folder);
+    if (!root.exists()) return {QStringLiteral("%1: no such folder").arg(folder)};
+    for (const QString& subject : Subjects::all()) {
+        const QString found = findEntry(root, subject, QDir::Dirs);
+        if (found.isEmpty()) {
+            out << QStringLiteral("%1: subject folder missing").arg(subject);
+            continue;
+        }
+        checkSubject(QDir(root.filePath(found)), found, &out);
+    }
+    const QString letters = findEntry(root, QStringLiteral("Letters"), QDir::Dirs);
+    if (letters.isEmpty()) {
+        out << QStringLiteral("Letters: folder missing");
+        return out;
+    }
+    const QDir letterDir(root.filePath(letters));
+    for (char c = 'a'; c <= 'z'; ++c) {
+        for (const QString& letter : {QString(QChar(c)), QString(QChar(c)).toUpper()}) {
+            // Lower and upper case are separate files: a game plays a capital's own sound.
+            const QString name = letter + QStringLiteral(".eda");
+            const QString problem = letterDir.exists(name) ? soundProblem(letterDir.filePath(name)) : QStringLiteral("missing");
+            if (!problem.isEmpty()) out << QStringLiteral("%1/%2: %3").arg(letters, name, problem);
+        }
+    }
+    return out;
+}
+
+} // namespace PackChecker

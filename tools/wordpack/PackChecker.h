@@ -1,0 +1,18 @@
+// PackChecker: finds what in a word pack would leave a game silent, blank or stuck.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace PackChecker {
+
+// Sounds outside these bounds are cut off or drag on.
+constexpr double kShortestSound = 0.2;
+constexpr double kLongestSound = 3.0;
+
+// Every problem of the pack in the folder, one line each, as "<place>: <problem>".
+QStringList problems(const QString& folder);
+// Why a sound file will not play well, or an empty text.
+QString soundProblem(const QString& path);
+
+} // namespace PackChecker

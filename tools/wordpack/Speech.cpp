@@ -1,0 +1,75 @@
+// Speech: speaks a text with espeak-ng and encodes sounds to MP3 with lame (blocking; safe in worker threads).
+#include "Speech.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+
+bool run(const QString& program, const QStringList& args, const QByteArray& input, QByteArray* output,
+         QString* error) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForStarted(kTimeoutMs)) {
+        *error = QStringLiteral("cannot start %1 (is it installed?)").arg(program);
+        return false;
+    }
+    if (!input.isEmpty()) process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        *error = QStringLiteral("%1 did not finish").arg(program);
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        *error = QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+        return false;
+    }
+    if (output) *output = process.readAllStandardOutput();
+    return true;
+}
+
+} // namespace
+
+namespace Speech {
+
+bool speak(const QString& text, const QString& voice, Pcm* pcm, QString* error) {
+    QByteArray wav;
+    const QStringList args = {QStringLiteral("-v"), voice, QStringLiteral("-s"), QString::number(kWordsPerMinute),
+                              QStringLiteral("--stdout"), text};
+    if (!run(QStringLiteral("espeak-ng"), args, {}, &wav, error)) return false;
+    return Pcm::fromWav(wav, pcm, error);
+}
+
+bool encodeMp3(const Pcm& pcm, const QString& path, QString* error) {
+    const QString part = path + QStringLiteral(".part");
+    const QStringList args = {QStringLiteral("--quiet"), QStringLiteral("-r"), QStringLiteral("-s"),
+                              QString::number(pcm.rate / 1000.0), QStringLiteral("--bitwidth"), QStringLiteral("16"),
+                              QStringLiteral("--signed"), QStringLiteral("--little-endian"), QStringLiteral("-m"),
+                              QStringLiteral("m"), QStringLiteral("-V"), QStringLiteral("5"), QStringLiteral("-"), part};
+    if (!run(QStringLiteral("lame"), args, pcm.raw(), nullptr, error)) {
+        QFile::remove(part);
+        return false;
+    }
+    QFile::remove(path);
+    if (!QFile::rename(part, path)) {
+        QFile::remove(part);
+        *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool makeWordSound(const QString& text, const QString& voice, const QString& path, QString* error) {
+    Pcm pcm;
+    if (!speak(text, voice, &pcm, error)) return false;
+    pcm.trimSilence();
+    pcm.normalise();
+    pcm.padTo(0.35);
+    return encodeMp3(pcm, path, error);
+}
+
+} // namespace Speech
