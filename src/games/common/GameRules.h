@@ -1,0 +1,43 @@
+// GameRules: what the rules of every game share: the host, the generator, the subject and the picture list.
+#pragma once
+
+#include "games/common/GameEnv.h"
+#include "games/common/GameHost.h"
+#include "games/common/PictureList.h"
+
+#include <QString>
+
+class GameRules {
+public:
+    explicit GameRules(const GameEnv& env);
+    virtual ~GameRules() = default;
+    GameRules(const GameRules&) = delete;
+    GameRules& operator=(const GameRules&) = delete;
+
+    // The subject title the opener writes into the window; the result dialogs get it as the folder.
+    void setSubjectTitle(const QString& title) { subjectTitle_ = title; }
+    const QString& subjectTitle() const { return subjectTitle_; }
+    // A calm line for the window ("This subject needs at least 4 pictures for this game."); empty when
+    // there is nothing to say.
+    const QString& notice() const { return notice_; }
+    const PictureList& pictures() const { return list_; }
+
+protected:
+    GameHost& host() { return env_.host; }
+    RandomSource& random() { return env_.random; }
+    // Points the list at the current subject's folder.
+    void listSubject();
+    // Whether a name suits the current language.
+    bool usable(const QString& name) const;
+    // Speaks a word of the current subject; an empty word is silence.
+    void speak(const QString& word);
+    QString wordSoundPath(const QString& word) const;
+    void setNotice(const QString& text) { notice_ = text; }
+
+    PictureList list_;
+
+private:
+    GameEnv env_;
+    QString subjectTitle_;
+    QString notice_;
+};

@@ -1,0 +1,33 @@
+// PictureList: a game's hidden list of picture files: one folder and the names it held when last listed.
+#pragma once
+
+#include <functional>
+#include <QString>
+#include <QStringList>
+
+class PictureList {
+public:
+    using Lister = std::function<QStringList(const QString& folder)>;
+
+    // An empty lister lists the real folder.
+    explicit PictureList(Lister lister = {});
+
+    // Points the list at a folder and lists it again.
+    void point(const QString& folder);
+
+    const QString& folder() const { return folder_; }
+    const QStringList& names() const { return names_; }
+    int count() const { return int(names_.size()); }
+    bool has(int index) const { return index >= 0 && index < count(); }
+    QString name(int index) const { return has(index) ? names_.at(index) : QString(); }
+    // The full path of entry index; empty for an index without an entry.
+    QString path(int index) const;
+    QString pathOf(const QString& name) const;
+    // The path of the first entry whose name contains text (case-sensitive); empty when none does.
+    QString firstContaining(const QString& text) const;
+
+private:
+    Lister lister_;
+    QString folder_;
+    QStringList names_;
+};

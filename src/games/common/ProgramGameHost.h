@@ -1,0 +1,12 @@
+// ProgramGameHost: the program's game host for effects, sounds and points; the game window adds the dialogs.
+#pragma once
+
+#include "games/common/GameHost.h"
+
+class ProgramGameHost : public GameHost {
+public:
+    void playEffect(Effect effect) override;
+    void playSoundFile(const QString& path) override;
+    void spellWord(const QString& word) override;
+    void addScore(qint32 points) override;
+};

@@ -1,0 +1,16 @@
+// WordSteps: the single steps that turn a picture file name into a word, for the games that apply them in
+// their own order.
+#pragma once
+
+#include <QString>
+
+namespace WordSteps {
+
+// All but the last four characters (the ".edi" extension).
+QString cutExtension(const QString& name);
+// Every " type_uk" and every " type_us" removed (exact, case-sensitive).
+QString removeVariantTags(const QString& text);
+// The first three characters dropped when the third is a blank (an ordering prefix such as "01 ").
+QString dropOrderPrefix(const QString& text);
+
+} // namespace WordSteps

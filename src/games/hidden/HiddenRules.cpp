@@ -1,0 +1,181 @@
+// HiddenRules: the hidden letters game.
+#include "games/hidden/HiddenRules.h"
+
+#include "catalogue/Catalogue.h"
+#include "games/common/Draw.h"
+#include "games/common/GamesLog.h"
+#include "games/common/MorePicturesNotice.h"
+#include "games/common/ResultTexts.h"
+#include "games/common/WordSteps.h"
+
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr Rgb White{255, 255, 255};
+
+QChar lowerLetterOf(int index) {
+    return QChar(u'a' + index);
+}
+
+// A word is worth dealing when at least one of its characters can be chosen with a button; one made of
+// shown characters only would be won by any first letter.
+bool hasAnyLetter(const QString& word) {
+    for (QChar c : word)
+        if (HiddenRules::hasButton(c)) return true;
+    return false;
+}
+
+} // namespace
+
+HiddenRules::HiddenRules(const GameEnv& env) : GameRules(env) {
+    letterVisible_.fill(true);
+    meterColour_ = White;
+}
+
+QString HiddenRules::letterCaption(int index) {
+    if (index < 0 || index >= LetterCount) return QString();
+    return QString(lowerLetterOf(index).toUpper()) + lowerLetterOf(index);
+}
+
+bool HiddenRules::hasButton(QChar c) {
+    const char16_t lower = c.toLower().unicode();
+    return lower >= u'a' && lower <= u'z';
+}
+
+Rgb HiddenRules::meterColourFor(int misses) {
+    static constexpr Rgb colours[] = {{255, 255, 255}, {0, 255, 0},    {171, 239, 80}, {236, 236, 83},
+                                      {249, 245, 113}, {237, 209, 82}, {238, 187, 81}, {249, 129, 70},
+                                      {248, 89, 71},   {246, 89, 74}};
+    return colours[qBound(0, misses, 9)];
+}
+
+bool HiddenRules::letterVisible(int index) const {
+    return index >= 0 && index < LetterCount && letterVisible_[index];
+}
+
+void HiddenRules::startNewGame() {
+    letterVisible_.fill(true);
+    meterTenths_ = 0;
+    maskedWord_.clear();
+
+    // The first entry of the listing is never the word, and the last word never comes twice in a row.
+    const QStringList& names = list_.names();
+    const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
+    const auto wordAt = [&](int i) {
+        return WordSteps::dropOrderPrefix(WordSteps::removeVariantTags(stem(i)));
+    };
+    const int index = Draw::pickWhere(random(), int(names.size()), [&](int i) {
+        if (i == 0 || !usable(stem(i))) return false;
+        const QString word = wordAt(i);
+        return word != hiddenWord_ && hasAnyLetter(word);
+    });
+
+    misses_ = 0;
+    lettersChosen_.clear();
+    meterColour_ = White;
+    ++round_;
+    if (index < 0) {
+        qCWarning(lcGames) << "hidden letters: no word left to draw in" << list_.folder();
+        playing_ = false;
+        wordIndex_ = 0;
+        picture_.clear();
+        setNotice(morePicturesNotice());
+        return;
+    }
+    setNotice(QString());
+    playing_ = true;
+    wordIndex_ = index;
+    hiddenWord_ = wordAt(index);
+    for (QChar c : hiddenWord_)
+        maskedWord_ += hasButton(c) ? QChar(u'*') : c;
+    picture_ = list_.path(index);
+}
+
+void HiddenRules::chooseLetter(int index) {
+    if (!playing_ || !letterVisible(index)) return;
+    letterVisible_[index] = false;
+    queued_.append({index, round_});
+    if (trying_) return;
+    // Tried one at a time: a letter let in while the winning one is sounded would win the word twice.
+    const QScopedValueRollback guard(trying_, true);
+    while (!queued_.isEmpty()) {
+        const auto [letter, round] = queued_.takeFirst();
+        if (round == round_ && playing_) checkSelectedLetter(lowerLetterOf(letter));
+    }
+}
+
+void HiddenRules::typeKey(QChar key) {
+    if (!hasButton(key)) return;
+    chooseLetter(key.toLower().unicode() - u'a');
+}
+
+void HiddenRules::checkSelectedLetter(QChar letter) {
+    if (!playing_) return;
+    const QString before = maskedWord_;
+    const QChar lower = letter.toLower();
+    for (qsizetype p = 0; p < hiddenWord_.size(); ++p)
+        if (hiddenWord_.at(p).toLower() == lower) maskedWord_[p] = hiddenWord_.at(p);
+    lettersChosen_ += u' ';
+    lettersChosen_ += letter;
+
+    const bool hit = maskedWord_ != before;
+    if (!hit) ++misses_;
+
+    if (maskedWord_ == hiddenWord_) {
+        wordWon(letter);
+        return;
+    }
+    meterTenths_ = misses_;
+    // At ten misses the meter keeps the ninth's colour.
+    if (misses_ < MaxMisses) meterColour_ = meterColourFor(misses_);
+    if (hit)
+        host().playSoundFile(letterSoundPath(letter));
+    else
+        host().playEffect(GameHost::Effect::Incorrect);
+    if (misses_ >= MaxMisses) wordLost();
+}
+
+void HiddenRules::wordWon(QChar letter) {
+    const int points = MaxMisses - misses_;
+    const QString word = hiddenWord_;
+    host().playSoundFile(letterSoundPath(letter));
+    host().playEffect(GameHost::Effect::Correct);
+    speak(word);
+    host().showResult(DialogPicture::file(picture_), ResultTexts::wellDone(), ResultTexts::theWordIs(word),
+                      subjectTitle(), word);
+    host().playEffect(GameHost::Effect::Congrats);
+    host().showResult(DialogPicture::congrats(), ResultTexts::congratulations(),
+                      ResultTexts::youHaveWon(points), QString(), QString());
+    host().addScore(points);
+    startNewGame();
+}
+
+void HiddenRules::wordLost() {
+    const QString word = hiddenWord_;
+    host().playEffect(GameHost::Effect::Lose);
+    host().showResult(DialogPicture::file(picture_), ResultTexts::sorry(),
+                      ResultTexts::sorryTheWordIs(word) + u'.', subjectTitle(), word);
+    misses_ = 0;
+    startNewGame();
+}
+
+void HiddenRules::next() {
+    if (!trying_) startNewGame();
+}
+
+void HiddenRules::pass() {
+    if (trying_) return;
+    host().addScore(0);
+    host().playEffect(GameHost::Effect::Click);
+    misses_ = 0;
+    startNewGame();
+}
+
+void HiddenRules::playWord() {
+    if (playing_) speak(hiddenWord_);
+}
+
+QString HiddenRules::letterSoundPath(QChar letter) const {
+    return Catalogue::letterSoundPath(QString(letter));
+}

@@ -1,0 +1,69 @@
+// ListeningRules: the listening game: four cards are dealt, a word is spoken, the learner clicks its card.
+#pragma once
+
+#include "games/common/GameRules.h"
+#include "games/common/RunDisplay.h"
+#include "games/common/TenInARow.h"
+
+#include <array>
+
+class ListeningRules : public GameRules {
+public:
+    static constexpr int CardCount = 4;
+
+    struct Card {
+        QString picture; // full path; empty before the first deal
+        QString word;
+        bool visible = false;
+    };
+
+    explicit ListeningRules(const GameEnv& env);
+
+    // Every activation deals a new turn.
+    void activate() { deal(); }
+    // Lists the subject and deals four cards face down; the window then drives revealTick().
+    void deal();
+    // One reveal step (the window calls it every 100 ms while revealing() holds): shows the next card;
+    // once all four are shown it speaks the word and returns false.
+    bool revealTick();
+    // The learner's answer with card i.
+    void clickCard(int index);
+    // The browse arrows: one card back or forward among the four, then an answer with that card.
+    void browsePrevious();
+    void browseNext();
+    // pneSELECT: a new word from the subject is spoken, the cards stay.
+    void sayAnotherWord();
+    // Pass: a new turn; the run is kept.
+    void pass() { deal(); }
+    // "Play again" and clicks on the word or picture: the word shown is spoken again.
+    void playWord();
+
+    const std::array<Card, CardCount>& cards() const { return cards_; }
+    bool revealing() const { return revealing_; }
+    int revealIndex() const { return revealIndex_; }
+    const QString& targetWord() const { return targetWord_; }
+    // lblWORD: the turn's word after a deal, the clicked card's word after an answer.
+    const QString& shownWord() const { return shownWord_; }
+    // imgMAIN: the picture a result dialog shows.
+    const QString& mainPicture() const { return mainPicture_; }
+    // lablMSG.
+    const QString& prompt() const { return prompt_; }
+    bool selectVisible() const { return selectVisible_; }
+    int browseIndex() const { return browseIndex_; }
+    int correctInRow() const { return run_.count(); }
+    const RunDisplay& display() const { return run_.display(); }
+
+private:
+    void clearTable();
+
+    std::array<Card, CardCount> cards_;
+    TenInARow run_;
+    QString targetWord_;
+    QString shownWord_;
+    QString mainPicture_;
+    QString prompt_;
+    int browseIndex_ = 0;
+    int revealIndex_ = 0;
+    bool revealing_ = false;
+    bool selectVisible_ = false;
+};

@@ -1,0 +1,210 @@
+// MemoryRules: the memory game.
+#include "games/memory/MemoryRules.h"
+
+#include "games/common/Draw.h"
+#include "games/common/GamesLog.h"
+#include "games/common/MorePicturesNotice.h"
+#include "games/common/ResultTexts.h"
+#include "games/common/WordSteps.h"
+
+#include <QSet>
+
+namespace {
+
+constexpr int Rows = 2;
+constexpr int Columns = 6;
+constexpr int Layout[Rows][Columns] = {{7, 1, 9, 3, 5, 10}, {11, 8, 0, 6, 2, 4}};
+constexpr int ColumnLeft[Columns] = {810, 2970, 5130, 7290, 9450, 11610};
+constexpr int RowTop[Rows] = {2790, 4770};
+constexpr int CardWidth = 2085;
+constexpr int CardHeight = 1725;
+
+} // namespace
+
+MemoryRules::MemoryRules(const GameEnv& env) : GameRules(env) {}
+
+int MemoryRules::cardAt(int row, int column) {
+    if (row < 0 || row >= Rows || column < 0 || column >= Columns) return -1;
+    return Layout[row][column];
+}
+
+QRect MemoryRules::cardRect(int index) {
+    for (int row = 0; row < Rows; ++row)
+        for (int column = 0; column < Columns; ++column)
+            if (Layout[row][column] == index)
+                return QRect(ColumnLeft[column], RowTop[row], CardWidth, CardHeight);
+    return QRect();
+}
+
+Rgb MemoryRules::backColour(Back back) {
+    switch (back) {
+    case Back::White:
+        return {255, 255, 255};
+    case Back::Blue:
+        return {30, 95, 247};
+    case Back::Red:
+        return {227, 0, 0};
+    }
+    return {};
+}
+
+void MemoryRules::startNewGame() {
+    loadPictureList();
+    tryCount_ = 0;
+    for (Card& card : cards_) {
+        card.faceUp = false;
+        card.enabled = true;
+    }
+    selectedCount_ = 0;
+    pairsFound_ = 0;
+    judging_ = false;
+
+    if (list_.count() < MinimumFiles || !drawWords()) {
+        qCWarning(lcGames) << "memory: too few usable pictures in" << list_.folder();
+        for (Card& card : cards_) {
+            card.word.clear();
+            card.picture.clear();
+        }
+        playing_ = false;
+        setNotice(morePicturesNotice());
+        return;
+    }
+    setNotice(QString());
+    playing_ = true;
+}
+
+bool MemoryRules::drawWords() {
+    const QStringList& names = list_.names();
+    const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
+    const auto wordAt = [&](int i) {
+        return WordSteps::dropOrderPrefix(WordSteps::removeVariantTags(stem(i)));
+    };
+
+    QSet<QString> words;
+    for (int i = 0; i < names.size(); ++i)
+        if (usable(stem(i))) words.insert(wordAt(i));
+    if (words.size() < PairCount) return false;
+
+    QStringList placed;
+    for (int c = 0; c < PairCount; ++c) {
+        const int i = Draw::pickWhere(random(), int(names.size()),
+                                      [&](int k) { return usable(stem(k)) && !placed.contains(wordAt(k)); });
+        placed << wordAt(i);
+        cards_[c].word = wordAt(i);
+        cards_[c].picture = list_.path(i);
+    }
+    // The second half holds the same six words in another order.
+    QStringList halves;
+    for (int c = 0; c < PairCount; ++c)
+        halves << QString::number(c);
+    const QStringList order = Draw::dealOut(random(), halves);
+    for (int c = 0; c < PairCount; ++c) {
+        const Card& twin = cards_[order.at(c).toInt()];
+        cards_[PairCount + c].word = twin.word;
+        cards_[PairCount + c].picture = twin.picture;
+    }
+    return true;
+}
+
+void MemoryRules::restart() {
+    startNewGame();
+    for (Card& card : cards_) {
+        card.faceUp = false;
+        card.back = Back::White;
+        card.shown = false;
+        card.enabled = true;
+    }
+    dealtCount_ = 0;
+    dealArmed_ = false;
+    dealing_ = true;
+}
+
+void MemoryRules::pass() {
+    // A new table under a pair being judged would have its cards painted by the old judgement.
+    if (!judging_) restart();
+}
+
+bool MemoryRules::dealTick() {
+    if (!dealing_) return false;
+    if (!dealArmed_) {
+        dealArmed_ = true;
+        return true;
+    }
+    if (dealtCount_ < CardCount) {
+        cards_[dealtCount_].shown = true;
+        cards_[dealtCount_].back = Back::Blue;
+        ++dealtCount_;
+    }
+    dealing_ = dealtCount_ < CardCount;
+    return dealing_;
+}
+
+void MemoryRules::clickCard(int index) {
+    // A card clicked while a pair is judged would turn matched cards back and count a pair twice.
+    if (!playing_ || judging_ || index < 0 || index >= CardCount) return;
+    Card& card = cards_[index];
+    if (!card.shown || !card.enabled) return;
+    card.enabled = false;
+    card.faceUp = true;
+    ++selectedCount_;
+    if (selectedCount_ < 2) {
+        host().playEffect(GameHost::Effect::Click);
+        return;
+    }
+    judging_ = true;
+    host().playEffect(GameHost::Effect::Click);
+    judgePair();
+    judging_ = false;
+}
+
+void MemoryRules::judgePair() {
+    // The two turned cards in index order, whichever was clicked first.
+    QList<int> turned;
+    for (int i = 0; i < CardCount; ++i) {
+        const Card& card = cards_[i];
+        if (card.back != Back::Red && card.faceUp && !card.enabled) turned << i;
+    }
+    if (turned.size() != 2) {
+        qCWarning(lcGames) << "memory: judging" << turned.size() << "turned cards";
+        for (int i : turned)
+            turnDown(cards_[i]);
+        selectedCount_ = 0;
+        return;
+    }
+    Card& a = cards_[turned[0]];
+    Card& b = cards_[turned[1]];
+    ++tryCount_;
+    secondWord_ = b.word;
+    selectedCount_ = 0;
+
+    if (a.word != b.word) {
+        host().playEffect(GameHost::Effect::Lose);
+        host().showMismatch(a.picture, b.picture, QStringLiteral("Sorry, "),
+                            a.word + QStringLiteral(" and ") + b.word + QStringLiteral(" do not match."),
+                            subjectTitle(), a.word, b.word);
+        turnDown(a);
+        turnDown(b);
+        return;
+    }
+
+    const QString word = b.word;
+    host().playEffect(GameHost::Effect::Correct);
+    speak(word);
+    host().showResult(DialogPicture::file(b.picture), ResultTexts::wellDone(), ResultTexts::theWordIs(word),
+                      subjectTitle(), word);
+    a.back = b.back = Back::Red;
+    if (++pairsFound_ < PairCount) return;
+
+    const int points = StartPoints - tryCount_;
+    host().playEffect(GameHost::Effect::Congrats);
+    host().showResult(DialogPicture::congrats(), QStringLiteral("Congratulations"),
+                      u'!' + ResultTexts::youHaveWon(points), subjectTitle(), word);
+    host().addScore(points);
+    tryCount_ = 0;
+    restart();
+}
+
+void MemoryRules::turnDown(Card& card) {
+    card.faceUp = false;
+    card.enabled = true;
+}

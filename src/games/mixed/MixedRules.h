@@ -1,0 +1,83 @@
+// MixedRules: the mixed letters game: a shuffled word rebuilt tile by tile, or typed and checked.
+#pragma once
+
+#include "games/common/GameRules.h"
+#include "games/common/RunDisplay.h"
+
+#include <array>
+
+class MixedRules : public GameRules {
+public:
+    static constexpr int TileCount = 26;
+    // Words are drawn from this many first entries of the listing.
+    static constexpr int DrawSpan = 10;
+
+    struct Tile {
+        QString caption; // "Aa" for a, "MM" for M, two blanks for a space
+        QChar character;
+        bool visible = false;
+    };
+
+    explicit MixedRules(const GameEnv& env);
+
+    // LoadPictureMixedList: points the list at the subject.
+    void loadPictureList() { listSubject(); }
+    // StartNewMixedGame and NextWord: a new word from entries 1 to 9, never the last one, shuffled so that
+    // it differs from itself. When none can be drawn, notice() says so and nothing is dealt.
+    void startNewGame();
+    // A click on tile i. Tile clicks, Check and Pass are ignored while an answer is being played out.
+    void clickTile(int index);
+    // What txtUNSCRAMBLED holds and where its caret or selection lies; the window reports every edit so
+    // a right tile lands where the learner's caret is.
+    void setTypedText(const QString& text, int selectionStart, int selectionEnd);
+    // pneSELECT "Check" and the Enter key in the text box.
+    void check();
+    // btnPASS: CLICK and a new word; no points, the text box keeps its text.
+    void pass();
+    // picMAIN and btnPLAYAGAIN: the word is spoken.
+    void playWord();
+
+    // ScrambleWord, and again while the shuffle equals the word: a shuffle that differs from it. A word
+    // whose characters are all the same has none and is returned as it is.
+    static QString scrambleWord(RandomSource& random, const QString& word);
+    // Whether some arrangement of the word's characters differs from it.
+    static bool canScramble(const QString& word);
+
+    bool playing() const { return playing_; }
+    // lblSCRAMBLED's Tag: the word to rebuild (a single space while none is dealt).
+    const QString& word() const { return word_; }
+    // lblSCRAMBLED's caption.
+    const QString& scrambled() const { return scrambled_; }
+    // lblWORDHIDDEN: the word rebuilt with tiles so far.
+    const QString& rebuilt() const { return rebuilt_; }
+    const QString& picture() const { return picture_; }
+    const std::array<Tile, TileCount>& tiles() const { return tiles_; }
+    // txtUNSCRAMBLED after the rules touched it, and its caret.
+    const QString& typedText() const { return typedText_; }
+    int caret() const { return selectionEnd_; }
+    int levelCount() const { return levelCount_; }
+    // lblSCORE ("11/10" for a moment after a right typed word) and the meter (0 to 10 tenths).
+    RunDisplay display() const { return {levelCount_, 10, qBound(0, levelCount_, 10)}; }
+    int wordIndex() const { return wordIndex_; }
+
+private:
+    void tileWon();
+    void typedRight();
+    void lose();
+    void clearTypedText();
+
+    std::array<Tile, TileCount> tiles_;
+    QString mixWord_;
+    QString word_ = QStringLiteral(" ");
+    QString scrambled_;
+    QString rebuilt_;
+    QString picture_;
+    QString typedText_;
+    int selectionStart_ = 0;
+    int selectionEnd_ = 0;
+    int levelCount_ = 10;
+    int wordIndex_ = 0;
+    // An answer is being played out; the sound module lets clicks in meanwhile.
+    bool busy_ = false;
+    bool playing_ = false;
+};

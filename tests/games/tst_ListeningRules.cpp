@@ -1,0 +1,277 @@
+// Tests of the listening game's rules: the run of ten, wrong answers, Pass, browsing, the draw and its
+// limits.
+#include "GameFixture.h"
+#include "games/listening/ListeningRules.h"
+
+#include <QElapsedTimer>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+int cardWith(const ListeningRules& rules, bool right) {
+    for (int i = 0; i < ListeningRules::CardCount; ++i)
+        if ((rules.cards()[i].word == rules.targetWord()) == right) return i;
+    return -1;
+}
+
+QStringList cardPictures(const ListeningRules& rules) {
+    QStringList pictures;
+    for (const auto& card : rules.cards())
+        pictures << card.picture;
+    return pictures;
+}
+
+void answerRight(ListeningRules& rules, int times) {
+    for (int i = 0; i < times; ++i)
+        rules.clickCard(cardWith(rules, true));
+}
+
+} // namespace
+
+class ListeningRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tenthRightAnswerWinsTenPointsOnceAndKeepsTheCards();
+    void wrongAnswerAfterNineEndsTheRunWithoutPoints();
+    void passKeepsTheRunAndDealsAgain();
+    void revealShowsCardsLeftToRightThenSpeaks();
+    void clicksAndBrowsingBeforeTheFirstDealDoNothing();
+    void browseArrowsStepAmongTheFourCards();
+    void tooFewPicturesShowsANoticeAndDealsNothing_data();
+    void tooFewPicturesShowsANoticeAndDealsNothing();
+    void exactlyFourPicturesDealsTheSameFourEachTurn();
+    void newTurnAvoidsTheWordOnShowUnlessItIsTheOnlyWord();
+    void anotherWordIsDrawnFromMatchingFiles_data();
+    void anotherWordIsDrawnFromMatchingFiles();
+};
+
+void ListeningRulesTest::tenthRightAnswerWinsTenPointsOnceAndKeepsTheCards() {
+    // Catches: points awarded twice or not at all, the counter left at 10/10, a new deal after the tenth.
+    GameFixture f(plainPictures(8));
+    ListeningRules rules(f.env());
+    rules.setSubjectTitle(QStringLiteral("Farm animals"));
+    rules.activate();
+    answerRight(rules, 9);
+    QCOMPARE(rules.display().label(), QStringLiteral("9/10"));
+    QCOMPARE(rules.display().meterTenths, 9);
+
+    const QStringList before = cardPictures(rules);
+    const int right = cardWith(rules, true);
+    const QString word = rules.cards()[right].word;
+    QStringList shownDuringDialogs;
+    f.host.duringDialog = [&](const RecordingGameHost::Dialog&) {
+        shownDuringDialogs << rules.display().label();
+    };
+    f.host.clear();
+    rules.clickCard(right);
+
+    QCOMPARE(f.host.events,
+             (QStringList{"CORRECT", "sound " + word + ".eda", "dialog Well done! The word is " + word + ".",
+                          "CONGRATS", "dialog Congratulations! You have won 10 points.", "score 10"}));
+    QCOMPARE(shownDuringDialogs, (QStringList{"10/10", "0/10"}));
+    QCOMPARE(f.host.dialogs[0].picture, DialogPicture::file(before[right]));
+    QCOMPARE(f.host.dialogs[0].folder, QStringLiteral("Farm animals"));
+    QVERIFY(f.host.dialogs[1].picture.congratulations);
+    QCOMPARE(f.host.dialogs[1].folder, QString());
+    QCOMPARE(rules.display(), (RunDisplay{0, 10, 0}));
+    QCOMPARE(rules.correctInRow(), 0);
+    QCOMPARE(cardPictures(rules), before);
+    QVERIFY(f.host.soundPaths[0].endsWith(QStringLiteral("/farm animals/") + word + ".eda"));
+
+    f.host.clear();
+    rules.pass();
+    QVERIFY(rules.revealing());
+    QCOMPARE(f.host.pointsAwarded, 0);
+}
+
+void ListeningRulesTest::wrongAnswerAfterNineEndsTheRunWithoutPoints() {
+    // Catches: a miss that keeps the run, awards points, or names the clicked word instead of the target.
+    GameFixture f({"chat.edi", "hat.edi", "dog.edi", "hen.edi", "pig.edi"});
+    ListeningRules rules(f.env());
+    rules.activate();
+    answerRight(rules, 9);
+    const QString target = rules.targetWord();
+    f.host.clear();
+    rules.clickCard(cardWith(rules, false));
+
+    QCOMPARE(f.host.events, (QStringList{"LOSE", "dialog Sorry, the word is " + target}));
+    QCOMPARE(f.host.dialogs[0].word, target);
+    // Without a picture of its own the dialog shows the first listed file that names the word.
+    QVERIFY(f.host.dialogs[0].picture.path.endsWith(f.names.filter(target).first()));
+    QCOMPARE(rules.display(), (RunDisplay{0, 10, 0}));
+    QCOMPARE(f.host.pointsAwarded, 0);
+    QVERIFY(rules.revealing());
+}
+
+void ListeningRulesTest::passKeepsTheRunAndDealsAgain() {
+    // Catches: Pass resetting the run (the choose game's rule) or not dealing.
+    GameFixture f(plainPictures(6));
+    ListeningRules rules(f.env());
+    rules.activate();
+    answerRight(rules, 3);
+    f.host.clear();
+    const int listed = f.listedFolders.size();
+    rules.pass();
+    QCOMPARE(rules.display().label(), QStringLiteral("3/10"));
+    QCOMPARE(rules.display().meterTenths, 3);
+    QCOMPARE(f.listedFolders.size(), listed + 1);
+    QVERIFY(f.host.events.isEmpty());
+}
+
+void ListeningRulesTest::revealShowsCardsLeftToRightThenSpeaks() {
+    // Catches: cards shown out of order, the word spoken before the fourth card, a reveal that never ends.
+    GameFixture f(plainPictures(6));
+    ListeningRules rules(f.env());
+    rules.activate();
+    for (const auto& card : rules.cards())
+        QVERIFY(!card.visible);
+    for (int i = 0; i < ListeningRules::CardCount; ++i) {
+        QVERIFY(rules.revealTick());
+        for (int j = 0; j < ListeningRules::CardCount; ++j)
+            QCOMPARE(rules.cards()[j].visible, j <= i);
+        QVERIFY(f.host.events.isEmpty());
+    }
+    QVERIFY(!rules.revealTick());
+    QCOMPARE(f.host.events, QStringList{"sound " + rules.shownWord() + ".eda"});
+    QVERIFY(!rules.revealing());
+}
+
+void ListeningRulesTest::clicksAndBrowsingBeforeTheFirstDealDoNothing() {
+    // Catches: an answer judged against an empty target word.
+    GameFixture f(plainPictures(6));
+    ListeningRules rules(f.env());
+    rules.clickCard(0);
+    rules.browseNext();
+    rules.browsePrevious();
+    QVERIFY(f.host.events.isEmpty());
+    QCOMPARE(rules.browseIndex(), 0);
+    QVERIFY(!rules.selectVisible());
+}
+
+void ListeningRulesTest::browseArrowsStepAmongTheFourCards() {
+    // Catches: browsing to a card index that does not exist (the folder's file count as the bound).
+    GameFixture f(plainPictures(12));
+    ListeningRules rules(f.env());
+    rules.activate();
+    QList<int> steps;
+    for (int i = 0; i < 5; ++i) {
+        rules.browseNext();
+        steps << rules.browseIndex();
+    }
+    QCOMPARE(steps, (QList<int>{1, 2, 3, 0, 1}));
+    steps.clear();
+    for (int i = 0; i < 3; ++i) {
+        rules.browsePrevious();
+        steps << rules.browseIndex();
+    }
+    QCOMPARE(steps, (QList<int>{0, 3, 2}));
+    // Every step answered with a real card: one dialog each, naming a word.
+    QCOMPARE(f.host.dialogs.size(), 8);
+    for (const auto& dialog : f.host.dialogs)
+        QVERIFY(!dialog.word.isEmpty());
+}
+
+void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("empty folder") << QStringList{} << "BRITISH";
+    QTest::newRow("three pictures") << plainPictures(3) << "BRITISH";
+    QTest::newRow("four, one American")
+        << QStringList{"a.edi", "b.edi", "c.edi", "d type_us.edi"} << "BRITISH";
+    QTest::newRow("five, two British")
+        << QStringList{"a.edi", "b.edi", "c type_uk.edi", "d type_uk.edi", "e.edi"} << "AMERICAN";
+}
+
+void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing() {
+    // Catches: the endless draw (a hang) when a turn cannot hold four different usable pictures.
+    QFETCH(QStringList, files);
+    QFETCH(QString, language);
+    QElapsedTimer clock;
+    clock.start();
+    GameFixture f(files, language);
+    ListeningRules rules(f.env());
+    rules.activate();
+    QCOMPARE(rules.notice(), QStringLiteral("This subject needs at least 4 pictures for this game."));
+    QVERIFY(rules.targetWord().isEmpty());
+    QVERIFY(!rules.revealing());
+    for (const auto& card : rules.cards())
+        QVERIFY(card.picture.isEmpty());
+    rules.clickCard(0);
+    rules.browseNext();
+    rules.pass();
+    rules.playWord();
+    QVERIFY(f.host.events.isEmpty());
+    QVERIFY(clock.elapsed() < 1000);
+
+    // Pictures added to the folder are dealt at the next Pass, and the notice goes.
+    f.names = plainPictures(4);
+    rules.pass();
+    QVERIFY(rules.notice().isEmpty());
+    QVERIFY(rules.revealing());
+}
+
+void ListeningRulesTest::exactlyFourPicturesDealsTheSameFourEachTurn() {
+    // Catches: a deal that repeats a file on two cards or leaves one out.
+    GameFixture f({"a.edi", "b.edi", "x type_us.edi", "c.edi", "d type_uk.edi"});
+    ListeningRules rules(f.env());
+    const QSet<QString> expected{"a", "b", "c", "d"};
+    for (int turn = 0; turn < 20; ++turn) {
+        rules.pass();
+        QSet<QString> words;
+        for (const auto& card : rules.cards())
+            words.insert(card.word);
+        QCOMPARE(words, expected);
+    }
+}
+
+void ListeningRulesTest::newTurnAvoidsTheWordOnShowUnlessItIsTheOnlyWord() {
+    // Catches: the same word twice in a row, and the hang when every usable file carries the same word.
+    GameFixture f(plainPictures(5));
+    ListeningRules rules(f.env());
+    rules.activate();
+    for (int turn = 0; turn < 40; ++turn) {
+        const QString before = rules.shownWord();
+        rules.pass();
+        QVERIFY(rules.shownWord() != before);
+    }
+
+    GameFixture same({"01 cat.edi", "02 cat.edi", "cat type_uk.edi", "03 cat type_uk.edi"});
+    ListeningRules one(same.env());
+    one.activate();
+    one.pass();
+    QCOMPARE(one.targetWord(), QStringLiteral("cat"));
+    QVERIFY(one.revealing());
+}
+
+void ListeningRulesTest::anotherWordIsDrawnFromMatchingFiles_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("variant and prefix")
+        << QStringList{"01 apple type_uk.edi", "02 pear type_us.edi"} << "apple";
+    // The prefix goes before the tags here, so a two-letter word leaves its tag without a blank.
+    QTest::newRow("two-letter word") << QStringList{"ab type_uk.edi"} << "type_uk";
+    QTest::newRow("phrase") << QStringList{"12 ice cream.edi"} << "ice cream";
+}
+
+void ListeningRulesTest::anotherWordIsDrawnFromMatchingFiles() {
+    // Catches: pneSELECT speaking a word of the other English, or keeping a prefix or tag in it.
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+    GameFixture f(files + plainPictures(4));
+    ListeningRules rules(f.env());
+    rules.activate();
+    rules.clickCard(0);
+    QVERIFY(rules.selectVisible());
+    f.names = files;
+    rules.pass();
+    f.host.clear();
+    rules.sayAnotherWord();
+    QCOMPARE(rules.targetWord(), expected);
+    QCOMPARE(f.host.events, QStringList{"sound " + expected + ".eda"});
+    QVERIFY(rules.shownWord().isEmpty());
+    QCOMPARE(rules.prompt(), QStringLiteral("Which picture did you hear?"));
+}
+
+QTEST_GUILESS_MAIN(ListeningRulesTest)
+#include "tst_ListeningRules.moc"

@@ -1,0 +1,39 @@
+// RecordingGameHost: a game host for tests that writes down every effect, sound, dialog and award in order.
+#pragma once
+
+#include "games/common/GameHost.h"
+
+#include <functional>
+#include <QList>
+#include <QStringList>
+
+class RecordingGameHost final : public GameHost {
+public:
+    struct Dialog {
+        DialogPicture picture;
+        QString message; // title followed by text
+        QString folder;
+        QString word;
+    };
+
+    void playEffect(Effect effect) override;
+    void playSoundFile(const QString& path) override;
+    void spellWord(const QString& word) override;
+    void showResult(const DialogPicture& picture, const QString& title, const QString& text,
+                    const QString& folder, const QString& word) override;
+    void showMismatch(const QString& picture1, const QString& picture2, const QString& title,
+                      const QString& text, const QString& folder, const QString& word1,
+                      const QString& word2) override;
+    void addScore(qint32 points) override;
+
+    static QString effectName(Effect effect);
+    void clear();
+
+    // One line per call: "CORRECT", "sound apple.eda", "dialog Well done! The word is apple.", "score 10".
+    QStringList events;
+    QList<Dialog> dialogs;
+    QStringList soundPaths;
+    int pointsAwarded = 0;
+    // Runs while a dialog is "open", to look at what the window would show behind it.
+    std::function<void(const Dialog&)> duringDialog;
+};
