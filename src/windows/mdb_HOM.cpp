@@ -74,7 +74,7 @@ mdb_HOM::mdb_HOM(QWidget* parent) : ChildForm(QStringLiteral("mdb_HOM"), parent)
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(captionFont());
         label->setWordWrap(true);
-        // The design's caption boxes are tight; widen a box rather than cut a word.
+        // The caption boxes are tight; widen a box rather than cut a word.
         QRect r = px(HomeSubjects[i].label);
         const QFontMetrics fm(label->font());
         int widest = 0;

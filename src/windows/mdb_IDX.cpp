@@ -150,7 +150,7 @@ void mdb_IDX::buildStrip() {
     lblUPDATE->move(ClientWidth - lblUPDATE->width() - 12, (StripHeight - lblUPDATE->height()) / 2);
     connect(lblUPDATE, &ClickLabel::Click, this, &mdb_IDX::UpdateClick);
 
-    // Present as in the design; nothing drives it.
+    // Kept for its name; nothing drives it.
     prgTEST = new QProgressBar(picSECTIONS);
     prgTEST->setObjectName(QStringLiteral("prgTEST"));
     prgTEST->hide();
@@ -175,8 +175,7 @@ void mdb_IDX::setScoreLabelsVisible(bool visible) {
 
 void mdb_IDX::Load() {
     if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(false);
-    // The design position is the centre of the primary screen; the stored one replaces it from the second
-    // run.
+    // The first run opens centred on the primary screen; later runs where the window was closed.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
     RestoreWindowPlacement(this, objectName());

@@ -61,8 +61,7 @@ mdb_SBJ::mdb_SBJ(QWidget* parent) : ChildForm(QStringLiteral("mdb_SBJ"), parent)
     f.setBold(true);
     lblTITLE->setFont(f);
     lblTITLE->setStyleSheet(QStringLiteral("color: white;"));
-    // The design box (1725 x 480 twips) is too narrow for the longer subject names; it grows to the left
-    // edge's right instead of cutting them.
+    // 1725 x 480 twips is too narrow for the longer subject names; widen it rather than cut them.
     lblTITLE->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
     lblTITLE->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
