@@ -5,12 +5,30 @@
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "score/ScoreModel.h"
+#include "services/OpenLink.h"
+#include "services/UpdateCheck.h"
+#include "windows/MessageBoxPrompts.h"
+#include "windows/ShellHooks.h"
 #include "windows/mdb_IDX.h"
 #include "windows/mdb_STR.h"
 #include "windows/msg_SPL.h"
+#include "windows/msys_ABT.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+
+namespace {
+// The main window's toolbar reaches the about box, the links and the update check through these.
+void wireServices() {
+    installUpdateCheck(mdb_STR::holder(), [] { return static_cast<QWidget*>(mainWindow()); });
+    ShellHooks& hooks = shellHooks();
+    hooks.checkForUpdate = [](bool report) { CheckForUpdate(report); };
+    hooks.checkLocalVersionFile = [](bool report) { CheckLocalVersionFile(report); };
+    hooks.showAbout = [](QWidget* owner) { msys_ABT::showModal(owner); };
+    hooks.unloadAbout = [] { msys_ABT::unload(); };
+    hooks.openSocialPage = [](QWidget*) { OpenLink(QString(), appState().SocialPageUrl); };
+}
+} // namespace
 
 QWidget* Main() {
     QElapsedTimer clock;
@@ -31,6 +49,7 @@ QWidget* Main() {
     AppState& state = appState();
     state.Section = QStringLiteral("Phonics a to z");
     mdb_STR::holder();
+    wireServices();
     state.Language = RegReadString(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
 
     auto* frame = new mdb_IDX;
