@@ -242,6 +242,9 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void GameWindow::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+    // A label passes its moves on to here; only the background itself hides the frame.
+    for (QWidget* w = childAt(event->position().toPoint()); w && w != this; w = w->parentWidget())
+        if (tracked_.contains(w)) return;
     if (!shpSEL->isHidden()) hideFrame();
 }
 
