@@ -10,7 +10,6 @@
 
 uctl_BTN::uctl_BTN(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     SetHandCursor(this);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(12);
