@@ -26,6 +26,7 @@
 #include "games/mixed/fgam_MIX.h"
 #include "games/RegisterGames.h"
 #include "score/ScoreModel.h"
+#include "windows/mdb_HOM.h"
 #include "windows/mdb_SBJ.h"
 #include "windows/msg_LOS.h"
 #include "windows/msg_WIN.h"
@@ -151,6 +152,19 @@ int cardOf(fgam_MEM* game, const QString& word, int skip = -1) {
     return -1;
 }
 
+// Memory: every pair in one turn each.
+void matchAllPairs(fgam_MEM* game) {
+    dealAll(game);
+    QStringList words;
+    for (int i = 0; i < MemoryRules::PairCount; ++i)
+        words << game->game().cards()[i].word;
+    for (const QString& w : words) {
+        const int a = cardOf(game, w);
+        click(game->card(a));
+        click(game->card(cardOf(game, w, a)));
+    }
+}
+
 } // namespace
 
 class tst_PuzzleWindows : public QObject {
@@ -174,6 +188,8 @@ private slots:
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks();
     void everyControlLiesInsideTheWindow_data();
     void everyControlLiesInsideTheWindow();
+    void roadFromHomeToAWinAndBackHome_data();
+    void roadFromHomeToAWinAndBackHome();
 };
 
 void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick_data() {
@@ -671,6 +687,60 @@ void tst_PuzzleWindows::everyControlLiesInsideTheWindow() {
             QVERIFY2(
                 !controls[i]->geometry().intersects(controls[j]->geometry()),
                 qPrintable(controls[i]->objectName() + QStringLiteral(" / ") + controls[j]->objectName()));
+}
+
+void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome_data() {
+    QTest::addColumn<int>("spot");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("points");
+    QTest::newRow("hidden letters, found at once") << int(Hidden) << "fgam_HID" << 10;
+    QTest::newRow("mixed letters, rebuilt by tiles") << int(Mixed) << "fgam_MIX" << 10;
+    QTest::newRow("memory, a perfect game") << int(Memory) << "fgam_MEM" << 14;
+}
+
+// Catches a break anywhere on the learner's road: the subject not reaching the game, points not reaching
+// the score labels or the store, and Home leaving the game loaded or the running score standing.
+void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome() {
+    QFETCH(int, spot);
+    QFETCH(QString, window);
+    QFETCH(int, points);
+    Play play;
+    appState().Section = QStringLiteral("Phonics a to z");
+    auto* home = play.shell->active<mdb_HOM>();
+    QVERIFY(home);
+    QTest::mouseMove(home->spot(6), home->spot(6)->rect().center());
+    click(home->spot(6));
+    settle();
+    QCOMPARE(appState().Section, Subject);
+    auto* menu = play.shell->active<mdb_SBJ>();
+    QVERIFY(menu);
+    click(menu->spot(spot));
+    settle();
+    auto* game = play.shell->active<GameWindow>();
+    QVERIFY(game);
+    QCOMPARE(game->formName(), window);
+    QCOMPARE(game->subjectLabel()->text(), Subject);
+
+    if (auto* hid = qobject_cast<fgam_HID*>(game)) {
+        const QString word = hid->game().hiddenWord();
+        for (QChar c : word)
+            if (play.messages.isEmpty() && letter(hid, c)->isVisible()) click(letter(hid, c));
+    } else if (auto* mix = qobject_cast<fgam_MIX*>(game)) {
+        rebuildByTiles(mix);
+    } else if (auto* mem = qobject_cast<fgam_MEM*>(game)) {
+        matchAllPairs(mem);
+    }
+    const QString caption = QStringLiteral("Score: %1 points").arg(points);
+    QCOMPARE(mainWindow()->scoreLabel()->text(), caption);
+    QCOMPARE(mainWindow()->highScoreLabel()->text(), QStringLiteral("High Score: %1 points").arg(points));
+    QCOMPARE(play.stored(), QString::number(points));
+
+    mainWindow()->HomeClick();
+    settle();
+    QVERIFY(play.shell->active<mdb_HOM>());
+    QVERIFY(!forms().find(window));
+    QCOMPARE(scoreModel().scoreTag(), QStringLiteral("0"));
+    QCOMPARE(play.stored(), QString::number(points));
 }
 
 QTEST_MAIN(tst_PuzzleWindows)

@@ -100,6 +100,11 @@ void fgam_MIX::StartFromSectionClick() {
     start();
 }
 
+void fgam_MIX::activateGame() {
+    // A child who knows the word can type it at once.
+    txtUNSCRAMBLED->setFocus(Qt::OtherFocusReason);
+}
+
 void fgam_MIX::reportText() {
     const QLineEdit* box = txtUNSCRAMBLED;
     int from = box->cursorPosition();

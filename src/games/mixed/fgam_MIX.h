@@ -37,7 +37,7 @@ protected:
     GameRules& rules() override { return rules_; }
     const GameRules& rules() const override { return rules_; }
     RunDisplay runDisplay() const override { return rules_.display(); }
-    void activateGame() override {}
+    void activateGame() override;
     void redraw() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
