@@ -16,7 +16,7 @@ WordPicture::WordPicture(QWidget* parent) : ClickLabel(parent) {
 }
 
 void WordPicture::showFile(const QString& path) {
-    if (path == file_ && !(path.isEmpty() && !pixmap().isNull())) return;
+    if (path == file_) return;
     file_ = path;
     if (path.isEmpty()) {
         clear();
