@@ -2,7 +2,7 @@
 #include "windows/msg_INF.h"
 
 #include "app/ArtPixmap.h"
-#include "windows/WindowDrag.h"
+#include "controls/WindowHelpers.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -86,10 +86,8 @@ msg_INF::msg_INF(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWind
     }
     connect(btnCANCEL, &QPushButton::clicked, this, [this] { answer(MessageAnswer::Cancel); });
 
-    auto* drag = new WindowDrag(this);
-    drag->watch(this);
-    drag->watch(pfrGEN);
-    drag->watch(lablTITLE);
+    for (QWidget* background : std::initializer_list<QWidget*>{this, pfrGEN, lablTITLE})
+        new BackgroundDrag(background, this);
 }
 
 QPushButton* msg_INF::makeButton(const char* name, const QString& caption) {

@@ -3,9 +3,9 @@
 
 #include "app/AppState.h"
 #include "app/ArtPixmap.h"
+#include "controls/WindowHelpers.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
-#include "windows/WindowDrag.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -147,9 +147,8 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     for (QLabel* link : {lblWEBSITE, lblEMAIL, imgSOCIAL})
         link->installEventFilter(this);
 
-    auto* drag = new WindowDrag(this);
-    drag->watch(this);
-    drag->watch(title);
+    for (QWidget* background : std::initializer_list<QWidget*>{this, title})
+        new BackgroundDrag(background, this);
 }
 
 namespace {
