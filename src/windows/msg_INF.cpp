@@ -163,15 +163,11 @@ bool msg_INF::HandleDialogKey(int key) {
     }
     switch (bar) {
     case MessageBar::YesNoCancel:
-        if (key == Qt::Key_C)
+        if (key == Qt::Key_C) {
             answer(MessageAnswer::Cancel);
-        else if (key == Qt::Key_Y)
-            answer(MessageAnswer::Yes);
-        else if (key == Qt::Key_N)
-            answer(MessageAnswer::No);
-        else
-            return false;
-        return true;
+            return true;
+        }
+        [[fallthrough]]; // Y and N as in a yes/no question
     case MessageBar::YesNo:
         if (key == Qt::Key_Y)
             answer(MessageAnswer::Yes);
