@@ -77,6 +77,9 @@ SdlSoundDevice::~SdlSoundDevice() {
 }
 
 bool SdlSoundDevice::openOutput() {
+    // Audio brings up SDL's event loop, whose own SIGINT/SIGTERM handlers would only queue a quit event
+    // nobody reads, leaving the program deaf to Ctrl+C and kill.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

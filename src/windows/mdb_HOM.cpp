@@ -14,6 +14,7 @@
 #include "audio/mlib_AUD.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
+#include "controls/HoverFrame.h"
 #include "score/ScoreModel.h"
 #include "windows/Forms.h"
 #include "windows/mdb_IDX.h"
@@ -55,11 +56,7 @@ mdb_HOM::mdb_HOM(QWidget* parent) : ChildForm(QStringLiteral("mdb_HOM"), parent)
         imgSUBJECT[i] = spot;
     }
 
-    shpSEL = new QFrame(this);
-    shpSEL->setObjectName(QStringLiteral("shpSEL"));
-    shpSEL->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shpSEL->setStyleSheet(QStringLiteral("#shpSEL { border: 3px solid #ffd23f; border-radius: 8px; }"));
-    shpSEL->hide();
+    shpSEL = NewHoverFrame(this, QStringLiteral("shpSEL"));
 
     lblBACK = new QLabel(QStringLiteral("back"), this);
     lblBACK->setObjectName(QStringLiteral("lblBACK"));

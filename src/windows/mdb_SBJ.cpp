@@ -12,6 +12,7 @@
 #include "audio/mlib_AUD.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
+#include "controls/HoverFrame.h"
 #include "score/ScoreModel.h"
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
@@ -37,11 +38,7 @@ mdb_SBJ::mdb_SBJ(QWidget* parent) : ChildForm(QStringLiteral("mdb_SBJ"), parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    shpSELECT = new QFrame(this);
-    shpSELECT->setObjectName(QStringLiteral("shpSELECT"));
-    shpSELECT->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shpSELECT->setStyleSheet(QStringLiteral("#shpSELECT { border: 3px solid #ffd23f; border-radius: 8px; }"));
-    shpSELECT->hide();
+    shpSELECT = NewHoverFrame(this, QStringLiteral("shpSELECT"));
 
     const auto& games = GameTable::entries();
     for (int i = 0; i < GameCount; ++i) {

@@ -2,7 +2,7 @@
 #include "windows/msg_INF.h"
 
 #include "app/ArtPixmap.h"
-#include "windows/WindowDrag.h"
+#include "controls/WindowHelpers.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -86,10 +86,8 @@ msg_INF::msg_INF(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWind
     }
     connect(btnCANCEL, &QPushButton::clicked, this, [this] { answer(MessageAnswer::Cancel); });
 
-    auto* drag = new WindowDrag(this);
-    drag->watch(this);
-    drag->watch(pfrGEN);
-    drag->watch(lablTITLE);
+    for (QWidget* background : std::initializer_list<QWidget*>{this, pfrGEN, lablTITLE})
+        new BackgroundDrag(background, this);
 }
 
 QPushButton* msg_INF::makeButton(const char* name, const QString& caption) {
@@ -165,15 +163,11 @@ bool msg_INF::HandleDialogKey(int key) {
     }
     switch (bar) {
     case MessageBar::YesNoCancel:
-        if (key == Qt::Key_C)
+        if (key == Qt::Key_C) {
             answer(MessageAnswer::Cancel);
-        else if (key == Qt::Key_Y)
-            answer(MessageAnswer::Yes);
-        else if (key == Qt::Key_N)
-            answer(MessageAnswer::No);
-        else
-            return false;
-        return true;
+            return true;
+        }
+        [[fallthrough]]; // Y and N as in a yes/no question
     case MessageBar::YesNo:
         if (key == Qt::Key_Y)
             answer(MessageAnswer::Yes);

@@ -3,20 +3,26 @@
 
 #include "app/AppState.h"
 #include "app/ArtPixmap.h"
+#include "controls/ClickLabel.h"
+#include "controls/uctl_BTN.h"
+#include "controls/WindowHelpers.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
-#include "windows/WindowDrag.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
-#include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace {
 const QColor Paper(0xFF, 0xFB, 0xF0);
@@ -32,12 +38,11 @@ QFrame* separator(QWidget* parent, const char* name) {
     return line;
 }
 
-QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
-    auto* label = new QLabel(text, parent);
+ClickLabel* linkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+    auto* label = new ClickLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setToolTip(tip);
-    label->setCursor(Qt::PointingHandCursor);
     label->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(LinkBlue.name()));
     return label;
 }
@@ -62,7 +67,7 @@ QPixmap socialPicture(int size) {
 msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("msys_ABT"));
     setModal(true);
-    setFixedWidth(560);
+    setFixedWidth(600);
     const AppState& state = appState();
 
     auto* outer = new QVBoxLayout(this);
@@ -107,49 +112,74 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     textCREDITS->setReadOnly(true);
     textCREDITS->setFont(lblCOPY->font());
     textCREDITS->setPlainText(state.CreditsText);
-    textCREDITS->setFixedHeight(120);
     textCREDITS->setFrameShape(QFrame::NoFrame);
+    // As tall as its text at the box's width, up to the height where it starts to scroll.
+    // The editor lays its own document out at its current (unset) width, so measure a copy.
+    const QMargins margins = outer->contentsMargins();
+    const std::unique_ptr<QTextDocument> measure(textCREDITS->document()->clone());
+    measure->setTextWidth(width() - margins.left() - margins.right());
+    textCREDITS->setFixedHeight(std::min(120, int(std::ceil(measure->size().height()))));
     textCREDITS->setStyleSheet(QStringLiteral("background: transparent;"));
     outer->addWidget(textCREDITS);
+    lblARTWORK = new QLabel(
+        QStringLiteral(
+            "Pictures: Twemoji © Twitter, Inc and other contributors, CC-BY 4.0. Voices: eSpeak NG."),
+        this);
+    lblARTWORK->setObjectName(QStringLiteral("lblARTWORK"));
+    lblARTWORK->setTextFormat(Qt::PlainText);
+    lblARTWORK->setWordWrap(true);
+    lblARTWORK->setFont(lblCOPY->font());
+    // Lined up with the credits text, which sits inside the editor's document margin.
+    const int margin = int(textCREDITS->document()->documentMargin());
+    lblARTWORK->setContentsMargins(margin, 0, margin, 0);
+    outer->addWidget(lblARTWORK);
     outer->addWidget(separator(this, "lneSEP02"));
 
     auto* links = new QHBoxLayout;
     links->setSpacing(12);
-    imgSOCIAL = new QLabel(this);
+    imgSOCIAL = new ClickLabel(this);
     imgSOCIAL->setObjectName(QStringLiteral("imgSOCIAL"));
     imgSOCIAL->setPixmap(socialPicture(28));
-    imgSOCIAL->setCursor(Qt::PointingHandCursor);
     imgSOCIAL->setToolTip(QStringLiteral("Visit us on the web"));
     auto* addresses = new QVBoxLayout;
     addresses->setSpacing(2);
     lblWEBSITE = linkLabel(this, "lblWEBSITE", state.WebBase, QStringLiteral("Visit us on the web"));
     lblEMAIL = linkLabel(this, "lblEMAIL", state.ContactAddress, QStringLiteral("Send us a message"));
-    addresses->addWidget(lblWEBSITE);
-    addresses->addWidget(lblEMAIL);
+    // Left-aligned at their own width, so only the text itself is a link.
+    addresses->addWidget(lblWEBSITE, 0, Qt::AlignLeft);
+    addresses->addWidget(lblEMAIL, 0, Qt::AlignLeft);
     links->addWidget(imgSOCIAL, 0, Qt::AlignVCenter);
     links->addLayout(addresses, 1);
 
-    btnUPDATE = new QPushButton(QStringLiteral("Update"), this);
+    btnUPDATE = new uctl_BTN(QStringLiteral("Update"), this);
     btnUPDATE->setObjectName(QStringLiteral("btnUPDATE"));
     btnUPDATE->setToolTip(QStringLiteral("Check for updates"));
-    btnCLOSE = new QPushButton(QStringLiteral("OK"), this);
+    btnCLOSE = new uctl_BTN(QStringLiteral("OK"), this);
     btnCLOSE->setObjectName(QStringLiteral("btnCLOSE"));
-    for (QPushButton* button : {btnUPDATE, btnCLOSE}) {
-        button->setMinimumWidth(90);
-        button->setCursor(Qt::PointingHandCursor);
-        links->addWidget(button, 0, Qt::AlignBottom);
+    // The picture buttons are wide; on a row of their own the addresses keep their full length.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
+    buttons->addStretch();
+    for (uctl_BTN* button : {btnUPDATE, btnCLOSE}) {
+        button->setFixedSize(button->sizeHint());
+        buttons->addWidget(button);
     }
-    btnCLOSE->setDefault(true);
     outer->addLayout(links);
+    outer->addLayout(buttons);
 
-    connect(btnUPDATE, &QPushButton::clicked, this, [] { CheckForUpdate(true); });
-    connect(btnCLOSE, &QPushButton::clicked, this, &QDialog::accept);
-    for (QLabel* link : {lblWEBSITE, lblEMAIL, imgSOCIAL})
-        link->installEventFilter(this);
+    // The wrapping labels would otherwise leave the height guessed for a narrower box, as gaps.
+    if (const int height = heightForWidth(width()); height > 0) setFixedHeight(height);
 
-    auto* drag = new WindowDrag(this);
-    drag->watch(this);
-    drag->watch(title);
+    connect(btnUPDATE, &uctl_BTN::Click, this, [] { CheckForUpdate(true); });
+    connect(btnCLOSE, &uctl_BTN::Click, this, &QDialog::accept);
+    const auto openWeb = [] { OpenLink(QString(), appState().WebBase); };
+    connect(lblWEBSITE, &ClickLabel::Click, this, openWeb);
+    connect(imgSOCIAL, &ClickLabel::Click, this, openWeb);
+    connect(lblEMAIL, &ClickLabel::Click, this,
+            [] { OpenLink(QStringLiteral("mailto:"), appState().ContactAddress); });
+
+    for (QWidget* background : std::initializer_list<QWidget*>{this, title})
+        new BackgroundDrag(background, this);
 }
 
 namespace {
@@ -171,19 +201,13 @@ void msys_ABT::unload() {
     if (msys_ABT* box = openBox()) box->reject();
 }
 
-bool msys_ABT::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == lblWEBSITE || watched == imgSOCIAL) {
-            OpenLink(QString(), appState().WebBase);
-            return true;
-        }
-        if (watched == lblEMAIL) {
-            OpenLink(QStringLiteral("mailto:"), appState().ContactAddress);
-            return true;
-        }
+void msys_ABT::keyPressEvent(QKeyEvent* event) {
+    // Enter is OK, as it was when OK was a default push button; Escape still closes through QDialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
     }
-    return QDialog::eventFilter(watched, event);
+    QDialog::keyPressEvent(event);
 }
 
 void msys_ABT::paintEvent(QPaintEvent* event) {

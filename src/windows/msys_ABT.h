@@ -3,9 +3,10 @@
 
 #include <QDialog>
 
+class ClickLabel;
 class QLabel;
-class QPushButton;
 class QTextEdit;
+class uctl_BTN;
 
 class msys_ABT : public QDialog {
     Q_OBJECT
@@ -17,7 +18,7 @@ public:
     static void unload();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -25,9 +26,10 @@ private:
     QLabel* lblCOPY;
     QLabel* lblCREATED;
     QTextEdit* textCREDITS;
-    QLabel* lblWEBSITE;
-    QLabel* lblEMAIL;
-    QLabel* imgSOCIAL;
-    QPushButton* btnUPDATE;
-    QPushButton* btnCLOSE;
+    QLabel* lblARTWORK;
+    ClickLabel* lblWEBSITE;
+    ClickLabel* lblEMAIL;
+    ClickLabel* imgSOCIAL;
+    uctl_BTN* btnUPDATE;
+    uctl_BTN* btnCLOSE;
 };

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include <csignal>
+
 class TestSdlSoundDevice : public QObject {
     Q_OBJECT
 
@@ -119,6 +121,28 @@ private slots:
         QCOMPARE(device->driverName(), QStringLiteral("dummy"));
         QVERIFY(device->open(tone_, QString()));
         QVERIFY(device->playFrom(0));
+    }
+
+    void stopSignalsStillEndTheProgram_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << SIGINT;
+        QTest::newRow("kill") << SIGTERM;
+    }
+    void stopSignalsStillEndTheProgram() {
+        // Catches SDL's own handlers taking the stop signals, so that kill and Ctrl+C leave the program
+        // running.
+        QFETCH(int, signal);
+        struct sigaction saved {
+        }, plain{}, whileOpen{};
+        sigaction(signal, nullptr, &saved); // the test library's own handler, put back below
+        plain.sa_handler = SIG_DFL;
+        sigaction(signal, &plain, nullptr);
+        {
+            SdlSoundDevice device;
+            sigaction(signal, nullptr, &whileOpen);
+        }
+        sigaction(signal, &saved, nullptr);
+        QVERIFY(whileOpen.sa_handler == SIG_DFL);
     }
 
     void secondLiveDeviceStaysSilent() {

@@ -1,12 +1,12 @@
 // Tests of the about box: what it shows and where each of its links and buttons leads.
 #include "app/AppState.h"
+#include "controls/uctl_BTN.h"
 #include "controls/uctl_WEB.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "windows/msys_ABT.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -28,6 +28,7 @@ private slots:
     void showsTheProgramsOwnTexts();
     void linksOpenTheirAddresses_data();
     void linksOpenTheirAddresses();
+    void buttonsCheckAndClose_data();
     void buttonsCheckAndClose();
 };
 
@@ -41,10 +42,13 @@ void tst_msys_ABT::showsTheProgramsOwnTexts() {
     QCOMPARE(credits->toPlainText(), appState().CreditsText);
     QVERIFY(credits->isReadOnly());
     QCOMPARE(credits->font(), box.findChild<QLabel*>("lblCOPY")->font());
+    QCOMPARE(box.findChild<QLabel*>("lblARTWORK")->text(),
+             QStringLiteral(
+                 "Pictures: Twemoji © Twitter, Inc and other contributors, CC-BY 4.0. Voices: eSpeak NG."));
     QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->text(), appState().WebBase);
     QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->toolTip(), QStringLiteral("Visit us on the web"));
     QCOMPARE(box.findChild<QLabel*>("lblEMAIL")->toolTip(), QStringLiteral("Send us a message"));
-    QCOMPARE(box.findChild<QPushButton*>("btnUPDATE")->toolTip(), QStringLiteral("Check for updates"));
+    QCOMPARE(box.findChild<uctl_BTN*>("btnUPDATE")->toolTip(), QStringLiteral("Check for updates"));
 }
 
 void tst_msys_ABT::linksOpenTheirAddresses_data() {
@@ -70,8 +74,16 @@ void tst_msys_ABT::linksOpenTheirAddresses() {
     QCOMPARE(opened, QList<QUrl>{QUrl(address)});
 }
 
+void tst_msys_ABT::buttonsCheckAndClose_data() {
+    QTest::addColumn<QString>("close");
+    QTest::newRow("OK button") << "btnCLOSE";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("Escape") << "Escape";
+}
+
 void tst_msys_ABT::buttonsCheckAndClose() {
-    // Catches: the Update button not reaching the learner's check, and OK not closing the box.
+    // Catches: the Update button not reaching the learner's check, and OK (or its keys) not closing the box.
+    QFETCH(QString, close);
     uctl_WEB web;
     CountingPrompts prompts;
     UpdateCheck check(web, prompts);
@@ -80,10 +92,15 @@ void tst_msys_ABT::buttonsCheckAndClose() {
 
     msys_ABT box;
     box.show();
-    QTest::mouseClick(box.findChild<QPushButton*>("btnUPDATE"), Qt::LeftButton);
+    QTest::mouseClick(box.findChild<uctl_BTN*>("btnUPDATE"), Qt::LeftButton);
     QCOMPARE(prompts.checksOff, 1);
     QVERIFY(box.isVisible());
-    QTest::mouseClick(box.findChild<QPushButton*>("btnCLOSE"), Qt::LeftButton);
+    if (close == QLatin1String("Enter"))
+        QTest::keyClick(&box, Qt::Key_Return);
+    else if (close == QLatin1String("Escape"))
+        QTest::keyClick(&box, Qt::Key_Escape);
+    else
+        QTest::mouseClick(box.findChild<uctl_BTN*>(close), Qt::LeftButton);
     QVERIFY(!box.isVisible());
     setUpdateCheck(nullptr);
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ struct Note {
     double start = 0;       // s
     double duration = 0;    // s, including the release
     double fromHz = 440;    // pitch at the start...
-    double toHz = 440;      // ...gliding exponentially to this by the end
+    double toHz = 0;        // ...gliding exponentially to this by the end; 0 holds the pitch
     double attack = 0.004;  // s
     double decay = 0.2;     // s, time constant of the exponential fall after the attack
     double release = 0.015; // s, fade to silence at the end of the duration
@@ -37,11 +38,12 @@ struct Note {
 void add(Sound& sound, const Note& n) {
     const std::size_t first = std::size_t(std::lround(n.start * Rate));
     const std::size_t count = std::size_t(std::lround(n.duration * Rate));
+    const double endHz = n.toHz > 0 ? n.toHz : n.fromHz;
     double phase = 0;
     for (std::size_t i = 0; i < count && first + i < sound.samples.size(); ++i) {
         const double t = double(i) / Rate;
         const double progress = t / n.duration;
-        double hz = n.fromHz * std::pow(n.toHz / n.fromHz, progress);
+        double hz = n.fromHz * std::pow(endHz / n.fromHz, progress);
         if (n.vibratoHz > 0) hz *= 1.0 + n.vibratoDepth * std::sin(2 * Pi * n.vibratoHz * t);
         phase += 2 * Pi * hz / Rate;
         double envelope = t < n.attack ? t / n.attack : std::exp(-(t - n.attack) / n.decay);
@@ -149,38 +151,46 @@ std::vector<std::int16_t> clickHome() {
     return finish(s, 0.45);
 }
 
+// A bright bell blip with a quick strike.
+Note blip(double start, double duration, double hz, double decay, double level = 1.0) {
+    return {.start = start,
+            .duration = duration,
+            .fromHz = hz,
+            .attack = 0.002,
+            .decay = decay,
+            .level = level,
+            .partials = Bell};
+}
+
+// Climbs through steps one gap apart, each shaped like step, then sounds the chord, each note shaped like
+// held.
+void addFanfare(Sound& sound, std::initializer_list<double> steps, double gap, Note step,
+                std::initializer_list<double> chord, Note held) {
+    for (double hz : steps) {
+        step.fromHz = hz;
+        add(sound, step);
+        step.start += gap;
+    }
+    for (double hz : chord) {
+        held.fromHz = hz;
+        add(sound, held);
+    }
+}
+
 // CLICKGAME: two bright blips a fifth apart (A5 then E6), "let's play".
 std::vector<std::int16_t> clickGame() {
     Sound s(0.27);
-    add(s, {.start = 0,
-            .duration = 0.12,
-            .fromHz = 880,
-            .toHz = 880,
-            .attack = 0.002,
-            .decay = 0.03,
-            .partials = Bell});
-    add(s, {.start = 0.07,
-            .duration = 0.19,
-            .fromHz = E6,
-            .toHz = E6,
-            .attack = 0.002,
-            .decay = 0.04,
-            .partials = Bell});
+    add(s, blip(0, 0.12, 880, 0.03));
+    add(s, blip(0.07, 0.19, E6, 0.04));
     return finish(s, 0.42);
 }
 
 // CORRECT: a happy rising bell chime C5, E5, G5, the last note ringing out.
 std::vector<std::int16_t> correct() {
     Sound s(0.54);
-    add(s, {.start = 0, .duration = 0.3, .fromHz = C5, .toHz = C5, .decay = 0.12, .partials = Bell});
-    add(s, {.start = 0.09, .duration = 0.3, .fromHz = E5, .toHz = E5, .decay = 0.12, .partials = Bell});
-    add(s, {.start = 0.18,
-            .duration = 0.36,
-            .fromHz = G5,
-            .toHz = G5,
-            .decay = 0.16,
-            .release = 0.05,
-            .partials = Bell});
+    add(s, {.start = 0, .duration = 0.3, .fromHz = C5, .decay = 0.12, .partials = Bell});
+    add(s, {.start = 0.09, .duration = 0.3, .fromHz = E5, .decay = 0.12, .partials = Bell});
+    add(s, {.start = 0.18, .duration = 0.36, .fromHz = G5, .decay = 0.16, .release = 0.05, .partials = Bell});
     return finish(s, 0.55);
 }
 
@@ -201,32 +211,10 @@ std::vector<std::int16_t> incorrect() {
 // CONGRATS: a little fanfare: G4, C5, E5 in quick steps, then C6 over G5 held to the end.
 std::vector<std::int16_t> congrats() {
     Sound s(0.44);
-    add(s, {.start = 0,
-            .duration = 0.09,
-            .fromHz = G4,
-            .toHz = G4,
-            .attack = 0.006,
-            .decay = 0.08,
-            .partials = Horn});
-    add(s, {.start = 0.07,
-            .duration = 0.09,
-            .fromHz = C5,
-            .toHz = C5,
-            .attack = 0.006,
-            .decay = 0.08,
-            .partials = Horn});
-    add(s, {.start = 0.14,
-            .duration = 0.09,
-            .fromHz = E5,
-            .toHz = E5,
-            .attack = 0.006,
-            .decay = 0.08,
-            .partials = Horn});
-    for (double hz : {G5, C6})
-        add(s, {.start = 0.21,
+    addFanfare(s, {G4, C5, E5}, 0.07, {.duration = 0.09, .attack = 0.006, .decay = 0.08, .partials = Horn},
+               {G5, C6},
+               {.start = 0.21,
                 .duration = 0.23,
-                .fromHz = hz,
-                .toHz = hz,
                 .attack = 0.008,
                 .decay = 0.14,
                 .release = 0.06,
@@ -264,20 +252,10 @@ std::vector<std::int16_t> lose() {
 // WIN: a bigger fanfare: C5, E5, G5 climbing to a full C major chord with two high sparkles on top.
 std::vector<std::int16_t> win() {
     Sound s(0.83);
-    const double steps[] = {C5, E5, G5};
-    for (int i = 0; i < 3; ++i)
-        add(s, {.start = 0.08 * i,
-                .duration = 0.1,
-                .fromHz = steps[i],
-                .toHz = steps[i],
-                .attack = 0.006,
-                .decay = 0.09,
-                .partials = Horn});
-    for (double hz : {C5, E5, G5, C6})
-        add(s, {.start = 0.25,
+    addFanfare(s, {C5, E5, G5}, 0.08, {.duration = 0.1, .attack = 0.006, .decay = 0.09, .partials = Horn},
+               {C5, E5, G5, C6},
+               {.start = 0.25,
                 .duration = 0.58,
-                .fromHz = hz,
-                .toHz = hz,
                 .attack = 0.01,
                 .decay = 0.3,
                 .release = 0.15,
@@ -285,22 +263,8 @@ std::vector<std::int16_t> win() {
                 .partials = Horn,
                 .vibratoHz = 5.5,
                 .vibratoDepth = 0.004});
-    add(s, {.start = 0.33,
-            .duration = 0.2,
-            .fromHz = 2 * C6,
-            .toHz = 2 * C6,
-            .attack = 0.002,
-            .decay = 0.06,
-            .level = 0.25,
-            .partials = Bell});
-    add(s, {.start = 0.45,
-            .duration = 0.25,
-            .fromHz = 2 * E6,
-            .toHz = 2 * E6,
-            .attack = 0.002,
-            .decay = 0.07,
-            .level = 0.2,
-            .partials = Bell});
+    add(s, blip(0.33, 0.2, 2 * C6, 0.06, 0.25));
+    add(s, blip(0.45, 0.25, 2 * E6, 0.07, 0.2));
     return finish(s, 0.55);
 }
 

@@ -6,6 +6,7 @@
 #include "Subjects.h"
 #include "WordList.h"
 #include "WordRules.h"
+#include "catalogue/FileNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -106,7 +107,7 @@ int run(const AddOptions& options) {
         QString why = fileNameProblem(name);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the name \"%2\" %3").arg(source, name, why));
         plan.pictureName = name + QStringLiteral(".edi");
-        plan.word = WordRules::wordFromFileName(plan.pictureName);
+        plan.word = Catalogue::WordFromFileName(plan.pictureName);
         why = WordRules::unplayableReason(plan.word);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the word \"%2\" %3").arg(source, plan.word, why));
         if (names.contains(plan.pictureName.toLower()) || taken(plan.pictureName))
@@ -114,9 +115,9 @@ int run(const AddOptions& options) {
         names.insert(plan.pictureName.toLower());
         plan.voice = options.voice;
         if (plan.voice.isEmpty()) {
-            plan.voice = name.contains(WordRules::kBritishTag)    ? QStringLiteral("en-gb")
-                         : name.contains(WordRules::kAmericanTag) ? QStringLiteral("en-us")
-                                                                  : WordList::kPlainVoice;
+            plan.voice = name.contains(Catalogue::BritishTag)    ? QStringLiteral("en-gb")
+                         : name.contains(Catalogue::AmericanTag) ? QStringLiteral("en-us")
+                                                                 : WordList::kPlainVoice;
         }
         plans.append(plan);
     }

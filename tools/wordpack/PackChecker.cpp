@@ -4,27 +4,36 @@
 #include "Mp3Frames.h"
 #include "Subjects.h"
 #include "WordRules.h"
+#include "app/PathIgnoringCase.h"
+#include "catalogue/FileNames.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QSet>
 
 namespace {
 
-// The entry of a folder with this name, matched without regard to case; empty when there is none.
-QString findEntry(const QDir& dir, const QString& name, QDir::Filters filters) {
-    if (dir.exists(name)) return name;
-    for (const QString& entry : dir.entryList(filters | QDir::NoDotAndDotDot))
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
-    return {};
+// The name of the folder's entry the program would open for this name; empty when that is no file (or no
+// folder, when folder is true).
+QString findEntry(const QDir& dir, const QString& name, bool folder) {
+    const QFileInfo found(resolvePathIgnoringCase(dir.filePath(name)));
+    return (folder ? found.isDir() : found.isFile()) ? found.fileName() : QString();
 }
 
-QString languageName(bool british) { return british ? QStringLiteral("British") : QStringLiteral("American"); }
+// The program's setting for the language.
+QString languageKey(bool british) {
+    return british ? QStringLiteral("BRITISH") : QStringLiteral("AMERICAN");
+}
+
+QString languageName(bool british) {
+    return british ? QStringLiteral("British") : QStringLiteral("American");
+}
 
 void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
-    const QStringList pictures = WordRules::listPictures(dir.path());
+    const QStringList pictures = Catalogue::listPictures(dir.path());
     QHash<QString, QString> soundProblems; // by sound file, shared by a British and an American picture
     int britishOnly = 0, americanOnly = 0;
     for (const QString& name : pictures) {
@@ -33,13 +42,13 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
         reader.setDecideFormatFromContent(true);
         if (reader.read().isNull()) *out << QStringLiteral("%1: picture does not decode (%2)").arg(where, reader.errorString());
         const QString stem = name.left(name.size() - 4);
-        const bool uk = stem.contains(WordRules::kBritishTag), us = stem.contains(WordRules::kAmericanTag);
+        const bool uk = stem.contains(Catalogue::BritishTag), us = stem.contains(Catalogue::AmericanTag);
         if (uk && us) *out << QStringLiteral("%1: carries both variant tags").arg(where);
-        else if ((uk && !stem.endsWith(WordRules::kBritishTag)) || (us && !stem.endsWith(WordRules::kAmericanTag)))
+        else if ((uk && !stem.endsWith(Catalogue::BritishTag)) || (us && !stem.endsWith(Catalogue::AmericanTag)))
             *out << QStringLiteral("%1: the variant tag must come just before .edi").arg(where);
         britishOnly += uk && !us;
         americanOnly += us && !uk;
-        const QString word = WordRules::wordFromFileName(name);
+        const QString word = Catalogue::WordFromFileName(name);
         const QString why = WordRules::unplayableReason(word);
         if (!why.isEmpty()) {
             *out << QStringLiteral("%1: the word \"%2\" %3").arg(where, word, why);
@@ -47,7 +56,7 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
         }
         const QString sound = word + QStringLiteral(".eda");
         if (!soundProblems.contains(sound.toLower())) {
-            const QString found = findEntry(dir, sound, QDir::Files);
+            const QString found = findEntry(dir, sound, false);
             const QString problem = found.isEmpty() ? QStringLiteral("missing") : PackChecker::soundProblem(dir.filePath(found));
             soundProblems.insert(sound.toLower(), problem);
             if (!problem.isEmpty()) *out << QStringLiteral("%1/%2: %3").arg(place, sound, problem);
@@ -62,8 +71,8 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
     for (const bool british : {true, false}) {
         QSet<QString> words, mixedWords;
         for (int i = 0; i < pictures.size(); ++i) {
-            const QString word = WordRules::wordFromFileName(pictures[i]);
-            if (!WordRules::isLanguageMatch(pictures[i], british) || !WordRules::unplayableReason(word).isEmpty()) continue;
+            const QString word = Catalogue::WordFromFileName(pictures[i]);
+            if (!Catalogue::IsLanguageMatch(pictures[i], languageKey(british)) || !WordRules::unplayableReason(word).isEmpty()) continue;
             words.insert(word);
             if (i >= 1 && i <= 9) mixedWords.insert(word);
         }
@@ -79,7 +88,7 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
                         .arg(mixedWords.size())
                         .arg(languageName(british));
     }
-    const QString chime = findEntry(dir, QStringLiteral("1.eda"), QDir::Files);
+    const QString chime = findEntry(dir, QStringLiteral("1.eda"), false);
     const QString chimeProblem = chime.isEmpty() ? QStringLiteral("missing") : PackChecker::soundProblem(dir.filePath(chime));
     if (!chimeProblem.isEmpty()) *out << QStringLiteral("%1/1.eda: %2").arg(place, chimeProblem);
 }
@@ -107,14 +116,14 @@ QStringList problems(const QString& folder) {
     const QDir root(folder);
     if (!root.exists()) return {QStringLiteral("%1: no such folder").arg(folder)};
     for (const QString& subject : Subjects::all()) {
-        const QString found = findEntry(root, subject, QDir::Dirs);
+        const QString found = findEntry(root, subject, true);
         if (found.isEmpty()) {
             out << QStringLiteral("%1: subject folder missing").arg(subject);
             continue;
         }
         checkSubject(QDir(root.filePath(found)), found, &out);
     }
-    const QString letters = findEntry(root, QStringLiteral("Letters"), QDir::Dirs);
+    const QString letters = findEntry(root, QStringLiteral("Letters"), true);
     if (letters.isEmpty()) {
         out << QStringLiteral("Letters: folder missing");
         return out;

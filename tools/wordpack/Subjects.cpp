@@ -1,16 +1,17 @@
-// Subjects: the 28 subject folder names of the home screen, in its order.
+// Subjects: the subject folder names, taken from the program's home screen so the two never drift apart.
 #include "Subjects.h"
+
+#include "windows/HomeSubjects.h"
 
 namespace Subjects {
 
 const QStringList& all() {
-    static const QStringList names = {
-        "basic shapes", "Big Numbers",  "Birds",          "colors",        "combined sounds",
-        "complex shapes", "farm animals", "food",         "fruit",         "garden",
-        "home",         "insects",      "marine animals", "music",         "nature",
-        "phonics a to z", "places",     "plural words",   "singular words", "small animals",
-        "small numbers", "soft and hard sounds", "sport", "transport",     "vegetables",
-        "vowels",       "weather",      "wild animals"};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const HomeSubject& subject : HomeSubjects)
+            list << QString::fromLatin1(subject.name);
+        return list;
+    }();
     return names;
 }
 

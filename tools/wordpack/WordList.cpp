@@ -3,14 +3,15 @@
 
 #include "Subjects.h"
 #include "WordRules.h"
+#include "catalogue/FileNames.h"
 
 #include <QHash>
 #include <QSet>
 
 QString WordEntry::pictureFileName() const {
     QString tag;
-    if (variant == QStringLiteral("uk")) tag = WordRules::kBritishTag;
-    if (variant == QStringLiteral("us")) tag = WordRules::kAmericanTag;
+    if (variant == QStringLiteral("uk")) tag = Catalogue::BritishTag;
+    if (variant == QStringLiteral("us")) tag = Catalogue::AmericanTag;
     return word + tag + QStringLiteral(".edi");
 }
 
@@ -65,9 +66,9 @@ QList<WordEntry> parse(const QString& text, QStringList* errors) {
             fail(QStringLiteral("\"%1\" %2").arg(entry.word, why));
             continue;
         }
-        if (WordRules::wordFromFileName(entry.pictureFileName()) != entry.word) {
+        if (Catalogue::WordFromFileName(entry.pictureFileName()) != entry.word) {
             fail(QStringLiteral("the games would read \"%1\" as \"%2\"")
-                     .arg(entry.pictureFileName(), WordRules::wordFromFileName(entry.pictureFileName())));
+                     .arg(entry.pictureFileName(), Catalogue::WordFromFileName(entry.pictureFileName())));
             continue;
         }
         const QString pictureKey = (entry.subject + u'/' + entry.pictureFileName()).toLower();

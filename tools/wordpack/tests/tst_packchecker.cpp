@@ -115,6 +115,7 @@ private slots:
         QTest::newRow("subject folder in other case") << "lower-case Birds" << "";
         QTest::newRow("missing subject") << "no Birds" << "Birds: subject folder missing";
         QTest::newRow("text as picture") << "text picture" << "food/alpha.edi: picture does not decode";
+        QTest::newRow("word sound in other case") << "upper-case sound" << "";
         QTest::newRow("missing word sound") << "no sound" << "food/alpha.eda: missing";
         QTest::newRow("cut sound") << "cut sound" << "food/alpha.eda: sound does not decode";
         QTest::newRow("long sound") << "long sound" << "food/alpha.eda: sound lasts 4.";
@@ -138,6 +139,7 @@ private slots:
         if (fault == "no Birds") QVERIFY(QDir(root.filePath("Birds")).removeRecursively());
         if (fault == "text picture") put(food.filePath("alpha.edi"), "a picture of alpha");
         if (fault == "no sound") QVERIFY(food.remove("alpha.eda"));
+        if (fault == "upper-case sound") QVERIFY(food.rename("alpha.eda", "ALPHA.eda"));
         if (fault == "cut sound") put(food.filePath("alpha.eda"), sound_.left(sound_.size() / 2 + 3));
         if (fault == "long sound") put(food.filePath("alpha.eda"), longSound_);
         if (fault == "no chime") QVERIFY(food.remove("1.eda"));
