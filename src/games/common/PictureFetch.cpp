@@ -13,6 +13,8 @@ namespace {
 // order: each picture is ready before its card's turn to show (about 50 ms for 12 megapixels against 100 ms
 // between cards), and a core stays free for the window.
 QThreadPool& decodePool() {
+    // The cache first, so it outlives the pool that waits for its last decode at exit.
+    PictureLoader::shared();
     static QThreadPool pool;
     static const bool once = [] {
         pool.setMaxThreadCount(1);
