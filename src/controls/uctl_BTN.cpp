@@ -32,7 +32,7 @@ void uctl_BTN::setFace(Face face, const QColor& caption) {
 
 void uctl_BTN::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // The faces are round: their corners show whatever the button sits on.
+    // The faces have see-through corners: the window behind shows there, not a square of colour.
     const qreal dpr = devicePixelRatioF();
     // The pressed state of a disabled button is drawn flat, so its caption really vanishes.
     p.drawPixmap(rect(), ownEnabled() ? ButtonFaces::textButton(static_cast<int>(face_), dpr)
