@@ -250,6 +250,8 @@ void tst_GameWindows::revealsOneByOneThenSpeaks() {
         QVERIFY(lis ? lis->card(i - 1)->isVisible() : chs->wordButton(i - 1)->isVisible());
         if (chs) QCOMPARE(play.shell->openedPaths(), QStringList{folder + QStringLiteral("/1.eda")});
         if (lis) QVERIFY(play.shell->openedPaths().isEmpty());
+        // Decoded in the background, the card's picture is there when the card is.
+        if (lis) QVERIFY(!lis->card(i - 1)->pixmap().isNull());
     }
     if (lis) {
         play.shell->sound.log.clear();

@@ -116,6 +116,8 @@ void fgam_CRD::redraw() {
         shownPicture_ = rules_.mainPicture();
         picMAIN->setPixmap(picture(shownPicture_, PictureRect.size()));
     }
+    // No frame around nothing: a subject without pictures shows only the notice.
+    shpBORDER->setVisible(!shownPicture_.isEmpty());
     const bool turned = rules_.cardTurned();
     if (turned) imgCARD->setGeometry(QRect(QPoint(0, 0), CardRect.size()));
     pfrCARD->setVisible(turned);

@@ -71,6 +71,8 @@ void fgam_CHS::redraw() {
         shownPicture_ = rules_.mainPicture();
         picMAIN->setPixmap(picture(shownPicture_, PictureRect.size()));
     }
+    // No frame around nothing: a subject without pictures shows only the notice.
+    shpBORDER->setVisible(!shownPicture_.isEmpty());
     lblSPEAK->setText(rules_.turnWord());
     for (int i = 0; i < ChooseRules::ButtonCount; ++i) {
         pneCHOOSE[i]->setTextCaption(rules_.buttons()[i].word);

@@ -103,11 +103,12 @@ GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& g
     imgCLOSE->setGeometry(inside(QRect(14, 477, Art::Close.width, Art::Close.height)));
     connect(imgCLOSE, &ClickLabel::Click, this, &GameWindow::CloseClick);
 
-    lblNOTICE = addLabel(QStringLiteral("lblNOTICE"), QString(), QRect(232, 214, 560, 110), 16, true);
+    lblNOTICE = addLabel(QStringLiteral("lblNOTICE"), QString(), QRect(172, 236, 680, 96), 16, true);
     lblNOTICE->setAlignment(Qt::AlignCenter);
     lblNOTICE->setWordWrap(true);
-    lblNOTICE->setStyleSheet(QStringLiteral("#lblNOTICE { color: #24457a; background: rgba(255,255,255,215); "
-                                            "border-radius: 16px; padding: 12px; }"));
+    lblNOTICE->setStyleSheet(
+        QStringLiteral("#lblNOTICE { color: #24457a; background: #fff8e1; border: 4px solid "
+                       "#ffb400; border-radius: 18px; padding: 12px; }"));
     lblNOTICE->hide();
 
     shpSEL = new QFrame(this);

@@ -9,9 +9,18 @@
 
 namespace {
 // A pool of its own: the raster painter hands parts of big fills to the global pool and waits for them, so
-// decodes queued there would hold up every repaint until they were done.
+// decodes queued there would hold up every repaint until they were done. One decode at a time, in card
+// order: each picture is ready before its card's turn to show (about 50 ms for 12 megapixels against 100 ms
+// between cards), and a core stays free for the window.
 QThreadPool& decodePool() {
+    // The cache first, so it outlives the pool that waits for its last decode at exit.
+    PictureLoader::shared();
     static QThreadPool pool;
+    static const bool once = [] {
+        pool.setMaxThreadCount(1);
+        return true;
+    }();
+    Q_UNUSED(once);
     return pool;
 }
 } // namespace

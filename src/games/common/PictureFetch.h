@@ -1,4 +1,4 @@
-// PictureFetch: a turn's pictures decoded on the thread pool in card order, each taken when its card shows.
+// PictureFetch: a turn's pictures decoded in the background in card order, each taken when its card shows.
 #pragma once
 
 #include <QFuture>

@@ -13,7 +13,7 @@ namespace {
 // Four 4:3 cards in a row, left of the meter.
 constexpr int CardWidth = 208;
 constexpr int CardHeight = 156;
-constexpr int CardTop = 158;
+constexpr int CardTop = 172;
 constexpr int CardLeft = 36;
 constexpr int CardGap = 16;
 constexpr int CardInset = 5;
@@ -25,10 +25,10 @@ fgam_LIS::fgam_LIS(QWidget* parent)
       rules_(env()) {
     setRevealInterval(RevealMs);
 
-    lablMSG = addLabel(QStringLiteral("lablMSG"), rules_.prompt(), QRect(38, 104, 330, 40), 18, true);
+    lablMSG = addLabel(QStringLiteral("lablMSG"), rules_.prompt(), QRect(38, 114, 330, 40), 18, true);
     lablMSG->setStyleSheet(QStringLiteral("color: #24457a;"));
     pneAGAIN = GameButtons::make(this, QStringLiteral("pneAGAIN"), QStringLiteral("Hear the Word"),
-                                 QRect(380, 100, 180, 44));
+                                 QRect(380, 112, 180, 44));
     pneAGAIN->setTextCaption(QStringLiteral("Play again"));
     trackHover(pneAGAIN);
     connect(pneAGAIN, &uctl_BTN::Click, this, [this] { act([this] { rules_.playWord(); }); });
@@ -58,12 +58,12 @@ fgam_LIS::fgam_LIS(QWidget* parent)
     lblWORD->setFont(wordFont);
     lblWORD->setAlignment(Qt::AlignCenter);
     lblWORD->setStyleSheet(QStringLiteral("color: #c0392b;"));
-    lblWORD->setGeometry(rowCentre - 200, 328, 400, 60);
-    imgPREV = GameButtons::picture(this, QStringLiteral("imgPREV"), Art::Prev, QPoint(rowCentre - 262, 340),
+    lblWORD->setGeometry(rowCentre - 200, 344, 400, 60);
+    imgPREV = GameButtons::picture(this, QStringLiteral("imgPREV"), Art::Prev, QPoint(rowCentre - 262, 356),
                                    QStringLiteral("Back"));
-    imgNEXT = GameButtons::picture(this, QStringLiteral("imgNEXT"), Art::Next, QPoint(rowCentre + 213, 340),
+    imgNEXT = GameButtons::picture(this, QStringLiteral("imgNEXT"), Art::Next, QPoint(rowCentre + 213, 356),
                                    QStringLiteral("Next"));
-    imgPLAY = GameButtons::picture(this, QStringLiteral("imgPLAY"), Art::Play, QPoint(rowCentre + 278, 340),
+    imgPLAY = GameButtons::picture(this, QStringLiteral("imgPLAY"), Art::Play, QPoint(rowCentre + 278, 356),
                                    QStringLiteral("Hear the word"));
     connect(lblWORD, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
     connect(imgPLAY, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
@@ -72,7 +72,7 @@ fgam_LIS::fgam_LIS(QWidget* parent)
 
     // Its caption is empty in the window's design; a child needs to know what it does.
     pneSELECT = GameButtons::make(this, QStringLiteral("pneSELECT"), QStringLiteral("Another word"),
-                                  QRect(rowCentre - 95, 404, 190, 44));
+                                  QRect(rowCentre - 95, 420, 190, 44));
     pneSELECT->hide();
     connect(pneSELECT, &uctl_BTN::Click, this, [this] { act([this] { rules_.sayAnotherWord(); }); });
 
