@@ -108,15 +108,15 @@ QString CardPainter::emojiPath(const QString& codePoints) const {
     return QDir(emojiFolder_).filePath(codePoints + QStringLiteral(".svg"));
 }
 
-bool CardPainter::canDraw(const PictureSpec& spec, QString* error) const {
-    if (spec.kind == PictureSpec::Kind::Colour || spec.kind == PictureSpec::Kind::Number) return true;
-    if (!spec.glyph.emoji) {
-        if (Drawings::exists(spec.glyph.name)) return true;
-        *error = QStringLiteral("no drawing named \"%1\"").arg(spec.glyph.name);
+bool CardPainter::canDraw(const PictureRecipe& recipe, QString* error) const {
+    if (recipe.kind == PictureRecipe::Kind::Colour || recipe.kind == PictureRecipe::Kind::Number) return true;
+    if (!recipe.glyph.emoji) {
+        if (Drawings::exists(recipe.glyph.name)) return true;
+        *error = QStringLiteral("no drawing named \"%1\"").arg(recipe.glyph.name);
         return false;
     }
-    if (QFileInfo(emojiPath(spec.glyph.name)).isFile()) return true;
-    *error = QStringLiteral("artwork %1 not found").arg(QDir::toNativeSeparators(emojiPath(spec.glyph.name)));
+    if (QFileInfo(emojiPath(recipe.glyph.name)).isFile()) return true;
+    *error = QStringLiteral("artwork %1 not found").arg(QDir::toNativeSeparators(emojiPath(recipe.glyph.name)));
     return false;
 }
 
@@ -151,28 +151,28 @@ bool CardPainter::drawGlyph(QPainter& painter, const Glyph& glyph, const QRectF&
     return true;
 }
 
-bool CardPainter::render(const PictureSpec& spec, const QColor& tint, QImage* image, QString* error) const {
+bool CardPainter::render(const PictureRecipe& recipe, const QColor& tint, QImage* image, QString* error) const {
     *image = blankCard(tint);
     QPainter p(image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const QPointF centre = kInner.center();
     auto square = [](QPointF c, double side) { return QRectF(c.x() - side / 2, c.y() - side / 2, side, side); };
-    switch (spec.kind) {
-    case PictureSpec::Kind::Single: return drawGlyph(p, spec.glyph, square(centre, 470), error);
-    case PictureSpec::Kind::Many: {
+    switch (recipe.kind) {
+    case PictureRecipe::Kind::Single: return drawGlyph(p, recipe.glyph, square(centre, 470), error);
+    case PictureRecipe::Kind::Many: {
         // Three alike, a little staggered, so "more than one" reads at a glance.
         const double dy[] = {26, -26, 26};
         for (int i = 0; i < 3; ++i)
-            if (!drawGlyph(p, spec.glyph, square(QPointF(centre.x() + (i - 1) * 245, centre.y() + dy[i]), 225), error))
+            if (!drawGlyph(p, recipe.glyph, square(QPointF(centre.x() + (i - 1) * 245, centre.y() + dy[i]), 225), error))
                 return false;
         return true;
     }
-    case PictureSpec::Kind::Letters:
-        drawLetters(p, spec.letters, spec.caption, QRectF(40, 60, 360, 480));
-        return drawGlyph(p, spec.glyph, square(QPointF(598, centre.y()), 340), error);
-    case PictureSpec::Kind::Colour: drawSwatch(p, spec.colour, square(centre, 500)); return true;
-    case PictureSpec::Kind::Number: NumberPainter::draw(p, spec.number, kInner); return true;
+    case PictureRecipe::Kind::Letters:
+        drawLetters(p, recipe.letters, recipe.caption, QRectF(40, 60, 360, 480));
+        return drawGlyph(p, recipe.glyph, square(QPointF(598, centre.y()), 340), error);
+    case PictureRecipe::Kind::Colour: drawSwatch(p, recipe.colour, square(centre, 500)); return true;
+    case PictureRecipe::Kind::Number: NumberPainter::draw(p, recipe.number, kInner); return true;
     }
     return false;
 }

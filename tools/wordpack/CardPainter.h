@@ -1,7 +1,7 @@
 // CardPainter: turns a picture description into an 800 x 600 picture on a soft coloured card.
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QColor>
 #include <QImage>
@@ -22,9 +22,9 @@ public:
     // The artwork file an emoji glyph is drawn from.
     QString emojiPath(const QString& codePoints) const;
     // Whether everything the picture needs exists; otherwise says what is missing.
-    bool canDraw(const PictureSpec& spec, QString* error) const;
+    bool canDraw(const PictureRecipe& recipe, QString* error) const;
     // Draws the picture; false (with the reason) when its artwork cannot be read.
-    bool render(const PictureSpec& spec, const QColor& tint, QImage* image, QString* error) const;
+    bool render(const PictureRecipe& recipe, const QColor& tint, QImage* image, QString* error) const;
     // An empty card of the given tint.
     static QImage blankCard(const QColor& tint);
 

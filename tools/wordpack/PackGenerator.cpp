@@ -108,11 +108,11 @@ int run(const GenerateOptions& options) {
         const QString pictureKey = QStringLiteral("picture %1|%2|%3|%4")
                                        .arg(kPictureStyle, entry.picture.text(), tint.name(),
                                             artworkDigest(entry.picture.glyph));
-        const PictureSpec spec = entry.picture;
+        const PictureRecipe recipe = entry.picture;
         outputs.append({entry.subject + u'/' + entry.pictureFileName(), digest(pictureKey.toUtf8()), false,
-                        [&painter, spec, tint](const QString& target, QString* error) {
+                        [&painter, recipe, tint](const QString& target, QString* error) {
                             QImage image;
-                            return painter.render(spec, tint, &image, error) && writePicture(image, target, error);
+                            return painter.render(recipe, tint, &image, error) && writePicture(image, target, error);
                         }});
         const QString soundKey =
             QStringLiteral("sound %1|%2|%3").arg(kSoundStyle, entry.voice(), entry.spoken);

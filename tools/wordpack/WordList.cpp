@@ -52,7 +52,7 @@ QList<WordEntry> parse(const QString& text, QStringList* errors) {
             continue;
         }
         QString why;
-        if (!PictureSpec::parse(fields[2], &entry.picture, &why)) {
+        if (!PictureRecipe::parse(fields[2], &entry.picture, &why)) {
             fail(why);
             continue;
         }

@@ -1,7 +1,7 @@
 // WordList: the default word material read from its tab-separated list, checked before anything is made.
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QList>
 #include <QString>
@@ -11,7 +11,7 @@ struct WordEntry {
     int line = 0;
     QString subject;   // the subject's own spelling
     QString word;
-    PictureSpec picture;
+    PictureRecipe picture;
     QString variant;   // "", "uk" or "us"
     QString spoken;    // what the voice says; the word unless the list gives another text
 

@@ -50,25 +50,25 @@ private slots:
     }
     void numberPictureShowsAsManyDotsAsItsNumeral() {
         QFETCH(int, number);
-        PictureSpec spec;
+        PictureRecipe recipe;
         QString why;
-        QVERIFY(PictureSpec::parse(QStringLiteral("number %1").arg(number), &spec, &why));
+        QVERIFY(PictureRecipe::parse(QStringLiteral("number %1").arg(number), &recipe, &why));
         QImage image;
-        QVERIFY2(CardPainter("").render(spec, CardPainter::tintFor("small numbers"), &image, &why), qPrintable(why));
+        QVERIFY2(CardPainter("").render(recipe, CardPainter::tintFor("small numbers"), &image, &why), qPrintable(why));
         QCOMPARE(image.size(), CardPainter::kSize);
         // The numeral stands above y = 250, the dots below it.
         QCOMPARE(countBlobs(image, 250), number);
     }
 
     void missingArtworkIsReportedNotDrawnBlank() {
-        PictureSpec spec;
+        PictureRecipe recipe;
         QString why;
-        QVERIFY(PictureSpec::parse(QStringLiteral("many 1f9ff9"), &spec, &why));
+        QVERIFY(PictureRecipe::parse(QStringLiteral("many 1f9ff9"), &recipe, &why));
         const CardPainter painter(QStringLiteral("/nowhere"));
-        QVERIFY(!painter.canDraw(spec, &why));
+        QVERIFY(!painter.canDraw(recipe, &why));
         QVERIFY2(why.contains("not found"), qPrintable(why));
         QImage image;
-        QVERIFY(!painter.render(spec, Qt::white, &image, &why));
+        QVERIFY(!painter.render(recipe, Qt::white, &image, &why));
     }
 };
 

@@ -1,5 +1,5 @@
-// PictureSpec: what one word's picture shows, as written in the picture column of the word list.
-#include "PictureSpec.h"
+// PictureRecipe: what one word's picture shows, as written in the picture column of the word list.
+#include "PictureRecipe.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -32,46 +32,46 @@ QString glyphText(const Glyph& glyph) {
 
 } // namespace
 
-bool PictureSpec::parse(const QString& text, PictureSpec* spec, QString* error) {
+bool PictureRecipe::parse(const QString& text, PictureRecipe* recipe, QString* error) {
     const QStringList parts = text.simplified().split(u' ', Qt::SkipEmptyParts);
-    *spec = PictureSpec{};
+    *recipe = PictureRecipe{};
     if (parts.isEmpty()) {
         *error = QStringLiteral("no picture given");
         return false;
     }
     const QString& head = parts.first();
     if (head == QStringLiteral("many")) {
-        spec->kind = Kind::Many;
+        recipe->kind = Kind::Many;
         if (parts.size() != 2) {
             *error = QStringLiteral("\"many\" takes one picture");
             return false;
         }
-        return parseGlyph(parts[1], &spec->glyph, error);
+        return parseGlyph(parts[1], &recipe->glyph, error);
     }
     if (head == QStringLiteral("letters")) {
-        spec->kind = Kind::Letters;
+        recipe->kind = Kind::Letters;
         if (parts.size() < 3 || parts.size() > 4) {
             *error = QStringLiteral("\"letters\" takes the letters, a picture and an optional caption");
             return false;
         }
-        spec->letters = parts[1];
-        spec->caption = parts.size() == 4 ? parts[3] : QString();
-        return parseGlyph(parts[2], &spec->glyph, error);
+        recipe->letters = parts[1];
+        recipe->caption = parts.size() == 4 ? parts[3] : QString();
+        return parseGlyph(parts[2], &recipe->glyph, error);
     }
     if (head == QStringLiteral("colour")) {
-        spec->kind = Kind::Colour;
-        spec->colour = parts.size() == 2 ? QColor::fromString(parts[1]) : QColor();
-        if (!spec->colour.isValid()) {
+        recipe->kind = Kind::Colour;
+        recipe->colour = parts.size() == 2 ? QColor::fromString(parts[1]) : QColor();
+        if (!recipe->colour.isValid()) {
             *error = QStringLiteral("\"colour\" takes one colour such as #e53935");
             return false;
         }
         return true;
     }
     if (head == QStringLiteral("number")) {
-        spec->kind = Kind::Number;
+        recipe->kind = Kind::Number;
         bool ok = false;
-        spec->number = parts.size() == 2 ? parts[1].toInt(&ok) : 0;
-        if (!ok || spec->number < 0 || spec->number > 1000) {
+        recipe->number = parts.size() == 2 ? parts[1].toInt(&ok) : 0;
+        if (!ok || recipe->number < 0 || recipe->number > 1000) {
             *error = QStringLiteral("\"number\" takes a whole number from 0 to 1000");
             return false;
         }
@@ -81,11 +81,11 @@ bool PictureSpec::parse(const QString& text, PictureSpec* spec, QString* error) 
         *error = QStringLiteral("unknown picture kind \"%1\"").arg(head);
         return false;
     }
-    spec->kind = Kind::Single;
-    return parseGlyph(head, &spec->glyph, error);
+    recipe->kind = Kind::Single;
+    return parseGlyph(head, &recipe->glyph, error);
 }
 
-QString PictureSpec::text() const {
+QString PictureRecipe::text() const {
     switch (kind) {
     case Kind::Single: return glyphText(glyph);
     case Kind::Many: return QStringLiteral("many ") + glyphText(glyph);

@@ -1,4 +1,4 @@
-// PictureSpec: what one word's picture shows, as written in the picture column of the word list.
+// PictureRecipe: what one word's picture shows, as written in the picture column of the word list.
 #pragma once
 
 #include <QColor>
@@ -10,7 +10,7 @@ struct Glyph {
     QString name; // "1f404" or a drawing name such as "igloo"
 };
 
-struct PictureSpec {
+struct PictureRecipe {
     enum class Kind { Single, Many, Letters, Colour, Number };
     Kind kind = Kind::Single;
     Glyph glyph;        // Single, Many, Letters
@@ -21,7 +21,7 @@ struct PictureSpec {
 
     // Parses "1f404", "draw:igloo", "many 1f34e", "letters Aa 1f34e [caption]", "colour #e53935",
     // "number 7". On failure returns false and says why.
-    static bool parse(const QString& text, PictureSpec* spec, QString* error);
+    static bool parse(const QString& text, PictureRecipe* recipe, QString* error);
     // The same text back, in one canonical form (part of the generated file's identity).
     QString text() const;
 };
