@@ -14,7 +14,8 @@ inline QString cpuModel() {
     QFile info(QStringLiteral("/proc/cpuinfo"));
     if (!info.open(QIODevice::ReadOnly)) return QStringLiteral("unknown CPU");
     for (const QByteArray& line : info.readAll().split('\n'))
-        if (line.startsWith("model name")) return QString::fromUtf8(line.mid(line.indexOf(':') + 1)).trimmed();
+        if (line.startsWith("model name"))
+            return QString::fromUtf8(line.mid(line.indexOf(':') + 1)).trimmed();
     return QStringLiteral("unknown CPU");
 }
 
@@ -26,8 +27,8 @@ inline QString loadAverage() {
 
 // One line naming the machine, so figures from different runs can be told apart.
 inline void printMachine() {
-    std::printf("machine: %d cores, %s, load average %s\n", QThread::idealThreadCount(), qPrintable(cpuModel()),
-                qPrintable(loadAverage()));
+    std::printf("machine: %d cores, %s, load average %s\n", QThread::idealThreadCount(),
+                qPrintable(cpuModel()), qPrintable(loadAverage()));
 }
 
 inline double median(QList<double> v) {
@@ -37,6 +38,8 @@ inline double median(QList<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-inline double maximum(const QList<double>& v) { return v.isEmpty() ? 0 : *std::max_element(v.begin(), v.end()); }
+inline double maximum(const QList<double>& v) {
+    return v.isEmpty() ? 0 : *std::max_element(v.begin(), v.end());
+}
 
 } // namespace bench

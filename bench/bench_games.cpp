@@ -1,8 +1,8 @@
 // bench_games: peak memory after every game has been played on a subject of 2 000 big photographs, and the
 // CPU a game window uses while nothing happens. Usage: bench_games [picture folder]; the pictures (12
 // megapixel JPEGs) are made once into that folder (default: $TMPDIR/lexikite-bench-2000) and reused.
-#include <sys/resource.h>
 #include <memory>
+#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -18,12 +18,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "BenchMachine.h"
-#include "E2EGames.h"
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
-#include "audio/SdlSoundDevice.h"
 #include "audio/mlib_AUD.h"
+#include "audio/SdlSoundDevice.h"
+#include "BenchMachine.h"
+#include "controls/HotSpot.h"
+#include "E2EGames.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
 #include "windows/mdb_HOM.h"
@@ -72,12 +73,14 @@ QImage photo(int i) {
     for (int s = 0; s < 12; ++s) {
         p.setBrush(QColor::fromHsv(int(random.bounded(360)), 160, 200, 180));
         const int w = 300 + int(random.bounded(1200)), h = 300 + int(random.bounded(1200));
-        p.drawEllipse(int(random.bounded(PictureWidth)) - w / 2, int(random.bounded(PictureHeight)) - h / 2, w, h);
+        p.drawEllipse(int(random.bounded(PictureWidth)) - w / 2, int(random.bounded(PictureHeight)) - h / 2,
+                      w, h);
     }
     p.end();
     for (int y = 0; y < PictureHeight; y += 2) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < PictureWidth; x += 3) line[x] ^= random.bounded(8u) * 0x010101u;
+        for (int x = 0; x < PictureWidth; x += 3)
+            line[x] ^= random.bounded(8u) * 0x010101u;
     }
     return image;
 }
@@ -95,9 +98,11 @@ int makePictures(const QString& folder) {
         }
     };
     std::vector<std::thread> workers;
-    for (int t = 1; t < QThread::idealThreadCount(); ++t) workers.emplace_back(work);
+    for (int t = 1; t < QThread::idealThreadCount(); ++t)
+        workers.emplace_back(work);
     work();
-    for (std::thread& t : workers) t.join();
+    for (std::thread& t : workers)
+        t.join();
     return int(QDir(folder).entryList({QStringLiteral("*.edi")}, QDir::Files).size());
 }
 
@@ -111,7 +116,8 @@ bool makeProgramFolder(const QString& programFolder, const QString& pictures, co
         if (!QFile::link(pictures + QLatin1Char('/') + word + QStringLiteral(".edi"),
                          subject + QLatin1Char('/') + word + QStringLiteral(".edi")))
             return false;
-        if (QFile::exists(sound)) QFile::link(sound, subject + QLatin1Char('/') + word + QStringLiteral(".eda"));
+        if (QFile::exists(sound))
+            QFile::link(sound, subject + QLatin1Char('/') + word + QStringLiteral(".eda"));
     }
     QFile::link(packFolder + QStringLiteral("/Letters"), programFolder + QStringLiteral("/files/Letters"));
     return true;
@@ -128,7 +134,8 @@ qint64 statusKb(const char* field) {
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 void settle(int ms) {
@@ -156,8 +163,11 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     const QString pictures =
         args.size() > 1 ? args[1] : QDir::tempPath() + QStringLiteral("/lexikite-bench-2000");
-    const int rounds = qEnvironmentVariableIntValue("BENCH_ROUNDS") > 0 ? qEnvironmentVariableIntValue("BENCH_ROUNDS") : 5;
-    const int idleMs = qEnvironmentVariableIntValue("BENCH_IDLE_MS") > 0 ? qEnvironmentVariableIntValue("BENCH_IDLE_MS") : 10000;
+    const int rounds =
+        qEnvironmentVariableIntValue("BENCH_ROUNDS") > 0 ? qEnvironmentVariableIntValue("BENCH_ROUNDS") : 5;
+    const int idleMs = qEnvironmentVariableIntValue("BENCH_IDLE_MS") > 0
+                           ? qEnvironmentVariableIntValue("BENCH_IDLE_MS")
+                           : 10000;
     bench::printMachine();
 
     QElapsedTimer making;
@@ -167,7 +177,8 @@ int main(int argc, char* argv[]) {
                 PictureHeight, qPrintable(pictures), making.elapsed() / 1000.0);
     if (made < PictureCount) return 1;
     QTemporaryDir program;
-    if (!makeProgramFolder(program.path(), pictures, QCoreApplication::applicationDirPath() + QStringLiteral("/../files")))
+    if (!makeProgramFolder(program.path(), pictures,
+                           QCoreApplication::applicationDirPath() + QStringLiteral("/../files")))
         return 1;
 
     BenchStore store;
@@ -208,8 +219,9 @@ int main(int argc, char* argv[]) {
     }
     dialogs.reset(); // its polling would count as work below
     std::printf("played %d games, %d rounds each, in %.1f s\n", played, rounds, playing.elapsed() / 1000.0);
-    std::printf("peak memory (VmHWM): %.1f MB after all games (%.1f MB before the main window); target <= 120 MB\n",
-                statusKb("VmHWM:") / 1024.0, startKb / 1024.0);
+    std::printf(
+        "peak memory (VmHWM): %.1f MB after all games (%.1f MB before the main window); target <= 120 MB\n",
+        statusKb("VmHWM:") / 1024.0, startKb / 1024.0);
     std::printf("resident now (VmRSS): %.1f MB\n", statusKb("VmRSS:") / 1024.0);
 
     for (const GameEntry& entry : GameTable::entries()) {

@@ -12,7 +12,7 @@
 namespace {
 
 struct Run {
-    double splashShown = -1; // ms from process start
+    double splashShown = -1;  // ms from process start
     double splashClosed = -1; // ms from Main's start
     double frameShown = -1;   // ms from Main's start
     double frameSeen = -1;    // ms from spawning, as the parent sees the log line
@@ -59,7 +59,8 @@ int main(int argc, char* argv[]) {
     const QString program =
         args.size() > 1 ? args[1] : QCoreApplication::applicationDirPath() + QStringLiteral("/../lexikite");
     const int runs = args.size() > 2 ? qMax(1, args[2].toInt()) : 15;
-    const QByteArray splashMs = qgetenv("LEXIKITE_SPLASH_MS").isEmpty() ? "200" : qgetenv("LEXIKITE_SPLASH_MS");
+    const QByteArray splashMs =
+        qgetenv("LEXIKITE_SPLASH_MS").isEmpty() ? "200" : qgetenv("LEXIKITE_SPLASH_MS");
 
     bench::printMachine();
     QTemporaryDir home;
@@ -74,8 +75,9 @@ int main(int argc, char* argv[]) {
     env.insert(QStringLiteral("LEXIKITE_WEB_BASE"), QStringLiteral("http://127.0.0.1:9/"));
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    std::printf("program %s, %d runs after one warm-up, splash %s ms, platform %s\n", qPrintable(program), runs,
-                splashMs.constData(), qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("(display)"))));
+    std::printf("program %s, %d runs after one warm-up, splash %s ms, platform %s\n", qPrintable(program),
+                runs, splashMs.constData(),
+                qPrintable(env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("(display)"))));
 
     runOnce(program, env); // fills the disk cache
     QList<double> toSplash, splashToFrame, spawnToFrame;

@@ -1,10 +1,10 @@
 // ProcessClock: reads the process's start time from /proc/self/stat.
 #include "app/ProcessClock.h"
 
+#include <ctime>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
-#include <ctime>
 #include <unistd.h>
 
 qint64 msSinceProcessStart() {

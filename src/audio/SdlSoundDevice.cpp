@@ -77,6 +77,8 @@ SdlSoundDevice::~SdlSoundDevice() {
 }
 
 bool SdlSoundDevice::openOutput() {
+    // Qt runs the program; SDL's handlers would swallow SIGTERM and SIGINT, and the program would not end.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

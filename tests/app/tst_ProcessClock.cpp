@@ -15,10 +15,12 @@ private slots:
     // make every start-up figure meaningless.
     void countsFromProcessStartAndAdvances() {
         const qint64 first = msSinceProcessStart();
-        QVERIFY2(first >= sinceTestStart.elapsed() - 10 && first < 120000, qPrintable(QString::number(first)));
+        QVERIFY2(first >= sinceTestStart.elapsed() - 10 && first < 120000,
+                 qPrintable(QString::number(first)));
         QTest::qWait(60);
         const qint64 later = msSinceProcessStart();
-        QVERIFY2(later - first >= 40 && later - first < 5000, qPrintable(QStringLiteral("%1 %2").arg(first).arg(later)));
+        QVERIFY2(later - first >= 40 && later - first < 5000,
+                 qPrintable(QStringLiteral("%1 %2").arg(first).arg(later)));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 class TestSdlSoundDevice : public QObject {
@@ -119,6 +120,28 @@ private slots:
         QCOMPARE(device->driverName(), QStringLiteral("dummy"));
         QVERIFY(device->open(tone_, QString()));
         QVERIFY(device->playFrom(0));
+    }
+
+    void openingSoundLeavesTerminationSignalsAlone_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void openingSoundLeavesTerminationSignalsAlone() {
+        // Catches a program that no longer ends when the session or "kill" asks it to: the sound library's
+        // own handlers would turn the signal into an event nobody reads.
+        QFETCH(int, signalNumber);
+        struct sigaction plain {
+        }, before{}, after{};
+        plain.sa_handler = SIG_DFL;
+        sigaction(signalNumber, &plain, &before);
+        {
+            SdlSoundDevice device;
+            QVERIFY(device.isReady());
+            sigaction(signalNumber, nullptr, &after);
+        }
+        sigaction(signalNumber, &before, nullptr);
+        QVERIFY(after.sa_handler == SIG_DFL);
     }
 
     void secondLiveDeviceStaysSilent() {
