@@ -5,6 +5,7 @@
 #include "app/FileSettingsStore.h"
 #include "audio/SdlSoundDevice.h"
 #include "audio/mlib_AUD.h"
+#include "games/RegisterGames.h"
 #include "windows/Startup.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     setSettingsStore(&store);
     SdlSoundDevice sound;
     setSoundDevice(&sound);
+    registerGames();
     Main();
     const int result = app.exec();
     setSoundDevice(nullptr);

@@ -1,4 +1,4 @@
-// Draw: the games' random picks, each as likely as the Parts' draw-until-it-fits loops make it, but finite.
+// Draw: the games' random picks, each as likely as drawing until a pick fits, but always finite.
 #pragma once
 
 #include <functional>

@@ -1,0 +1,4 @@
+// RegisterGames: puts the game windows into the game table at start-up.
+#pragma once
+
+void registerGames();

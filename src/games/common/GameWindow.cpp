@@ -1,0 +1,279 @@
+// GameWindow: the shared part of the six game windows.
+#include "games/common/GameWindow.h"
+
+#include <algorithm>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/AppState.h"
+#include "app/ArtPaths.h"
+#include "app/Random.h"
+#include "app/WindowPlacement.h"
+#include "catalogue/PictureLoader.h"
+#include "controls/ButtonFaces.h"
+#include "controls/ClickLabel.h"
+#include "games/common/GameRules.h"
+#include "games/common/LevelMeter.h"
+#include "games/common/ProgramGameHost.h"
+#include "windows/Forms.h"
+#include "windows/mdb_IDX.h"
+#include "windows/mdb_STR.h"
+#include "windows/mlib_IDX.h"
+#include "windows/ResultParts.h"
+
+namespace {
+const QSize DialogPictureBox(ResultParts::PictureWidth, ResultParts::PictureHeight);
+// The panel behind the subject and game names.
+const QRect HeaderPanel(16, 12, 470, 80);
+} // namespace
+
+// The rules' way out: effects, sounds and points as everywhere; the dialogs show over a window that has
+// already drawn what the rules just decided.
+class GameWindow::Host final : public ProgramGameHost {
+public:
+    explicit Host(GameWindow& window) : window_(window) {}
+
+    void showResult(const DialogPicture& picture, const QString& title, const QString& text,
+                    const QString& folder, const QString& word) override {
+        window_.beforeDialog();
+        const QPixmap source =
+            picture.congratulations ? mdb_STR::congrats() : window_.picture(picture.path, DialogPictureBox);
+        ShowWinDialog(source, title, text, folder, word);
+    }
+
+    void showMismatch(const QString& picture1, const QString& picture2, const QString& title,
+                      const QString& text, const QString& folder, const QString& word1,
+                      const QString& word2) override {
+        window_.beforeDialog();
+        ShowLoseDialog(window_.picture(picture1, DialogPictureBox),
+                       window_.picture(picture2, DialogPictureBox), title, text, folder, word1, word2);
+    }
+
+private:
+    GameWindow& window_;
+};
+
+QSize GameWindow::area() {
+    return QSize(mdb_IDX::ClientWidth, mdb_IDX::ChildAreaHeight);
+}
+
+QRect GameWindow::twips(int left, int top, int width, int height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+QRect GameWindow::inside(QRect rect, int margin) {
+    const QRect bounds = QRect(QPoint(0, 0), area()).adjusted(margin, margin, -margin, -margin);
+    rect.setWidth(std::min(rect.width(), bounds.width()));
+    rect.setHeight(std::min(rect.height(), bounds.height()));
+    if (rect.right() > bounds.right()) rect.moveRight(bounds.right());
+    if (rect.bottom() > bounds.bottom()) rect.moveBottom(bounds.bottom());
+    if (rect.left() < bounds.left()) rect.moveLeft(bounds.left());
+    if (rect.top() < bounds.top()) rect.moveTop(bounds.top());
+    return rect;
+}
+
+GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& gameName, QWidget* parent)
+    : GameForm(formName, gameNumber, parent), host_(std::make_unique<Host>(*this)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(area());
+    background_ = mdb_STR::screen();
+
+    lblSUBJECT =
+        addLabel(QStringLiteral("lblSUBJECT"), QStringLiteral("Animals"), QRect(34, 18, 440, 40), 22, true);
+    lblSUBJECT->setStyleSheet(QStringLiteral("color: #24457a;"));
+    lblGAME = addLabel(QStringLiteral("lblGAME"), gameName, QRect(36, 58, 440, 26), 13);
+    lblGAME->setStyleSheet(QStringLiteral("color: #5b6f96;"));
+
+    picSCALE = new LevelMeter(this);
+    picSCALE->setGeometry(962, 236, 46, 156); // a well of 150 px: ten even steps
+    lblSCORE = addLabel(QStringLiteral("lblSCORE"), QStringLiteral("0/10"), QRect(934, 396, 88, 36), 18, true,
+                        QStringLiteral("Comic Sans MS"));
+    lblSCORE->setAlignment(Qt::AlignCenter);
+    lblSCORE->setStyleSheet(QStringLiteral("color: #24457a;"));
+
+    imgCLOSE = new ClickLabel(this);
+    imgCLOSE->setObjectName(QStringLiteral("imgCLOSE"));
+    imgCLOSE->setToolTip(QStringLiteral("Back to the games"));
+    imgCLOSE->setPixmap(ButtonFaces::cachedArt(Art::Close, devicePixelRatioF()));
+    imgCLOSE->setGeometry(inside(QRect(14, 477, Art::Close.width, Art::Close.height)));
+    connect(imgCLOSE, &ClickLabel::Click, this, &GameWindow::CloseClick);
+
+    lblNOTICE = addLabel(QStringLiteral("lblNOTICE"), QString(), QRect(232, 214, 560, 110), 16, true);
+    lblNOTICE->setAlignment(Qt::AlignCenter);
+    lblNOTICE->setWordWrap(true);
+    lblNOTICE->setStyleSheet(QStringLiteral("#lblNOTICE { color: #24457a; background: rgba(255,255,255,215); "
+                                            "border-radius: 16px; padding: 12px; }"));
+    lblNOTICE->hide();
+
+    shpSEL = new QFrame(this);
+    shpSEL->setObjectName(QStringLiteral("shpSEL"));
+    shpSEL->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shpSEL->setStyleSheet(QStringLiteral("#shpSEL { border: 3px solid #ffb400; border-radius: 6px; }"));
+    shpSEL->hide();
+
+    revealTimer_ = new QTimer(this);
+    revealTimer_->setObjectName(QStringLiteral("tmrREVEAL"));
+    connect(revealTimer_, &QTimer::timeout, this, &GameWindow::onRevealTick);
+}
+
+GameWindow::~GameWindow() = default;
+
+QLabel* GameWindow::addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
+                             bool bold, const QString& family) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    QFont f(family);
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    label->setFont(f);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void GameWindow::setSubject(const QString& title) {
+    GameForm::setSubject(title);
+    lblSUBJECT->setText(title);
+    rules().setSubjectTitle(title);
+}
+
+QString GameWindow::subject() const {
+    return lblSUBJECT->text();
+}
+
+QStringList GameWindow::pictureList() const {
+    return rules().pictures().names();
+}
+
+GameEnv GameWindow::env() {
+    return GameEnv{*host_, randomSource(), appState()};
+}
+
+GameHost& GameWindow::host() {
+    return *host_;
+}
+
+void GameWindow::CloseClick() {
+    revealTimer_->stop();
+    if (mdb_IDX* main = mainWindow()) main->setValueString(0);
+    forms().unload(formName());
+    forms().show(QStringLiteral("mdb_SBJ"));
+}
+
+void GameWindow::Activate() {
+    if (mdb_IDX* main = mainWindow()) main->TitleSet();
+    act([this] { activateGame(); });
+}
+
+void GameWindow::act(const std::function<void()>& action) {
+    QPointer<GameWindow> alive(this);
+    action();
+    if (alive) refresh();
+}
+
+void GameWindow::refresh() {
+    const QString notice = rules().notice();
+    lblNOTICE->setText(notice);
+    lblNOTICE->setVisible(!notice.isEmpty());
+    if (!notice.isEmpty()) lblNOTICE->raise();
+    const RunDisplay run = runDisplay();
+    lblSCORE->setText(run.label());
+    picSCALE->setTenths(run.meterTenths);
+    redraw();
+    syncReveal();
+    emit refreshed();
+}
+
+void GameWindow::beforeDialog() {
+    // The reveal waits while the learner reads the dialog, so no card turns up or word is spoken behind it.
+    revealTimer_->stop();
+    hideFrame();
+    const RunDisplay run = runDisplay();
+    lblSCORE->setText(run.label());
+    picSCALE->setTenths(run.meterTenths);
+    redraw();
+    emit dialogOpening();
+}
+
+void GameWindow::setRevealInterval(int ms) {
+    revealTimer_->setInterval(ms);
+}
+
+void GameWindow::syncReveal() {
+    if (!revealPending())
+        revealTimer_->stop();
+    else if (!revealTimer_->isActive())
+        revealTimer_->start();
+}
+
+void GameWindow::onRevealTick() {
+    act([this] { revealStep(); });
+}
+
+void GameWindow::frameAround(const QWidget* control) {
+    if (!control || !control->isVisible()) return;
+    const QRect r(control->mapTo(this, QPoint(0, 0)), control->size());
+    const QRect framed = r.adjusted(-2, -2, 3, 3); // -30/-30 twips, +75 twips wider and taller
+    if (shpSEL->geometry() != framed) shpSEL->setGeometry(framed);
+    shpSEL->show();
+    shpSEL->raise();
+}
+
+void GameWindow::hideFrame() {
+    shpSEL->hide();
+}
+
+void GameWindow::trackHover(QWidget* control) {
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+    tracked_.append(control);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (tracked_.contains(w)) frameAround(w);
+    }
+    return GameForm::eventFilter(watched, event);
+}
+
+void GameWindow::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    // A label passes its moves on to here; only the background itself hides the frame.
+    for (QWidget* w = childAt(event->position().toPoint()); w && w != this; w = w->parentWidget())
+        if (tracked_.contains(w)) return;
+    if (!shpSEL->isHidden()) hideFrame();
+}
+
+QPixmap GameWindow::picture(const QString& path, const QSize& box) const {
+    if (path.isEmpty()) return {};
+    return PictureLoader::shared().pixmap(path, box, devicePixelRatioF());
+}
+
+QList<QPixmap> GameWindow::pictures(const QStringList& paths, const QSize& box) const {
+    const qreal dpr = devicePixelRatioF();
+    const QList<QImage> images = PictureLoader::shared().images(paths, (QSizeF(box) * dpr).toSize());
+    QList<QPixmap> out;
+    out.reserve(images.size());
+    for (const QImage& image : images) {
+        QPixmap pm = QPixmap::fromImage(image);
+        if (!pm.isNull()) pm.setDevicePixelRatio(dpr);
+        out.append(pm);
+    }
+    return out;
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (background_.isNull())
+        p.fillRect(rect(), QColor(220, 238, 250));
+    else
+        p.drawPixmap(rect(), background_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawRoundedRect(QRectF(HeaderPanel), 18, 18); // shpCOLORBOARD
+}

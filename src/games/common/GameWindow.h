@@ -1,0 +1,124 @@
+// GameWindow: what every game window shares: background, labels, counter and meter, hover frame, close
+// picture, notice line, reveal timer, and the host through which its rules reach sounds, dialogs and points.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+
+#include "games/common/GameEnv.h"
+#include "games/common/RunDisplay.h"
+#include "windows/GameForm.h"
+
+class ClickLabel;
+class GameHost;
+class GameRules;
+class LevelMeter;
+class QFrame;
+class QLabel;
+class QTimer;
+
+class GameWindow : public GameForm {
+    Q_OBJECT
+public:
+    // The child area every game lays itself out in, in pixels.
+    static QSize area();
+    // A design rectangle in twips, in pixels.
+    static QRect twips(int left, int top, int width, int height);
+    // The rectangle moved (never shrunk unless it is larger) so all of it lies inside the child area, with a
+    // margin: every control the learner uses stays visible.
+    static QRect inside(QRect rect, int margin = 6);
+
+    GameWindow(const QString& formName, int gameNumber, const QString& gameName, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    void setSubject(const QString& title) override;
+    QString subject() const override;
+    QStringList pictureList() const override;
+
+    // imgCLOSE: back to the game menu, no game remembered.
+    void CloseClick();
+
+    QLabel* subjectLabel() const { return lblSUBJECT; }
+    QLabel* gameLabel() const { return lblGAME; }
+    QLabel* scoreLabel() const { return lblSCORE; }
+    LevelMeter* meter() const { return picSCALE; }
+    QFrame* hoverFrame() const { return shpSEL; }
+    ClickLabel* closePicture() const { return imgCLOSE; }
+    QLabel* noticeLabel() const { return lblNOTICE; }
+    QTimer* revealTimer() const { return revealTimer_; }
+
+signals:
+    // The window has drawn itself from its rules after an action, a tick or an activation.
+    void refreshed();
+    // A result dialog is about to open (the window shows the rules' state already).
+    void dialogOpening();
+
+protected:
+    // The game's rules (made by the subclass with env()).
+    virtual GameRules& rules() = 0;
+    virtual const GameRules& rules() const = 0;
+    // The counter and meter the rules show now.
+    virtual RunDisplay runDisplay() const = 0;
+    // The rules' activation (a new turn, for most games).
+    virtual void activateGame() = 0;
+    // Draws the game's own controls from the rules' state.
+    virtual void redraw() = 0;
+    // Whether the rules are revealing a turn, and one step of it; the base window ticks while pending.
+    virtual bool revealPending() const { return false; }
+    virtual void revealStep() {}
+
+    // What the subclass builds its rules with: this window's host, the program's generator and record.
+    GameEnv env();
+    GameHost& host();
+
+    // Runs a learner's action on the rules, then redraws and drives the reveal; nothing more happens when
+    // the window went away meanwhile.
+    void act(const std::function<void()>& action);
+    // Draws everything from the rules again and starts or stops the reveal timer.
+    void refresh();
+    void setRevealInterval(int ms);
+
+    // The hover frame shpSEL around a control: 2 px left and above, 5 px wider and taller.
+    void frameAround(const QWidget* control);
+    void hideFrame();
+    // The frame follows the pointer onto this control.
+    void trackHover(QWidget* control);
+
+    // Word pictures decoded to fit box, through the shared cache; several at once decode side by side.
+    QPixmap picture(const QString& path, const QSize& box) const;
+    QList<QPixmap> pictures(const QStringList& paths, const QSize& box) const;
+
+    // A label in the games' type: Verdana by default, the size in points.
+    QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
+                     bool bold = false, const QString& family = QStringLiteral("Verdana"));
+
+    void Activate() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class Host;
+    friend class Host;
+    void beforeDialog();
+    void syncReveal();
+    void onRevealTick();
+
+    std::unique_ptr<Host> host_;
+    QPixmap background_; // the holder's imgSCREEN, copied on load
+    QLabel* lblSUBJECT = nullptr;
+    QLabel* lblGAME = nullptr;
+    QLabel* lblSCORE = nullptr;
+    LevelMeter* picSCALE = nullptr;
+    QFrame* shpSEL = nullptr;
+    ClickLabel* imgCLOSE = nullptr;
+    QLabel* lblNOTICE = nullptr;
+    QTimer* revealTimer_ = nullptr;
+    QList<QPointer<QWidget>> tracked_;
+};

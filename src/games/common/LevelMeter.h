@@ -1,0 +1,30 @@
+// LevelMeter: picSCALE with its grey cover shpLEVEL: n tenths of the bar uncovered from the bottom.
+#pragma once
+
+#include <QWidget>
+
+class LevelMeter : public QWidget {
+    Q_OBJECT
+public:
+    // The cover's colour, a light grey.
+    static constexpr int CoverGrey = 241;
+
+    explicit LevelMeter(QWidget* parent = nullptr);
+
+    void setTenths(int tenths);
+    int tenths() const { return tenths_; }
+    // shpLEVEL, inside the bar's well; its top is -(n × a tenth of the well's height).
+    QWidget* cover() const { return shpLEVEL; }
+    int innerHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeCover();
+
+    QWidget* well_ = nullptr;
+    QWidget* shpLEVEL = nullptr;
+    int tenths_ = 0;
+};

@@ -1,0 +1,113 @@
+// fgam_LIS: the listening game window.
+#include "games/listening/fgam_LIS.h"
+
+#include <QLabel>
+
+#include "app/ArtPaths.h"
+#include "controls/ClickLabel.h"
+#include "controls/uctl_BTN.h"
+#include "games/common/GameButtons.h"
+#include "windows/mdb_IDX.h"
+
+namespace {
+// Four 4:3 cards in a row, left of the meter.
+constexpr int CardWidth = 208;
+constexpr int CardHeight = 156;
+constexpr int CardTop = 158;
+constexpr int CardLeft = 36;
+constexpr int CardGap = 16;
+constexpr int CardInset = 5;
+
+} // namespace
+
+fgam_LIS::fgam_LIS(QWidget* parent)
+    : GameWindow(QStringLiteral("fgam_LIS"), GameNumber, QStringLiteral("listening game"), parent),
+      rules_(env()) {
+    setRevealInterval(RevealMs);
+
+    lablMSG = addLabel(QStringLiteral("lablMSG"), rules_.prompt(), QRect(38, 104, 330, 40), 18, true);
+    lablMSG->setStyleSheet(QStringLiteral("color: #24457a;"));
+    pneAGAIN = GameButtons::make(this, QStringLiteral("pneAGAIN"), QStringLiteral("Hear the Word"),
+                                 QRect(380, 100, 180, 44));
+    pneAGAIN->setTextCaption(QStringLiteral("Play again"));
+    trackHover(pneAGAIN);
+    connect(pneAGAIN, &uctl_BTN::Click, this, [this] { act([this] { rules_.playWord(); }); });
+
+    for (int i = 0; i < ListeningRules::CardCount; ++i) {
+        auto* card = new ClickLabel(this);
+        card->setObjectName(QStringLiteral("imgLOAD_%1").arg(i));
+        card->setGeometry(CardLeft + i * (CardWidth + CardGap), CardTop, CardWidth, CardHeight);
+        card->setAlignment(Qt::AlignCenter);
+        card->setStyleSheet(QStringLiteral("background: white; border-radius: 12px;"));
+        card->hide();
+        trackHover(card);
+        connect(card, &ClickLabel::Click, this, [this, i] {
+            hideFrame();
+            act([this, i] { rules_.clickCard(i); });
+        });
+        imgLOAD[i] = card;
+    }
+
+    // The word row, centred under the cards.
+    const int rowCentre = CardLeft + (4 * CardWidth + 3 * CardGap) / 2;
+    lblWORD = new ClickLabel(QStringLiteral("      "), this);
+    lblWORD->setObjectName(QStringLiteral("lblWORD"));
+    QFont wordFont(QStringLiteral("Verdana"));
+    wordFont.setPointSize(28);
+    wordFont.setBold(true);
+    lblWORD->setFont(wordFont);
+    lblWORD->setAlignment(Qt::AlignCenter);
+    lblWORD->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    lblWORD->setGeometry(rowCentre - 200, 328, 400, 60);
+    imgPREV = GameButtons::picture(this, QStringLiteral("imgPREV"), Art::Prev, QPoint(rowCentre - 262, 340),
+                                   QStringLiteral("Back"));
+    imgNEXT = GameButtons::picture(this, QStringLiteral("imgNEXT"), Art::Next, QPoint(rowCentre + 213, 340),
+                                   QStringLiteral("Next"));
+    imgPLAY = GameButtons::picture(this, QStringLiteral("imgPLAY"), Art::Play, QPoint(rowCentre + 278, 340),
+                                   QStringLiteral("Hear the word"));
+    connect(lblWORD, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    connect(imgPLAY, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    connect(imgPREV, &ClickLabel::Click, this, [this] { act([this] { rules_.browsePrevious(); }); });
+    connect(imgNEXT, &ClickLabel::Click, this, [this] { act([this] { rules_.browseNext(); }); });
+
+    // Its caption is empty in the window's design; a child needs to know what it does.
+    pneSELECT = GameButtons::make(this, QStringLiteral("pneSELECT"), QStringLiteral("Another word"),
+                                  QRect(rowCentre - 95, 404, 190, 44));
+    pneSELECT->hide();
+    connect(pneSELECT, &uctl_BTN::Click, this, [this] { act([this] { rules_.sayAnotherWord(); }); });
+
+    btnPASS =
+        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
+    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+
+    if (mdb_IDX* main = mainWindow()) main->TitleSet();
+}
+
+void fgam_LIS::showCardPictures() {
+    QStringList paths;
+    bool changed = false;
+    for (int i = 0; i < ListeningRules::CardCount; ++i) {
+        paths << rules_.cards()[i].picture;
+        changed = changed || paths.last() != shownPictures_[i];
+    }
+    if (!changed) return;
+    // All four at once: the cards of a deal decode side by side.
+    const QSize box(CardWidth - 2 * CardInset, CardHeight - 2 * CardInset);
+    QStringList wanted;
+    for (const QString& path : paths)
+        if (!path.isEmpty()) wanted << path;
+    const QList<QPixmap> loaded = pictures(wanted, box);
+    for (int i = 0, k = 0; i < ListeningRules::CardCount; ++i) {
+        shownPictures_[i] = paths.at(i);
+        imgLOAD[i]->setPixmap(paths.at(i).isEmpty() ? QPixmap() : loaded.value(k++));
+    }
+}
+
+void fgam_LIS::redraw() {
+    showCardPictures();
+    for (int i = 0; i < ListeningRules::CardCount; ++i)
+        imgLOAD[i]->setVisible(rules_.cards()[i].visible);
+    lablMSG->setText(rules_.prompt());
+    lblWORD->setText(rules_.shownWord());
+    pneSELECT->setVisible(rules_.selectVisible());
+}
