@@ -104,13 +104,20 @@ inline bool turn(fgam_LIS& game) {
 }
 #endif
 #if __has_include("games/choose/fgam_CHS.h")
+// The picture is there from the start, so the right word is clicked as soon as its button shows.
 inline bool turn(fgam_CHS& game) {
-    if (!QTest::qWaitFor([&] { return !game.game().revealing(); }, 5000)) return false;
-    const auto& buttons = game.game().buttons();
-    for (int i = 0; i < ChooseRules::ButtonCount; ++i)
-        if (buttons[i].visible && buttons[i].word == game.game().turnWord())
-            return click(game.wordButton(i)), true;
-    return false;
+    int right = -1;
+    QTest::qWaitFor(
+        [&] {
+            const auto& buttons = game.game().buttons();
+            for (int i = 0; i < ChooseRules::ButtonCount; ++i)
+                if (buttons[i].visible && buttons[i].word == game.game().turnWord()) right = i;
+            return right >= 0 || !game.game().revealing();
+        },
+        5000);
+    if (right < 0) return false;
+    click(game.wordButton(right));
+    return true;
 }
 #endif
 #if __has_include("games/cards/fgam_CRD.h")

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -121,6 +122,8 @@ private slots:
             auto* game = qobject_cast<GameForm*>(forms().activeChild());
             QVERIFY2(game && game->gameNumber() == entry.number, qPrintable(entry.windowName));
             QCOMPARE(game->subject(), subject);
+            QElapsedTimer took;
+            took.start();
             const qint32 before = scoreModel().scoreTag().toInt();
             const int dialogsBefore = int(dialogs.seen.size());
             QVERIFY2(e2e::playToWin(*game, dialogs), qPrintable(entry.windowName + QLatin1Char(' ') +
@@ -131,6 +134,7 @@ private slots:
                     .join(QLatin1Char('|'))
                     .contains(QLatin1String("Congratulations")),
                 qPrintable(entry.windowName + QLatin1Char(' ') + dialogs.seen.join(QLatin1String(" | "))));
+            qInfo("%s won in %lld ms", qPrintable(entry.windowName), took.elapsed());
             QVERIFY(e2e::closeGame(*game));
             QTRY_VERIFY(qobject_cast<mdb_SBJ*>(forms().activeChild()));
             menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
@@ -205,7 +209,7 @@ class tst_EndToEnd : public QObject {
         QProcessEnvironment stageEnv = env;
         stageEnv.insert(StageVariable, name);
         const Run result = run(programFolder + QStringLiteral("/lexikite-e2e"), {}, stageEnv, 120000);
-        if (result.exitCode != 0)
+        if (result.exitCode != 0 || qEnvironmentVariableIsSet("LEXIKITE_E2E_VERBOSE"))
             std::fprintf(stderr, "--- stage %s ---\n%s\n", qPrintable(name), qPrintable(result.output));
         return result.exitCode == 0;
     }
