@@ -59,7 +59,7 @@ QString wordFor(int i) {
     return word;
 }
 
-// A photograph-like picture: a sky gradient, a few soft shapes and a little grain, different for each i.
+// A photograph-like picture: a sky gradient, soft shapes and grain, different for each i.
 QImage photo(int i) {
     QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
     QRandomGenerator random(quint32(i) * 7919u + 17u);
@@ -77,10 +77,14 @@ QImage photo(int i) {
                       w, h);
     }
     p.end();
-    for (int y = 0; y < PictureHeight; y += 2) {
+    // Camera grain, so the files are as big as a camera's (a few megabytes) and as slow to decode.
+    quint32 grain = quint32(i) * 2654435761u + 1u;
+    for (int y = 0; y < PictureHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < PictureWidth; x += 3)
-            line[x] ^= random.bounded(8u) * 0x010101u;
+        for (int x = 0; x < PictureWidth; ++x) {
+            grain = grain * 1664525u + 1013904223u;
+            line[x] ^= (grain >> 28) * 0x010101u;
+        }
     }
     return image;
 }
