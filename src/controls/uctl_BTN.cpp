@@ -10,7 +10,6 @@
 
 uctl_BTN::uctl_BTN(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     SetHandCursor(this);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(12);
@@ -33,7 +32,7 @@ void uctl_BTN::setFace(Face face, const QColor& caption) {
 
 void uctl_BTN::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), backgroundColor());
+    // The faces have see-through corners: the window behind shows there, not a square of colour.
     const qreal dpr = devicePixelRatioF();
     // The pressed state of a disabled button is drawn flat, so its caption really vanishes.
     p.drawPixmap(rect(), ownEnabled() ? ButtonFaces::textButton(static_cast<int>(face_), dpr)

@@ -149,6 +149,8 @@ private slots:
     void winAddsRunningScoreAndStoresHighScore_data();
     void winAddsRunningScoreAndStoresHighScore();
     void hoverFrameFollowsThePointer();
+    void aSecondClickWhileAnAnswerIsJudgedCountsOnce_data();
+    void aSecondClickWhileAnAnswerIsJudgedCountsOnce();
     void cardsTurnAndAnswer();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks_data();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks();
@@ -376,6 +378,35 @@ void tst_GameWindows::hoverFrameFollowsThePointer() {
 
     QTest::mouseMove(lis, QPoint(600, 540));
     QTRY_VERIFY(lis->hoverFrame()->isHidden());
+}
+
+void tst_GameWindows::aSecondClickWhileAnAnswerIsJudgedCountsOnce_data() {
+    QTest::addColumn<int>("spot");
+    QTest::newRow("listening card") << 0;
+    QTest::newRow("choose word") << 3;
+}
+
+// Catches a quick second click, let in while the word is spoken, judged as a second answer to the same turn.
+void tst_GameWindows::aSecondClickWhileAnAnswerIsJudgedCountsOnce() {
+    QFETCH(int, spot);
+    Play play;
+    auto* game = play.openFromMenu<GameWindow>(spot);
+    QVERIFY(game);
+    revealAll(game);
+    QWidget* right = nullptr;
+    if (auto* lis = qobject_cast<fgam_LIS*>(game)) {
+        for (int i = 0; i < ListeningRules::CardCount; ++i)
+            if (lis->game().cards()[i].word == lis->game().targetWord()) right = lis->card(i);
+    } else if (auto* chs = qobject_cast<fgam_CHS*>(game)) {
+        for (int i = 0; i < ChooseRules::ButtonCount; ++i)
+            if (chs->game().buttons()[i].word == chs->game().turnWord()) right = chs->wordButton(i);
+    }
+    QVERIFY(right);
+    // Arrives at the first chance the program gives: while the right word is spoken.
+    QTimer::singleShot(0, right, [right] { click(right); });
+    click(right);
+    QCOMPARE(play.messages.size(), 1);
+    QCOMPARE(game->scoreLabel()->text(), QStringLiteral("1/10"));
 }
 
 // Catches Yes / No reachable before the card is turned, a meter that does not follow the counter, and No

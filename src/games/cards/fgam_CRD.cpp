@@ -108,7 +108,7 @@ void fgam_CRD::activateGame() {
 }
 
 void fgam_CRD::StartFromMenu() {
-    act([this] { rules_.loadCardsList(); });
+    run([this] { rules_.loadCardsList(); });
 }
 
 void fgam_CRD::redraw() {

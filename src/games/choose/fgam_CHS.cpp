@@ -63,7 +63,7 @@ fgam_CHS::fgam_CHS(QWidget* parent)
 }
 
 void fgam_CHS::StartFromMenu() {
-    act([this] { rules_.loadList(); });
+    run([this] { rules_.loadList(); });
 }
 
 void fgam_CHS::redraw() {

@@ -16,6 +16,7 @@
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
 #include "games/common/GameRules.h"
+#include "games/common/GamesLog.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
 #include "windows/Forms.h"
@@ -157,6 +158,7 @@ GameHost& GameWindow::host() {
 }
 
 void GameWindow::CloseClick() {
+    if (answering_) return; // the answer's dialog is still to come
     revealTimer_->stop();
     if (mdb_IDX* main = mainWindow()) main->setValueString(0);
     forms().unload(formName());
@@ -165,12 +167,27 @@ void GameWindow::CloseClick() {
 
 void GameWindow::Activate() {
     if (mdb_IDX* main = mainWindow()) main->TitleSet();
-    act([this] { activateGame(); });
+    run([this] { activateGame(); });
 }
 
 void GameWindow::act(const std::function<void()>& action) {
+    // A word sound lets pending clicks in while an answer is being judged; a second click on the same card
+    // would count the same answer twice.
+    if (answering_) {
+        qCInfo(lcGames) << "click ignored while an answer is judged";
+        return;
+    }
+    answering_ = true;
     QPointer<GameWindow> alive(this);
     action();
+    if (!alive) return;
+    answering_ = false;
+    refresh();
+}
+
+void GameWindow::run(const std::function<void()>& step) {
+    QPointer<GameWindow> alive(this);
+    step();
     if (alive) refresh();
 }
 
@@ -210,7 +227,7 @@ void GameWindow::syncReveal() {
 }
 
 void GameWindow::onRevealTick() {
-    act([this] { revealStep(); });
+    run([this] { revealStep(); });
 }
 
 void GameWindow::frameAround(const QWidget* control) {

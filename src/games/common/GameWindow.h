@@ -78,8 +78,10 @@ protected:
     GameHost& host();
 
     // Runs a learner's action on the rules, then redraws and drives the reveal; nothing more happens when
-    // the window went away meanwhile.
+    // the window went away meanwhile. An action arriving while another is still running is dropped.
     void act(const std::function<void()>& action);
+    // The same for steps the learner does not start (activation, a reveal tick): never dropped.
+    void run(const std::function<void()>& step);
     // Draws everything from the rules again and starts or stops the reveal timer.
     void refresh();
     void setRevealInterval(int ms);
@@ -121,4 +123,5 @@ private:
     QLabel* lblNOTICE = nullptr;
     QTimer* revealTimer_ = nullptr;
     QList<QPointer<QWidget>> tracked_;
+    bool answering_ = false;
 };

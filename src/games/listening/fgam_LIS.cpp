@@ -90,16 +90,24 @@ void fgam_LIS::showCardPictures() {
         paths << rules_.cards()[i].picture;
         changed = changed || paths.last() != shownPictures_[i];
     }
-    if (!changed) return;
-    // All four at once: the cards of a deal decode side by side.
-    const QSize box(CardWidth - 2 * CardInset, CardHeight - 2 * CardInset);
-    QStringList wanted;
-    for (const QString& path : paths)
-        if (!path.isEmpty()) wanted << path;
-    const QList<QPixmap> loaded = pictures(wanted, box);
-    for (int i = 0, k = 0; i < ListeningRules::CardCount; ++i) {
-        shownPictures_[i] = paths.at(i);
-        imgLOAD[i]->setPixmap(paths.at(i).isEmpty() ? QPixmap() : loaded.value(k++));
+    const qreal dpr = devicePixelRatioF();
+    if (changed) {
+        // A new turn: its pictures decode in the background while the cards turn up one by one, so the
+        // deal itself never waits for a picture the learner sees only later.
+        const QSize box(CardWidth - 2 * CardInset, CardHeight - 2 * CardInset);
+        fetch_.start(paths, (QSizeF(box) * dpr).toSize());
+        for (int i = 0; i < ListeningRules::CardCount; ++i) {
+            shownPictures_[i] = paths.at(i);
+            pictureSet_[i] = false;
+            imgLOAD[i]->clear();
+        }
+    }
+    for (int i = 0; i < ListeningRules::CardCount; ++i) {
+        if (pictureSet_[i] || !rules_.cards()[i].visible) continue;
+        QPixmap pm = QPixmap::fromImage(fetch_.take(i));
+        if (!pm.isNull()) pm.setDevicePixelRatio(dpr);
+        imgLOAD[i]->setPixmap(pm);
+        pictureSet_[i] = true;
     }
 }
 

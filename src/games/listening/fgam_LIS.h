@@ -4,6 +4,7 @@
 #include <array>
 
 #include "games/common/GameWindow.h"
+#include "games/common/PictureFetch.h"
 #include "games/listening/ListeningRules.h"
 
 class uctl_BTN;
@@ -43,6 +44,8 @@ private:
     ListeningRules rules_;
     std::array<ClickLabel*, ListeningRules::CardCount> imgLOAD{};
     std::array<QString, ListeningRules::CardCount> shownPictures_;
+    std::array<bool, ListeningRules::CardCount> pictureSet_{};
+    PictureFetch fetch_;
     QLabel* lablMSG = nullptr;
     uctl_BTN* pneAGAIN = nullptr;
     uctl_BTN* btnPASS = nullptr;

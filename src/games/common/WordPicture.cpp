@@ -1,0 +1,29 @@
+// WordPicture: a framed picture box for a word's picture.
+#include "games/common/WordPicture.h"
+
+#include "catalogue/PictureLoader.h"
+
+namespace {
+constexpr int Frame = 6;
+} // namespace
+
+WordPicture::WordPicture(QWidget* parent) : ClickLabel(parent) {
+    setObjectName(QStringLiteral("picMAIN"));
+    setAlignment(Qt::AlignCenter);
+    setStyleSheet(
+        QStringLiteral("#picMAIN { background: white; border: %1px solid #f3c55a; border-radius: 10px; }")
+            .arg(Frame - 2));
+}
+
+void WordPicture::showFile(const QString& path) {
+    if (path == file_) return;
+    file_ = path;
+    if (path.isEmpty()) {
+        clear();
+        return;
+    }
+    // A picture that cannot be loaded leaves the previous one.
+    const QPixmap picture =
+        PictureLoader::shared().pixmap(path, size() - QSize(2 * Frame, 2 * Frame), devicePixelRatioF());
+    if (!picture.isNull()) setPixmap(picture);
+}

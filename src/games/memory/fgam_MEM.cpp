@@ -1,0 +1,92 @@
+// fgam_MEM: the memory game window.
+#include "games/memory/fgam_MEM.h"
+
+#include <QSet>
+
+#include "controls/uctl_BTN.h"
+#include "games/common/GameButtons.h"
+#include "games/common/LevelMeter.h"
+#include "games/memory/MemoryCard.h"
+
+fgam_MEM::fgam_MEM(QWidget* parent)
+    : GameWindow(QStringLiteral("fgam_MEM"), GameNumber, QStringLiteral("memory game"), parent),
+      rules_(env()) {
+    setRevealInterval(DealMs);
+    // The counter shows points left; no meter goes with it here.
+    meter()->hide();
+
+    for (int i = 0; i < MemoryRules::CardCount; ++i) {
+        const QRect r = MemoryRules::cardRect(i);
+        auto* card = new MemoryCard(i, this);
+        card->setGeometry(inside(twips(r.x(), r.y(), r.width(), r.height())));
+        card->hide();
+        trackHover(card);
+        connect(card, &MemoryCard::Click, this, [this](int index) {
+            hideFrame();
+            act([this, index] { rules_.clickCard(index); });
+        });
+        picCARD[i] = card;
+    }
+
+    btnPASS =
+        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
+    trackHover(btnPASS);
+    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+
+    // A game is chosen and dealt as the window loads.
+    rules_.restart();
+    refresh();
+}
+
+void fgam_MEM::StartFromMenu() {
+    act([this] {
+        rules_.loadPictureList();
+        rules_.startNewGame();
+    });
+}
+
+void fgam_MEM::StartFromSectionClick() {
+    act([this] { rules_.startNewGame(); });
+}
+
+RunDisplay fgam_MEM::runDisplay() const {
+    return RunDisplay{MemoryRules::StartPoints - rules_.tryCount(), MemoryRules::StartPoints, 0};
+}
+
+const QPixmap& fgam_MEM::cardPicture(const QString& path) {
+    static const QPixmap none;
+    if (path.isEmpty()) return none;
+    if (!pictures_.contains(path)) {
+        // A new deal: its six pictures are decoded side by side, and the old ones let go.
+        QSet<QString> wanted;
+        for (const MemoryRules::Card& c : rules_.cards())
+            if (!c.picture.isEmpty()) wanted.insert(c.picture);
+        const QStringList paths(wanted.begin(), wanted.end());
+        const QList<QPixmap> decoded = pictures(paths, MemoryCard::pictureBox(picCARD[0]->size()));
+        pictures_.clear();
+        for (qsizetype i = 0; i < paths.size() && i < decoded.size(); ++i)
+            pictures_.insert(paths[i], decoded[i]);
+        if (!pictures_.contains(path)) pictures_.insert(path, QPixmap());
+    }
+    return pictures_[path];
+}
+
+void fgam_MEM::redraw() {
+    const bool takesClicks = rules_.playing() && !rules_.judging();
+    const auto& cards = rules_.cards();
+    for (int i = 0; i < MemoryRules::CardCount; ++i) {
+        const MemoryRules::Card& c = cards[i];
+        MemoryCard* card = picCARD[i];
+        const Rgb back = MemoryRules::backColour(c.back);
+        card->setBack(QColor(back.red, back.green, back.blue));
+        // Every picture of the deal is ready before the first card turns.
+        const QPixmap& picture = cardPicture(c.picture);
+        card->setFace(c.faceUp, c.faceUp ? picture : QPixmap());
+        card->setEnabled(c.enabled);
+        if (takesClicks && c.enabled)
+            card->setCursor(Qt::PointingHandCursor);
+        else
+            card->unsetCursor();
+        card->setVisible(c.shown);
+    }
+}
