@@ -123,6 +123,8 @@ bool makeProgramFolder(const QString& programFolder, const QString& pictures, co
         if (QFile::exists(sound))
             QFile::link(sound, subject + QLatin1Char('/') + word + QStringLiteral(".eda"));
     }
+    // The choose game's reveal chime.
+    QFile::link(packFolder + QStringLiteral("/farm animals/1.eda"), subject + QStringLiteral("/1.eda"));
     QFile::link(packFolder + QStringLiteral("/Letters"), programFolder + QStringLiteral("/files/Letters"));
     return true;
 }

@@ -107,7 +107,7 @@ inline bool turn(fgam_LIS& game) {
 // The picture is there from the start, so the right word is clicked as soon as its button shows.
 inline bool turn(fgam_CHS& game) {
     int right = -1;
-    QTest::qWaitFor(
+    const bool ready = QTest::qWaitFor(
         [&] {
             const auto& buttons = game.game().buttons();
             for (int i = 0; i < ChooseRules::ButtonCount; ++i)
@@ -115,7 +115,7 @@ inline bool turn(fgam_CHS& game) {
             return right >= 0 || !game.game().revealing();
         },
         5000);
-    if (right < 0) return false;
+    if (!ready || right < 0) return false;
     click(game.wordButton(right));
     return true;
 }
