@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -144,6 +145,34 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// CPU time of each thread in ns, by thread name, from the scheduler's figures.
+QHash<QString, qint64> threadCpuNs() {
+    QHash<QString, qint64> byName;
+    QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm"))),
+            sched(tasks.filePath(tid + QStringLiteral("/schedstat")));
+        if (!comm.open(QIODevice::ReadOnly) || !sched.open(QIODevice::ReadOnly)) continue;
+        const QString name = QString::fromUtf8(comm.readAll()).trimmed() + QLatin1Char('/') + tid;
+        byName[name] += sched.readAll().split(' ').value(0).toLongLong();
+    }
+    return byName;
+}
+
+// The threads that ran meanwhile, busiest first ("SDLAudioP2/123 4.1 ms").
+QString busyThreads(const QHash<QString, qint64>& before, const QHash<QString, qint64>& after) {
+    QList<QPair<qint64, QString>> busy;
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        const qint64 ns = it.value() - before.value(it.key());
+        if (ns > 0) busy.append({ns, it.key()});
+    }
+    std::sort(busy.begin(), busy.end(), std::greater<>());
+    QStringList parts;
+    for (const auto& [ns, name] : busy)
+        parts << QStringLiteral("%1 %2 ms").arg(name).arg(ns / 1e6, 0, 'f', 1);
+    return parts.join(QStringLiteral(", "));
+}
+
 void settle(int ms) {
     QElapsedTimer clock;
     clock.start();
@@ -151,6 +180,11 @@ void settle(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+int fail(const char* what) {
+    std::printf("%s\n", what);
+    return 1;
 }
 
 GameForm* openGame(mdb_SBJ* menu, const GameEntry& entry) {
@@ -166,6 +200,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     qputenv("LEXIKITE_WEB_BASE", "http://127.0.0.1:9/");
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const QStringList args = app.arguments();
     const QString pictures =
         args.size() > 1 ? args[1] : QDir::tempPath() + QStringLiteral("/lexikite-bench-2000");
@@ -181,11 +216,11 @@ int main(int argc, char* argv[]) {
     const int made = makePictures(pictures);
     std::printf("%d pictures of %dx%d in %s (%.1f s to make the missing ones)\n", made, PictureWidth,
                 PictureHeight, qPrintable(pictures), making.elapsed() / 1000.0);
-    if (made < PictureCount) return 1;
+    if (made < PictureCount) return fail("could not make the pictures");
     QTemporaryDir program;
     if (!makeProgramFolder(program.path(), pictures,
                            QCoreApplication::applicationDirPath() + QStringLiteral("/../files")))
-        return 1;
+        return fail("could not make the program folder");
 
     BenchStore store;
     setSettingsStore(&store);
@@ -206,7 +241,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < HomeSubjectCount; ++i)
         if (home->spot(i)->toolTip() == Subject) QTest::mouseClick(home->spot(i), Qt::LeftButton);
     auto* menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
-    if (!menu) return 1;
+    if (!menu) return fail("the game menu did not open");
 
     QElapsedTimer playing;
     playing.start();
@@ -220,7 +255,7 @@ int main(int argc, char* argv[]) {
         e2e::closeGame(*game);
         settle(50);
         menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
-        if (!menu) return 1;
+        if (!menu) return fail("a game did not return to the game menu");
         ++played;
     }
     dialogs.reset(); // its polling would count as work below
@@ -236,17 +271,21 @@ int main(int argc, char* argv[]) {
         if (!game) continue;
         settle(3000); // the dealing and reveal timers run their course
         const double before = cpuSeconds();
+        const QHash<QString, qint64> threadsBefore = threadCpuNs();
         QElapsedTimer wall;
         wall.start();
-        QTimer::singleShot(idleMs, Qt::PreciseTimer, &app, &QCoreApplication::quit);
-        app.exec();
+        // A local loop: once the application's own loop has ended, it takes no more input.
+        QEventLoop idle;
+        QTimer::singleShot(idleMs, Qt::PreciseTimer, &idle, &QEventLoop::quit);
+        idle.exec();
         const double cpu = cpuSeconds() - before;
         std::printf("idle %-8s for %.1f s: CPU %.3f s = %.2f %%  target 0 %%\n", qPrintable(entry.windowName),
                     wall.elapsed() / 1000.0, cpu, 100.0 * cpu / (wall.elapsed() / 1000.0));
+        std::printf("    busy threads: %s\n", qPrintable(busyThreads(threadsBefore, threadCpuNs())));
         e2e::closeGame(*game);
         settle(50);
         menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
-        if (!menu) return 1;
+        if (!menu) return fail("a game did not return to the game menu");
     }
 
     delete main;
