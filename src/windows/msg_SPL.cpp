@@ -1,7 +1,9 @@
 // msg_SPL: a small warm frameless window with the kite, the maker and the version.
 #include "windows/msg_SPL.h"
 
+#include "app/AppLog.h"
 #include "app/AppState.h"
+#include "app/ProcessClock.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -155,4 +157,9 @@ void msg_SPL::paintEvent(QPaintEvent*) {
     p.setPen(QPen(BorderOrange, 3));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 14, 14);
+}
+
+void msg_SPL::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    qCInfo(lcTiming) << "splash shown after" << msSinceProcessStart() << "ms from process start";
 }
