@@ -10,24 +10,14 @@
 
 namespace {
 // The picture in a white frame on the left; the turned side of the card the same size on its right.
-const QRect BorderRect(24, 104, 396, 303);
-const QRect PictureRect(36, 116, 372, 279);
 const QRect CardRect(452, 104, 396, 303);
 } // namespace
 
 fgam_CRD::fgam_CRD(QWidget* parent)
     : GameWindow(QStringLiteral("fgam_CRD"), GameNumber, QStringLiteral("flash cards"), parent),
       rules_(env()) {
-    shpBORDER = new QWidget(this);
-    shpBORDER->setObjectName(QStringLiteral("shpBORDER"));
-    shpBORDER->setGeometry(BorderRect);
-    shpBORDER->setAttribute(Qt::WA_StyledBackground);
-    shpBORDER->setStyleSheet(QStringLiteral("#shpBORDER { background: white; border-radius: 16px; }"));
-
-    picMAIN = new ClickLabel(this);
-    picMAIN->setObjectName(QStringLiteral("picMAIN"));
-    picMAIN->setGeometry(PictureRect);
-    picMAIN->setAlignment(Qt::AlignCenter);
+    main_ = addFramedPicture();
+    picMAIN = main_.label;
     picMAIN->unsetCursor(); // a picture to look at, not to click
 
     lblWHATSWORD = addLabel(QStringLiteral("lblWHATSWORD"), QStringLiteral("What can you see?"),
@@ -112,12 +102,7 @@ void fgam_CRD::StartFromMenu() {
 }
 
 void fgam_CRD::redraw() {
-    if (rules_.mainPicture() != shownPicture_) {
-        shownPicture_ = rules_.mainPicture();
-        picMAIN->setPixmap(picture(shownPicture_, PictureRect.size()));
-    }
-    // No frame around nothing: a subject without pictures shows only the notice.
-    shpBORDER->setVisible(!shownPicture_.isEmpty());
+    showFramedPicture(main_, rules_.mainPicture());
     const bool turned = rules_.cardTurned();
     if (turned) imgCARD->setGeometry(QRect(QPoint(0, 0), CardRect.size()));
     pfrCARD->setVisible(turned);

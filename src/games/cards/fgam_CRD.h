@@ -41,7 +41,6 @@ protected:
 private:
     CardsRules rules_;
     ClickLabel* picMAIN = nullptr;
-    QWidget* shpBORDER = nullptr;
     QWidget* pfrCARD = nullptr;
     QLabel* imgCARD = nullptr;
     QLabel* lblWORD = nullptr;
@@ -56,5 +55,5 @@ private:
     ClickLabel* imgPLAY = nullptr;
     ClickLabel* imgPREV = nullptr;
     ClickLabel* imgNEXT = nullptr;
-    QString shownPicture_;
+    FramedPicture main_;
 };

@@ -9,8 +9,6 @@
 
 namespace {
 // The picture in a white frame on the left; the words in two columns on the right.
-const QRect BorderRect(24, 104, 396, 303);
-const QRect PictureRect(36, 116, 372, 279);
 constexpr int WordWidth = 214;
 constexpr int WordHeight = 66;
 // Index order of the word buttons: down the left column's first place, across, and so on.
@@ -23,16 +21,8 @@ fgam_CHS::fgam_CHS(QWidget* parent)
       rules_(env()) {
     setRevealInterval(RevealMs);
 
-    shpBORDER = new QWidget(this);
-    shpBORDER->setObjectName(QStringLiteral("shpBORDER"));
-    shpBORDER->setGeometry(BorderRect);
-    shpBORDER->setAttribute(Qt::WA_StyledBackground);
-    shpBORDER->setStyleSheet(QStringLiteral("#shpBORDER { background: white; border-radius: 16px; }"));
-
-    picMAIN = new ClickLabel(this);
-    picMAIN->setObjectName(QStringLiteral("picMAIN"));
-    picMAIN->setGeometry(PictureRect);
-    picMAIN->setAlignment(Qt::AlignCenter);
+    main_ = addFramedPicture();
+    picMAIN = main_.label;
     picMAIN->setToolTip(QStringLiteral("Hear the word"));
     connect(picMAIN, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
 
@@ -67,12 +57,7 @@ void fgam_CHS::StartFromMenu() {
 }
 
 void fgam_CHS::redraw() {
-    if (rules_.mainPicture() != shownPicture_) {
-        shownPicture_ = rules_.mainPicture();
-        picMAIN->setPixmap(picture(shownPicture_, PictureRect.size()));
-    }
-    // No frame around nothing: a subject without pictures shows only the notice.
-    shpBORDER->setVisible(!shownPicture_.isEmpty());
+    showFramedPicture(main_, rules_.mainPicture());
     lblSPEAK->setText(rules_.turnWord());
     for (int i = 0; i < ChooseRules::ButtonCount; ++i) {
         pneCHOOSE[i]->setTextCaption(rules_.buttons()[i].word);

@@ -38,10 +38,9 @@ protected:
 private:
     ChooseRules rules_;
     std::array<uctl_BTN*, ChooseRules::ButtonCount> pneCHOOSE{};
-    QWidget* shpBORDER = nullptr;
     ClickLabel* picMAIN = nullptr;
     QLabel* lblSPEAK = nullptr;
     uctl_BTN* btnPLAYAGAIN = nullptr;
     uctl_BTN* btnPASS = nullptr;
-    QString shownPicture_;
+    FramedPicture main_;
 };

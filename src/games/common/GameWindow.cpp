@@ -295,3 +295,27 @@ void GameWindow::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(255, 255, 255, 170));
     p.drawRoundedRect(QRectF(HeaderPanel), 18, 18); // shpCOLORBOARD
 }
+
+GameWindow::FramedPicture GameWindow::addFramedPicture() {
+    const QRect border(24, 104, 396, 303);
+    FramedPicture framed;
+    framed.border = new QWidget(this);
+    framed.border->setObjectName(QStringLiteral("shpBORDER"));
+    framed.border->setGeometry(border);
+    framed.border->setAttribute(Qt::WA_StyledBackground);
+    framed.border->setStyleSheet(QStringLiteral("#shpBORDER { background: white; border-radius: 16px; }"));
+    framed.label = new ClickLabel(this);
+    framed.label->setObjectName(QStringLiteral("picMAIN"));
+    framed.label->setGeometry(border.adjusted(12, 12, -12, -12));
+    framed.label->setAlignment(Qt::AlignCenter);
+    return framed;
+}
+
+void GameWindow::showFramedPicture(FramedPicture& framed, const QString& path) {
+    if (path != framed.shown) {
+        framed.shown = path;
+        framed.label->setPixmap(picture(path, framed.label->size()));
+    }
+    // No frame around nothing: a subject without pictures shows only the notice.
+    framed.border->setVisible(!path.isEmpty());
+}

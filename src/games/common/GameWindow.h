@@ -96,6 +96,16 @@ protected:
     QPixmap picture(const QString& path, const QSize& box) const;
     QList<QPixmap> pictures(const QStringList& paths, const QSize& box) const;
 
+    // The turn's big picture on a white card (shpBORDER, picMAIN), as the choose and flash-card games show it.
+    struct FramedPicture {
+        QWidget* border = nullptr;
+        ClickLabel* label = nullptr;
+        QString shown;
+    };
+    FramedPicture addFramedPicture();
+    // Decodes only when the file changed; the card hides when there is no picture to frame.
+    void showFramedPicture(FramedPicture& framed, const QString& path);
+
     // A label in the games' type: Verdana by default, the size in points.
     QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
                      bool bold = false, const QString& family = QStringLiteral("Verdana"));
