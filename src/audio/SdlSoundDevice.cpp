@@ -6,9 +6,12 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -40,53 +43,109 @@ qint64 chunkLengthMs(const Mix_Chunk* chunk) {
 
 } // namespace
 
-SdlSoundDevice::SdlSoundDevice() {
+SdlSoundDevice::SdlSoundDevice(int idleCloseMs) : idleCloseMs_(idleCloseMs) {
     if (instanceAlive) {
         qCWarning(lcAudio) << "a sound device is already open; this one stays silent";
         return;
     }
     instanceAlive = true;
     owner_ = true;
-    ready_ = openOutput();
+    ready_ = initOutput();
     if (!ready_) {
         // No sound server or card (CI, a muted machine): carry on silently rather than complain.
         qCInfo(lcAudio) << "no audio output:" << SDL_GetError() << "- using the silent dummy driver";
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        ready_ = openOutput();
+        ready_ = initOutput();
         SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     }
     if (!ready_) {
         qCWarning(lcAudio) << "no audio at all:" << SDL_GetError();
         return;
     }
-    Mix_AllocateChannels(1);
+    Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG);
     driver_ = QString::fromUtf8(SDL_GetCurrentAudioDriver());
     qCDebug(lcAudio) << "audio driver" << driver_;
+    // Timers need an event loop's thread; without an application the output simply stays open.
+    if (QCoreApplication::instance() && idleCloseMs_ >= 0) {
+        idleTimer_ = std::make_unique<QTimer>();
+        idleTimer_->setSingleShot(true);
+        idleTimer_->callOnTimeout([this] { closeOutputIfSilent(); });
+        armIdleClose(idleCloseMs_);
+    }
 }
 
 SdlSoundDevice::~SdlSoundDevice() {
     if (!owner_) return;
+    idleTimer_.reset();
     if (ready_) {
         close();
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
+        closeOutput();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         Mix_Quit();
     }
     instanceAlive = false;
 }
 
-bool SdlSoundDevice::openOutput() {
+bool SdlSoundDevice::isOutputOpen() const {
+    return owner_ && ready_ && Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+}
+
+bool SdlSoundDevice::initOutput() {
     // Audio brings up SDL's event loop, whose own SIGINT/SIGTERM handlers would only queue a quit event
     // nobody reads, leaving the program deaf to Ctrl+C and kill.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The subsystem stays up for the device's life, so reopening after a silence keeps the driver chosen
+    // here (the dummy one included) and costs no second probe.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (!startMixer()) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG);
     return true;
+}
+
+bool SdlSoundDevice::startMixer() {
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return false;
+    Mix_AllocateChannels(1);
+    return true;
+}
+
+bool SdlSoundDevice::ensureOutput() {
+    if (!ready_) return false;
+    if (isOutputOpen()) return true;
+    QElapsedTimer reopening;
+    reopening.start();
+    if (!startMixer()) {
+        // Tried again on the next sound; the learner only misses this one.
+        qCWarning(lcAudio) << "cannot reopen the audio output:" << Mix_GetError();
+        return false;
+    }
+    qCDebug(lcAudio) << "audio output reopened in" << reopening.elapsed() << "ms";
+    return true;
+}
+
+void SdlSoundDevice::closeOutputIfSilent() {
+    if (!isOutputOpen()) return;
+    if (Mix_PlayingMusic() || Mix_Playing(-1)) {
+        armIdleClose(idleCloseMs_);
+        return;
+    }
+    // The last sound has ended: nothing of it is needed again, and a loaded sound must not outlive
+    // the mixer that decodes it.
+    close();
+    closeOutput();
+    qCDebug(lcAudio) << "audio output closed after a silence";
+}
+
+void SdlSoundDevice::closeOutput() {
+    if (!isOutputOpen()) return;
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+}
+
+void SdlSoundDevice::armIdleClose(qint64 afterMs) {
+    if (!idleTimer_) return;
+    idleTimer_->start(int(std::clamp<qint64>(afterMs, 0, std::numeric_limits<int>::max())));
 }
 
 void SdlSoundDevice::close() {
@@ -102,9 +161,10 @@ bool SdlSoundDevice::open(const QString& path, const QString& typeHint) {
     // pack may as well hold OGG or WAV. The hint only tells what the caller expected.
     Q_UNUSED(typeHint);
     close();
-    if (!ready_) return false;
     // A FIFO or device node would block the reader; only plain files are opened.
     if (!QFileInfo(path).isFile()) return false;
+    if (!ensureOutput()) return false;
+    armIdleClose(idleCloseMs_);
     SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
     if (!file) return false;
     music_ = Mix_LoadMUS_RW(file, 1);
@@ -125,6 +185,7 @@ bool SdlSoundDevice::playFrom(qint32 positionMs) {
     }
     playStartMs_ = qMax(positionMs, 0);
     playClock_.start();
+    armIdleClose(qint64(lengthMs()) - playStartMs_ + idleCloseMs_);
     return true;
 }
 
@@ -146,7 +207,7 @@ qint32 SdlSoundDevice::positionMs() {
 }
 
 bool SdlSoundDevice::playWaveBlocking(const QByteArray& wave) {
-    if (!ready_ || wave.isEmpty()) return false;
+    if (wave.isEmpty() || !ensureOutput()) return false;
     if (Mix_Playing(EffectChannel)) return false;
     SDL_RWops* memory = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
     if (!memory) return false;
@@ -168,5 +229,6 @@ bool SdlSoundDevice::playWaveBlocking(const QByteArray& wave) {
         qCWarning(lcAudio) << "cannot play effect:" << Mix_GetError();
     }
     Mix_FreeChunk(chunk);
+    armIdleClose(idleCloseMs_);
     return played;
 }

@@ -5,13 +5,20 @@
 
 #include <QElapsedTimer>
 
+#include <memory>
+
 struct _Mix_Music;
+class QTimer;
 
 class SdlSoundDevice final : public SoundDevice {
 public:
+    // How long the output stays open after the last sound ends. An open output keeps SDL's audio thread
+    // mixing silence; closed, a program left on a game uses no CPU at all.
+    static constexpr int DefaultIdleCloseMs = 5000;
+
     // Opens the system's audio output, or SDL's silent dummy driver when there is none. One device at a
     // time: SDL_mixer has one music slot per process, so a second live instance stays silent.
-    SdlSoundDevice();
+    explicit SdlSoundDevice(int idleCloseMs = DefaultIdleCloseMs);
     ~SdlSoundDevice() override;
     SdlSoundDevice(const SdlSoundDevice&) = delete;
     SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
@@ -20,6 +27,8 @@ public:
     bool isReady() const { return ready_; }
     // The SDL audio driver in use ("pulseaudio", "alsa", "dummy", ...).
     QString driverName() const { return driver_; }
+    // Whether the audio output is open right now; it closes after a silence and reopens for the next sound.
+    bool isOutputOpen() const;
 
     void close() override;
     bool open(const QString& path, const QString& typeHint) override;
@@ -29,7 +38,12 @@ public:
     bool playWaveBlocking(const QByteArray& wave) override;
 
 private:
-    bool openOutput();
+    bool initOutput();
+    bool startMixer();
+    bool ensureOutput();
+    void closeOutputIfSilent();
+    void closeOutput();
+    void armIdleClose(qint64 afterMs);
 
     bool owner_ = false;
     bool ready_ = false;
@@ -38,4 +52,6 @@ private:
     // For decoders that cannot tell their position: where playback started and when.
     QElapsedTimer playClock_;
     qint32 playStartMs_ = 0;
+    int idleCloseMs_;
+    std::unique_ptr<QTimer> idleTimer_;
 };

@@ -97,6 +97,30 @@ private slots:
         QVERIFY2(took >= 150 && took < 1500, qPrintable(QString::number(took)));
     }
 
+    void outputClosesAfterASilenceAndReopensForTheNextSound() {
+        // Catches an output that never closes (SDL's thread mixing silence for good), one closed under a
+        // playing word, or a first word or effect after the silence that is not heard.
+        SdlSoundDevice device(200);
+        QVERIFY(device.open(tone_, QString()));
+        QVERIFY(device.playFrom(0));
+        QTest::qWait(500);
+        QVERIFY(device.isOutputOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!device.isOutputOpen(), 3000);
+        QCOMPARE(device.lengthMs(), 0);
+
+        QVERIFY(device.open(tone_, QString()));
+        QVERIFY(device.isOutputOpen());
+        QVERIFY(device.playFrom(0));
+        QTest::qWait(300);
+        QVERIFY2(device.positionMs() > 100, qPrintable(QString::number(device.positionMs())));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!device.isOutputOpen(), 3000);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(device.playWaveBlocking(effect("CLICK")));
+        QVERIFY2(timer.elapsed() >= 150, qPrintable(QString::number(timer.elapsed())));
+    }
+
     void brokenEffectReturnsAtOnce() {
         // Catches a hang or a default sound on an image that is not a WAVE.
         SdlSoundDevice device;
