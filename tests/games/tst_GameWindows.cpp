@@ -380,6 +380,13 @@ void tst_GameWindows::hoverFrameFollowsThePointer() {
 
     QTest::mouseMove(lis, QPoint(600, 540));
     QTRY_VERIFY(lis->hoverFrame()->isHidden());
+
+    // Straight from a card out of the window (onto the toolbar): no background move comes in between.
+    QTest::mouseMove(card, card->rect().center());
+    QTRY_VERIFY(lis->hoverFrame()->isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(lis, &leave);
+    QVERIFY(lis->hoverFrame()->isHidden());
 }
 
 void tst_GameWindows::aSecondClickWhileAnAnswerIsJudgedCountsOnce_data() {

@@ -239,6 +239,7 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
     if (auto* hid = qobject_cast<fgam_HID*>(game)) {
         const QString word = hid->game().hiddenWord();
         QVERIFY(Words.contains(word));
+        QCOMPARE(appState().GameWord, word);
         QCOMPARE(hid->wordLabel()->text(), QString(word.size(), u'*'));
         QCOMPARE(hid->scoreLabel()->text(), QStringLiteral("10/10"));
         QVERIFY(!hid->mainPicture()->pixmap().isNull());
@@ -251,6 +252,7 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
     } else if (auto* mix = qobject_cast<fgam_MIX*>(game)) {
         const QString word = mix->game().word();
         QVERIFY(Words.contains(word));
+        QCOMPARE(appState().GameWord, word);
         QCOMPARE(mix->scrambledLabel()->text(), mix->game().scrambled());
         QVERIFY(mix->scrambledLabel()->text() != word);
         QString tiles;

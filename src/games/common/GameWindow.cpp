@@ -266,6 +266,13 @@ void GameWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!shpSEL->isHidden()) hideFrame();
 }
 
+void GameWindow::leaveEvent(QEvent* event) {
+    // Only sent when the pointer leaves the whole window (moving onto a control is no leave): a frame left
+    // behind would point at a control the pointer is no longer near.
+    hideFrame();
+    GameForm::leaveEvent(event);
+}
+
 QPixmap GameWindow::picture(const QString& path, const QSize& box) const {
     if (path.isEmpty()) return {};
     return PictureLoader::shared().pixmap(path, box, devicePixelRatioF());

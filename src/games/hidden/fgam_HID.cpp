@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPointer>
 
+#include "app/AppState.h"
 #include "app/ArtPaths.h"
 #include "controls/ClickLabel.h"
 #include "controls/uctl_BTN.h"
@@ -102,6 +103,8 @@ void fgam_HID::activateGame() {
 }
 
 void fgam_HID::redraw() {
+    // The round's word is program-wide state, as the mixed letters game keeps it too.
+    appState().GameWord = rules_.hiddenWord();
     picMAIN->showFile(rules_.picture());
     setFittedText(lblWORDHIDDEN, rules_.maskedWord().isEmpty() ? QStringLiteral(" ") : rules_.maskedWord(),
                   34);

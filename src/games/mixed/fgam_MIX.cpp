@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "app/AppState.h"
 #include "controls/uctl_BTN.h"
 #include "games/common/ButtonGrid.h"
 #include "games/common/FitText.h"
@@ -117,6 +118,8 @@ void fgam_MIX::reportText() {
 }
 
 void fgam_MIX::redraw() {
+    // The round's word is program-wide state, as the hidden letters game keeps it too.
+    appState().GameWord = rules_.word();
     picMAIN->showFile(rules_.picture());
     setFittedText(lblSCRAMBLED, rules_.scrambled(), ScrambledPoints);
     const bool playing = rules_.playing();
