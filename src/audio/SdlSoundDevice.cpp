@@ -130,9 +130,11 @@ void SdlSoundDevice::closeOutputIfSilent() {
         armIdleClose(idleCloseMs_);
         return;
     }
-    // The last sound has ended: nothing of it is needed again, and a loaded sound must not outlive
-    // the mixer that decodes it.
+    // A loaded sound must not outlive the mixer that decodes it. To callers the finished sound stays the
+    // current one: same length and position, and it plays again when asked.
+    Parked parked{musicPath_, lengthMs(), positionMs()};
     close();
+    parked_ = std::move(parked);
     closeOutput();
     qCDebug(lcAudio) << "audio output closed after a silence";
 }
@@ -149,6 +151,8 @@ void SdlSoundDevice::armIdleClose(qint64 afterMs) {
 }
 
 void SdlSoundDevice::close() {
+    parked_ = {};
+    musicPath_.clear();
     if (!music_) return;
     Mix_HaltMusic();
     Mix_FreeMusic(music_);
@@ -172,10 +176,15 @@ bool SdlSoundDevice::open(const QString& path, const QString& typeHint) {
         qCWarning(lcAudio) << "not a playable sound:" << path << Mix_GetError();
         return false;
     }
+    musicPath_ = path;
     return true;
 }
 
 bool SdlSoundDevice::playFrom(qint32 positionMs) {
+    if (!music_ && !parked_.path.isEmpty()) {
+        const QString path = parked_.path; // open() forgets the parked sound
+        open(path, QString());
+    }
     if (!music_) return false;
     const int started =
         positionMs > 0 ? Mix_FadeInMusicPos(music_, 0, 0, positionMs / 1000.0) : Mix_PlayMusic(music_, 0);
@@ -190,12 +199,12 @@ bool SdlSoundDevice::playFrom(qint32 positionMs) {
 }
 
 qint32 SdlSoundDevice::lengthMs() {
-    if (!music_) return 0;
+    if (!music_) return parked_.lengthMs;
     return secondsToMs(Mix_MusicDuration(music_));
 }
 
 qint32 SdlSoundDevice::positionMs() {
-    if (!music_) return 0;
+    if (!music_) return parked_.positionMs;
     const double seconds = Mix_GetMusicPosition(music_);
     if (seconds >= 0.0) return secondsToMs(seconds);
     // This decoder cannot tell: count from the start of playback, up to the end of the sound.

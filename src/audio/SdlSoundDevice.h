@@ -49,6 +49,14 @@ private:
     bool ready_ = false;
     QString driver_;
     _Mix_Music* music_ = nullptr;
+    QString musicPath_;
+    // The finished sound the output was closed under, as callers last saw it.
+    struct Parked {
+        QString path;
+        qint32 lengthMs = 0;
+        qint32 positionMs = 0;
+    };
+    Parked parked_;
     // For decoders that cannot tell their position: where playback started and when.
     QElapsedTimer playClock_;
     qint32 playStartMs_ = 0;
