@@ -3,16 +3,12 @@
 #include <functional>
 #include <memory>
 #include <QApplication>
-#include <QDir>
 #include <QFrame>
-#include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include "../windows/ShellFixture.h"
-#include "app/Random.h"
+#include "GamePlayFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
 #include "controls/uctl_BTN.h"
@@ -20,78 +16,19 @@
 #include "games/choose/fgam_CHS.h"
 #include "games/common/LevelMeter.h"
 #include "games/listening/fgam_LIS.h"
-#include "games/RegisterGames.h"
 #include "score/ScoreModel.h"
 #include "windows/mdb_SBJ.h"
 #include "windows/msg_WIN.h"
 
 namespace {
 
-const QString Subject = QStringLiteral("farm animals");
+const QString& Subject = PlaySubject;
 const QStringList Animals = {QStringLiteral("cat"),   QStringLiteral("cow"),  QStringLiteral("dog"),
                              QStringLiteral("duck"),  QStringLiteral("goat"), QStringLiteral("hen"),
                              QStringLiteral("horse"), QStringLiteral("pig")};
 
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// A program folder whose subject holds the given words as small pictures.
-struct Play {
-    QTemporaryDir dir;
-    std::unique_ptr<ShellFixture> shell;
-    SeededRandom random{20240501};
-    // What each result dialog said, and the game's counter as it stood behind it.
-    QStringList messages;
-    QStringList countersBehind;
-    QTimer closer;
-
-    explicit Play(const QStringList& words = Animals) {
-        const QString folder = dir.path() + QStringLiteral("/files/") + Subject;
-        QDir().mkpath(folder);
-        int hue = 0;
-        for (const QString& word : words) {
-            QImage image(64, 48, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv((hue += 40) % 360, 200, 220));
-            image.save(folder + u'/' + word + QStringLiteral(".edi"), "PNG");
-        }
-        shell = std::make_unique<ShellFixture>(dir.path());
-        setRandomSource(&random);
-        appState().Section = Subject;
-        registerGames();
-        shell->loadMain();
-        // Closes each result dialog as soon as it is up, noting what it said.
-        closer.setInterval(1);
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<msg_WIN*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            messages << dialog->message();
-            auto* game = dynamic_cast<GameWindow*>(forms().activeChild());
-            countersBehind << (game ? game->scoreLabel()->text() : QString());
-            dialog->close();
-        });
-        closer.start();
-    }
-    ~Play() {
-        closer.stop();
-        shell.reset();
-        setRandomSource(nullptr);
-    }
-
-    mdb_SBJ* menu() {
-        forms().show(QStringLiteral("mdb_SBJ"));
-        auto* m = shell->active<mdb_SBJ>();
-        if (m) m->setTitle(Subject);
-        return m;
-    }
-    template <class T> T* openFromMenu(int spot) {
-        click(menu()->spot(spot));
-        settle();
-        return shell->active<T>();
-    }
+struct Play : GamePlayFixture {
+    explicit Play(const QStringList& words = Animals) : GamePlayFixture(words, 20240501) {}
 };
 
 // Fires the window's reveal timer once, as its interval passing would.

@@ -3,17 +3,13 @@
 #include <functional>
 #include <memory>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include "../windows/ShellFixture.h"
-#include "app/Random.h"
+#include "GamePlayFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
 #include "controls/uctl_BTN.h"
@@ -24,7 +20,6 @@
 #include "games/memory/fgam_MEM.h"
 #include "games/memory/MemoryCard.h"
 #include "games/mixed/fgam_MIX.h"
-#include "games/RegisterGames.h"
 #include "score/ScoreModel.h"
 #include "windows/mdb_HOM.h"
 #include "windows/mdb_SBJ.h"
@@ -33,82 +28,15 @@
 
 namespace {
 
-const QString Subject = QStringLiteral("farm animals");
+const QString& Subject = PlaySubject;
 const QStringList Words = {QStringLiteral("cat"),  QStringLiteral("cow"),   QStringLiteral("duck"),
                            QStringLiteral("goat"), QStringLiteral("horse"), QStringLiteral("lamb"),
                            QStringLiteral("pig"),  QStringLiteral("sheep")};
 
 enum Spot { Memory = 2, Hidden = 4, Mixed = 5 };
 
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// A program folder whose subject holds the given words as small pictures, a main window with the three games,
-// and a closer that notes what each dialog said and what the game showed behind it.
-struct Play {
-    QTemporaryDir dir;
-    std::unique_ptr<ShellFixture> shell;
-    SeededRandom random{20240611};
-    QStringList messages;
-    QStringList countersBehind;
-    // Extra state a test wants to see behind each dialog.
-    std::function<QString()> behind;
-    QStringList extraBehind;
-    // Runs on each dialog before it is closed; returning true means it closed the dialog itself.
-    std::function<bool(QDialog*)> onDialog;
-    QTimer closer;
-
-    explicit Play(const QStringList& words = Words) {
-        const QString folder = dir.path() + QStringLiteral("/files/") + Subject;
-        QDir().mkpath(folder);
-        int hue = 0;
-        for (const QString& word : words) {
-            QImage image(64, 48, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv((hue += 40) % 360, 200, 220));
-            image.save(folder + u'/' + word + QStringLiteral(".edi"), "PNG");
-        }
-        shell = std::make_unique<ShellFixture>(dir.path());
-        setRandomSource(&random);
-        appState().Section = Subject;
-        registerGames();
-        shell->loadMain();
-        closer.setInterval(1);
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            if (auto* win = qobject_cast<msg_WIN*>(dialog)) messages << win->message();
-            if (auto* los = qobject_cast<msg_LOS*>(dialog)) messages << los->message();
-            auto* game = dynamic_cast<GameWindow*>(forms().activeChild());
-            countersBehind << (game ? game->scoreLabel()->text() : QString());
-            if (behind) extraBehind << behind();
-            if (!onDialog || !onDialog(dialog)) dialog->close();
-        });
-        closer.start();
-    }
-    ~Play() {
-        closer.stop();
-        shell.reset();
-        setRandomSource(nullptr);
-    }
-
-    template <class T> T* openFromMenu(int spot) {
-        forms().show(QStringLiteral("mdb_SBJ"));
-        auto* menu = shell->active<mdb_SBJ>();
-        if (!menu) return nullptr;
-        menu->setTitle(Subject);
-        click(menu->spot(spot));
-        settle();
-        return shell->active<T>();
-    }
-    QString wordSound(const QString& word) const {
-        return appState().ProgramFolder + QStringLiteral("/files/") + Subject + u'/' + word +
-               QStringLiteral(".eda");
-    }
-    QString stored() { return shell->readDetails(QStringLiteral("SCORE-HIGH - ") + Subject); }
+struct Play : GamePlayFixture {
+    explicit Play(const QStringList& words = Words) : GamePlayFixture(words, 20240611) {}
 };
 
 // Hidden letters: the button of a lower-case letter.
