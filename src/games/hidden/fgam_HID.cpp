@@ -77,19 +77,16 @@ fgam_HID::fgam_HID(QWidget* parent)
     refresh();
 }
 
-void fgam_HID::start() {
+void fgam_HID::StartFromMenu() {
     act([this] {
         rules_.loadPictureList();
         rules_.startNewGame();
     });
 }
 
-void fgam_HID::StartFromMenu() {
-    start();
-}
-
 void fgam_HID::StartFromSectionClick() {
-    start();
+    // A new subject needs its list read again, just as from the menu.
+    StartFromMenu();
 }
 
 RunDisplay fgam_HID::runDisplay() const {

@@ -42,8 +42,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void start();
-
     HiddenRules rules_;
     WordPicture* picMAIN = nullptr;
     QLabel* lblWORDHIDDEN = nullptr;

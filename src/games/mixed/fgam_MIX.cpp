@@ -86,19 +86,16 @@ fgam_MIX::fgam_MIX(QWidget* parent)
     refresh();
 }
 
-void fgam_MIX::start() {
+void fgam_MIX::StartFromMenu() {
     act([this] {
         rules_.loadPictureList();
         rules_.startNewGame();
     });
 }
 
-void fgam_MIX::StartFromMenu() {
-    start();
-}
-
 void fgam_MIX::StartFromSectionClick() {
-    start();
+    // A new subject needs its list read again, just as from the menu.
+    StartFromMenu();
 }
 
 void fgam_MIX::activateGame() {

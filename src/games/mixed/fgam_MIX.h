@@ -42,7 +42,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void start();
     // Tells the rules what the text box holds and where its caret or selection is.
     void reportText();
 
