@@ -270,13 +270,13 @@ int main(int argc, char* argv[]) {
         GameForm* game = openGame(menu, entry);
         if (!game) continue;
         settle(3000); // the dealing and reveal timers run their course
-        // The sound output closes once the last sound has been silent for a while; measure after that.
-        QElapsedTimer closing;
-        closing.start();
-        while (sound.isOutputOpen() && closing.elapsed() < SdlSoundDevice::DefaultIdleCloseMs + 5000)
+        // The sound output rests once the last sound has been silent for a while; measure after that.
+        QElapsedTimer resting;
+        resting.start();
+        while (!sound.isResting() && resting.elapsed() < SdlSoundDevice::DefaultIdleRestMs + 5000)
             settle(100);
         std::printf("sound output %s %.1f s after the deal had settled\n",
-                    sound.isOutputOpen() ? "still open" : "closed", closing.elapsed() / 1000.0);
+                    sound.isResting() ? "resting" : "still mixing", resting.elapsed() / 1000.0);
         const double before = cpuSeconds();
         const QHash<QString, qint64> threadsBefore = threadCpuNs();
         QElapsedTimer wall;

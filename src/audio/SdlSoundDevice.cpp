@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <QTimer>
 
 #include <algorithm>
@@ -18,6 +19,8 @@
 namespace {
 
 bool instanceAlive = false;
+// The live device, for SDL_mixer's hook, which takes no argument.
+std::atomic<SdlSoundDevice*> liveDevice{nullptr};
 
 constexpr int EffectChannel = 0;
 // How long past its own length an effect may take before we stop waiting for it.
@@ -43,7 +46,7 @@ qint64 chunkLengthMs(const Mix_Chunk* chunk) {
 
 } // namespace
 
-SdlSoundDevice::SdlSoundDevice(int idleCloseMs) : idleCloseMs_(idleCloseMs) {
+SdlSoundDevice::SdlSoundDevice(int idleRestMs) : idleRestMs_(idleRestMs) {
     if (instanceAlive) {
         qCWarning(lcAudio) << "a sound device is already open; this one stays silent";
         return;
@@ -65,12 +68,15 @@ SdlSoundDevice::SdlSoundDevice(int idleCloseMs) : idleCloseMs_(idleCloseMs) {
     Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG);
     driver_ = QString::fromUtf8(SDL_GetCurrentAudioDriver());
     qCDebug(lcAudio) << "audio driver" << driver_;
-    // Timers need an event loop's thread; without an application the output simply stays open.
-    if (QCoreApplication::instance() && idleCloseMs_ >= 0) {
+    mainThread_ = std::make_unique<QObject>();
+    liveDevice = this;
+    Mix_HookMusicFinished(&SdlSoundDevice::musicFinished);
+    // Timers need an event loop's thread; without an application the output simply keeps mixing.
+    if (QCoreApplication::instance() && idleRestMs_ >= 0) {
         idleTimer_ = std::make_unique<QTimer>();
         idleTimer_->setSingleShot(true);
-        idleTimer_->callOnTimeout([this] { closeOutputIfSilent(); });
-        armIdleClose(idleCloseMs_);
+        idleTimer_->callOnTimeout([this] { restIfSilent(); });
+        armIdleRest(idleRestMs_);
     }
 }
 
@@ -78,86 +84,109 @@ SdlSoundDevice::~SdlSoundDevice() {
     if (!owner_) return;
     idleTimer_.reset();
     if (ready_) {
+        // The mixer's thread must be awake to be stopped, and out of the hook before the device goes.
+        wake();
+        Mix_HookMusicFinished(nullptr);
+        liveDevice = nullptr;
+        mainThread_.reset();
         close();
-        closeOutput();
+        Mix_HaltChannel(-1);
+        Mix_SetPostMix(nullptr, nullptr);
+        Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         Mix_Quit();
     }
     instanceAlive = false;
 }
 
-bool SdlSoundDevice::isOutputOpen() const {
-    return owner_ && ready_ && Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
-}
-
 bool SdlSoundDevice::initOutput() {
     // Audio brings up SDL's event loop, whose own SIGINT/SIGTERM handlers would only queue a quit event
     // nobody reads, leaving the program deaf to Ctrl+C and kill.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // The subsystem stays up for the device's life, so reopening after a silence keeps the driver chosen
-    // here (the dummy one included) and costs no second probe.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (!startMixer()) {
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    return true;
-}
-
-bool SdlSoundDevice::startMixer() {
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return false;
     Mix_AllocateChannels(1);
+    Mix_SetPostMix(&SdlSoundDevice::restInMixer, this);
     return true;
 }
 
-bool SdlSoundDevice::ensureOutput() {
-    if (!ready_) return false;
-    if (isOutputOpen()) return true;
-    QElapsedTimer reopening;
-    reopening.start();
-    if (!startMixer()) {
-        // Tried again on the next sound; the learner only misses this one.
-        qCWarning(lcAudio) << "cannot reopen the audio output:" << Mix_GetError();
-        return false;
+// Runs on SDL's audio thread after each mix, with the mixer locked. Resting puts that thread to sleep here
+// rather than closing the output: the stream stays connected, so the sound server keeps its low latency
+// and the next word is heard at once, while the program itself spends nothing on silence. A closed and
+// reopened stream can wait behind a whole idle block of the server's (seen: 1.6 s).
+void SdlSoundDevice::restInMixer(void* self, unsigned char*, int) {
+    auto& rest = static_cast<SdlSoundDevice*>(self)->rest_;
+    std::unique_lock lock(rest.mutex);
+    if (!rest.requested) return;
+    rest.asleep = true;
+    rest.wake.wait(lock, [&rest] { return !rest.requested; });
+    rest.asleep = false;
+}
+
+// Runs on the audio thread when the music ends, or on ours inside Mix_HaltMusic.
+void SdlSoundDevice::musicFinished() {
+    SdlSoundDevice* device = liveDevice.load();
+    if (!device || !device->mainThread_) return;
+    const int generation = device->playGeneration_.load();
+    QMetaObject::invokeMethod(
+        device->mainThread_.get(),
+        [device, generation] {
+            if (generation == device->playGeneration_.load()) device->notifyFinished();
+        },
+        Qt::QueuedConnection);
+}
+
+bool SdlSoundDevice::isResting() const {
+    std::lock_guard lock(rest_.mutex);
+    return rest_.requested && rest_.asleep;
+}
+
+bool SdlSoundDevice::restRequested() const {
+    std::lock_guard lock(rest_.mutex);
+    return rest_.requested;
+}
+
+void SdlSoundDevice::wake() {
+    {
+        std::lock_guard lock(rest_.mutex);
+        if (!rest_.requested) return;
+        rest_.requested = false;
     }
-    qCDebug(lcAudio) << "audio output reopened in" << reopening.elapsed() << "ms";
-    return true;
+    // Every mixer call locks the mixer, which the sleeping thread holds: it must leave first.
+    rest_.wake.notify_all();
 }
 
-void SdlSoundDevice::closeOutputIfSilent() {
-    if (!isOutputOpen()) return;
+void SdlSoundDevice::restIfSilent() {
+    // Asked to rest, the mixer may already be held: no mixer call until woken.
+    if (!ready_ || restRequested()) return;
     if (Mix_PlayingMusic() || Mix_Playing(-1)) {
-        armIdleClose(idleCloseMs_);
+        armIdleRest(idleRestMs_);
         return;
     }
-    // A loaded sound must not outlive the mixer that decodes it. To callers the finished sound stays the
-    // current one: same length and position, and it plays again when asked.
-    Parked parked{musicPath_, lengthMs(), positionMs()};
-    close();
-    parked_ = std::move(parked);
-    closeOutput();
-    qCDebug(lcAudio) << "audio output closed after a silence";
+    restLengthMs_ = musicLengthMs();
+    restPositionMs_ = musicPositionMs();
+    std::lock_guard lock(rest_.mutex);
+    rest_.requested = true;
+    qCDebug(lcAudio) << "audio output rests after a silence";
 }
 
-void SdlSoundDevice::closeOutput() {
-    if (!isOutputOpen()) return;
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
-}
-
-void SdlSoundDevice::armIdleClose(qint64 afterMs) {
+void SdlSoundDevice::armIdleRest(qint64 afterMs) {
     if (!idleTimer_) return;
     idleTimer_->start(int(std::clamp<qint64>(afterMs, 0, std::numeric_limits<int>::max())));
 }
 
 void SdlSoundDevice::close() {
-    parked_ = {};
-    musicPath_.clear();
     if (!music_) return;
+    wake();
     Mix_HaltMusic();
+    ++playGeneration_;
     Mix_FreeMusic(music_);
     music_ = nullptr;
     playClock_.invalidate();
+    armIdleRest(idleRestMs_);
 }
 
 bool SdlSoundDevice::open(const QString& path, const QString& typeHint) {
@@ -166,9 +195,9 @@ bool SdlSoundDevice::open(const QString& path, const QString& typeHint) {
     Q_UNUSED(typeHint);
     close();
     // A FIFO or device node would block the reader; only plain files are opened.
-    if (!QFileInfo(path).isFile()) return false;
-    if (!ensureOutput()) return false;
-    armIdleClose(idleCloseMs_);
+    if (!ready_ || !QFileInfo(path).isFile()) return false;
+    wake();
+    armIdleRest(idleRestMs_);
     SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
     if (!file) return false;
     music_ = Mix_LoadMUS_RW(file, 1);
@@ -176,16 +205,14 @@ bool SdlSoundDevice::open(const QString& path, const QString& typeHint) {
         qCWarning(lcAudio) << "not a playable sound:" << path << Mix_GetError();
         return false;
     }
-    musicPath_ = path;
     return true;
 }
 
 bool SdlSoundDevice::playFrom(qint32 positionMs) {
-    if (!music_ && !parked_.path.isEmpty()) {
-        const QString path = parked_.path; // open() forgets the parked sound
-        open(path, QString());
-    }
     if (!music_) return false;
+    wake();
+    Mix_HaltMusic();
+    ++playGeneration_;
     const int started =
         positionMs > 0 ? Mix_FadeInMusicPos(music_, 0, 0, positionMs / 1000.0) : Mix_PlayMusic(music_, 0);
     if (started != 0) {
@@ -194,29 +221,40 @@ bool SdlSoundDevice::playFrom(qint32 positionMs) {
     }
     playStartMs_ = qMax(positionMs, 0);
     playClock_.start();
-    armIdleClose(qint64(lengthMs()) - playStartMs_ + idleCloseMs_);
+    armIdleRest(qint64(musicLengthMs()) - playStartMs_ + idleRestMs_);
     return true;
 }
 
 qint32 SdlSoundDevice::lengthMs() {
-    if (!music_) return parked_.lengthMs;
-    return secondsToMs(Mix_MusicDuration(music_));
+    if (!music_) return 0;
+    return restRequested() ? restLengthMs_ : musicLengthMs();
 }
 
 qint32 SdlSoundDevice::positionMs() {
-    if (!music_) return parked_.positionMs;
+    if (!music_) return 0;
+    return restRequested() ? restPositionMs_ : musicPositionMs();
+}
+
+qint32 SdlSoundDevice::musicLengthMs() const {
+    return music_ ? secondsToMs(Mix_MusicDuration(music_)) : 0;
+}
+
+qint32 SdlSoundDevice::musicPositionMs() const {
+    if (!music_) return 0;
     const double seconds = Mix_GetMusicPosition(music_);
     if (seconds >= 0.0) return secondsToMs(seconds);
     // This decoder cannot tell: count from the start of playback, up to the end of the sound.
     if (!playClock_.isValid()) return 0;
     qint64 ms = playStartMs_ + playClock_.elapsed();
-    const qint32 length = lengthMs();
+    const qint32 length = musicLengthMs();
     if (length > 0) ms = qMin<qint64>(ms, length);
     return qint32(qMin<qint64>(ms, std::numeric_limits<qint32>::max()));
 }
 
 bool SdlSoundDevice::playWaveBlocking(const QByteArray& wave) {
-    if (wave.isEmpty() || !ensureOutput()) return false;
+    if (wave.isEmpty() || !ready_) return false;
+    wake();
+    armIdleRest(idleRestMs_);
     if (Mix_Playing(EffectChannel)) return false;
     SDL_RWops* memory = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
     if (!memory) return false;
@@ -238,6 +276,6 @@ bool SdlSoundDevice::playWaveBlocking(const QByteArray& wave) {
         qCWarning(lcAudio) << "cannot play effect:" << Mix_GetError();
     }
     Mix_FreeChunk(chunk);
-    armIdleClose(idleCloseMs_);
+    armIdleRest(idleRestMs_);
     return played;
 }

@@ -1,6 +1,8 @@
 // SoundDevice: what the sound module needs from the platform: one current-sound slot and blocking effects.
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -20,4 +22,15 @@ public:
     // Plays an in-memory RIFF WAVE image to its end before returning; returns at once (false) when busy
     // or when the image cannot be played.
     virtual bool playWaveBlocking(const QByteArray& wave) = 0;
+    // Called on the caller's thread, from its event loop, each time the current sound has played to its
+    // end (not when it is closed or replaced).
+    void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
+
+protected:
+    void notifyFinished() {
+        if (finished_) finished_();
+    }
+
+private:
+    std::function<void()> finished_;
 };
