@@ -6,7 +6,6 @@
 #include "audio/AudioLog.h"
 #include "audio/SoundDevice.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,34 +13,42 @@
 namespace {
 
 SoundDevice* currentDevice = nullptr;
-
-std::function<void(bool)>& activeChildEnabler() {
-    static std::function<void(bool)> enabler;
-    return enabler;
-}
+// Files of a sequence still to be played.
+QStringList queuedFiles;
 
 QString letterSoundFile(const QString& letter) {
     return resolvePathIgnoringCase(appState().ProgramFolder + QStringLiteral("/files/Letters/") + letter +
                                    QStringLiteral(".eda"));
 }
 
-// Lets a handler run (a repaint, a second click) where the module yields; nothing without an event loop.
-void letPendingEventsRun() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+bool startFile(const QString& path) {
+    SoundDevice* device = currentDevice;
+    if (!device) return false;
+    // Only one file sound at a time: the old one stops even when the new one cannot be opened.
+    device->close();
+    if (!device->open(path, SoundTypeHint(path))) {
+        qCWarning(lcAudio) << "cannot open sound" << path;
+        return false;
+    }
+    return device->playFrom(GetSoundPosition());
+}
+
+void playNextQueued() {
+    while (!queuedFiles.isEmpty())
+        if (startFile(queuedFiles.takeFirst())) return;
 }
 
 } // namespace
 
 void setSoundDevice(SoundDevice* device) {
+    if (currentDevice) currentDevice->setFinishedHandler({});
+    queuedFiles.clear();
     currentDevice = device;
+    if (currentDevice) currentDevice->setFinishedHandler(playNextQueued);
 }
 
 SoundDevice* soundDevice() {
     return currentDevice;
-}
-
-void setActiveChildEnabler(std::function<void(bool)> enabler) {
-    activeChildEnabler() = std::move(enabler);
 }
 
 QString SoundTypeHint(const QString& path) {
@@ -56,20 +63,17 @@ QString SoundTypeHint(const QString& path) {
 }
 
 void PlaySoundFile(const QString& path) {
-    SoundDevice* device = currentDevice;
-    if (!device) return;
-    const QString hint = SoundTypeHint(path);
-    // Only one file sound at a time: the old one stops even when the new one cannot be opened.
-    device->close();
-    if (!device->open(path, hint)) {
-        qCWarning(lcAudio) << "cannot open sound" << path;
-        return;
-    }
-    device->playFrom(GetSoundPosition());
-    // Yield once, after the sound has started: the screen catches up before any effect the caller blocks
-    // on next, and a handler run here that starts another sound replaces one that is already playing, so
-    // the latest request is the one heard.
-    letPendingEventsRun();
+    queuedFiles.clear();
+    startFile(path);
+}
+
+void playSoundFiles(const QStringList& paths) {
+    queuedFiles = paths;
+    playNextQueued();
+}
+
+void cancelSoundQueue() {
+    queuedFiles.clear();
 }
 
 qint32 GetSoundPosition() {
@@ -82,15 +86,15 @@ qint32 GetSoundLength() {
 
 void PlayLetterSound(const QString& letter) {
     if (letter.isEmpty()) return;
-    const std::function<void(bool)> enabler = activeChildEnabler();
-    if (enabler) enabler(false);
     PlaySoundFile(letterSoundFile(letter));
-    if (enabler) enabler(true);
 }
 
-void SpellWord(const QString& text) {
+void SpellWord(const QString& text, const QString& thenPath) {
+    QStringList files;
     for (const QChar c : text)
-        PlayLetterSound(QString(c));
+        files << letterSoundFile(QString(c));
+    if (!thenPath.isEmpty()) files << thenPath;
+    if (!files.isEmpty()) playSoundFiles(files);
 }
 
 QString EffectResourcePath(const QString& name) {

@@ -1,7 +1,6 @@
 // mlib_AUD: the sound module: word and letter files in one current-sound slot, and the built-in effects.
 #pragma once
 
-#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -12,19 +11,21 @@ class SoundDevice;
 void setSoundDevice(SoundDevice* device);
 SoundDevice* soundDevice();
 
-// Disables (false) and re-enables (true) the active game window around a letter sound; installed by the
-// main window, empty in tests that do not care. Pending events run between the two calls, so the active
-// child may have changed or closed by then: re-enable the window that was disabled (keep it in a
-// QPointer), not whichever is active at that moment.
-void setActiveChildEnabler(std::function<void(bool)> enabler);
-
-// Starts a word or letter file in the background, replacing the current file sound.
+// Starts a word or letter file in the background, replacing the current file sound and dropping any
+// files still queued. Never lets pending events run: a click waits in the queue until the caller is done.
 void PlaySoundFile(const QString& path);
+// Plays the files one after another, each to its end, without blocking; a missing file is skipped. The
+// next PlaySoundFile, sequence or cancelSoundQueue drops the files not yet started.
+void playSoundFiles(const QStringList& paths);
+// Drops the queued files; the one playing ends by itself.
+void cancelSoundQueue();
 qint32 GetSoundPosition();
 qint32 GetSoundLength();
 // Speaks files/Letters/<letter>.eda; an empty letter does nothing.
 void PlayLetterSound(const QString& letter);
-void SpellWord(const QString& text);
+// Every letter of the text from files/Letters, one after the other, then the sound file thenPath (the
+// word itself) when it is given.
+void SpellWord(const QString& text, const QString& thenPath = QString());
 // Plays a built-in effect to its end.
 void PlayResourceSound(const QString& name);
 

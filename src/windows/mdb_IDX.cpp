@@ -78,21 +78,9 @@ mdb_IDX::mdb_IDX(QWidget* parent) : QMainWindow(parent) {
     forms().setDialogOwner(this);
     connect(&scoreModel(), &ScoreModel::changed, this, &mdb_IDX::refreshScoreLabels);
     refreshScoreLabels();
-
-    // The game shown while a letter sound plays takes no clicks; the same window is enabled again after.
-    setActiveChildEnabler([disabled = QPointer<QWidget>()](bool enable) mutable {
-        if (!enable) {
-            disabled = forms().activeChild();
-            if (disabled) disabled->setEnabled(false);
-        } else if (disabled) {
-            disabled->setEnabled(true);
-            disabled = nullptr;
-        }
-    });
 }
 
 mdb_IDX::~mdb_IDX() {
-    setActiveChildEnabler({});
     if (!unloaded_) forms().unloadAll();
     if (forms().childArea() == childArea_) forms().setChildArea(nullptr);
     if (forms().dialogOwner() == this) forms().setDialogOwner(nullptr);

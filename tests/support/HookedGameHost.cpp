@@ -11,8 +11,8 @@ void HookedGameHost::playSoundFile(const QString& path) {
     if (duringSound) duringSound(path);
 }
 
-void HookedGameHost::spellWord(const QString& word) {
-    inner_.spellWord(word);
+void HookedGameHost::spellWord(const QString& word, const QString& wordSoundPath) {
+    inner_.spellWord(word, wordSoundPath);
 }
 
 void HookedGameHost::showResult(const DialogPicture& picture, const QString& title, const QString& text,

@@ -28,8 +28,8 @@ void RecordingGameHost::playSoundFile(const QString& path) {
     events << QStringLiteral("sound ") + QFileInfo(path).fileName();
 }
 
-void RecordingGameHost::spellWord(const QString& word) {
-    events << QStringLiteral("spell ") + word;
+void RecordingGameHost::spellWord(const QString& word, const QString& wordSoundPath) {
+    events << QStringLiteral("spell ") + word + QStringLiteral(" then ") + QFileInfo(wordSoundPath).fileName();
 }
 
 void RecordingGameHost::showResult(const DialogPicture& picture, const QString& title, const QString& text,

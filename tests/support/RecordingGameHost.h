@@ -18,7 +18,7 @@ public:
 
     void playEffect(Effect effect) override;
     void playSoundFile(const QString& path) override;
-    void spellWord(const QString& word) override;
+    void spellWord(const QString& word, const QString& wordSoundPath) override;
     void showResult(const DialogPicture& picture, const QString& title, const QString& text,
                     const QString& folder, const QString& word) override;
     void showMismatch(const QString& picture1, const QString& picture2, const QString& title,

@@ -21,7 +21,7 @@ void RecordingSoundDevice::close() {
 bool RecordingSoundDevice::open(const QString& path, const QString& typeHint) {
     log << (typeHint.isEmpty() ? QStringLiteral("open %1").arg(path)
                                : QStringLiteral("open %1 %2").arg(path, typeHint));
-    open_ = openSucceeds;
+    open_ = openSucceeds && !missing.contains(path);
     return open_;
 }
 

@@ -27,7 +27,11 @@ public:
     qint32 position = 0;
     // Effects are skipped, as when another program holds the device.
     bool effectsBusy = false;
+    // Files that cannot be opened, whatever openSucceeds says.
+    QStringList missing;
     bool isOpen() const { return open_; }
+    // The current sound plays to its end, as the real device reports it.
+    void finish() { notifyFinished(); }
 
 private:
     QHash<QByteArray, QString> effectByWave_;

@@ -24,8 +24,8 @@ public:
     virtual void playEffect(Effect effect) = 0;
     // A word or letter sound file (the one current-sound slot).
     virtual void playSoundFile(const QString& path) = 0;
-    // Spells a word letter by letter.
-    virtual void spellWord(const QString& word) = 0;
+    // Spells a word letter by letter, each letter heard in full, then speaks the word from its sound file.
+    virtual void spellWord(const QString& word, const QString& wordSoundPath) = 0;
     // The result dialog; returns once the learner has closed it. The message is title followed by text;
     // folder and word name the sound the dialog's play button speaks (both empty at the end of a game).
     virtual void showResult(const DialogPicture& picture, const QString& title, const QString& text,

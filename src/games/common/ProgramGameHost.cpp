@@ -28,8 +28,8 @@ void ProgramGameHost::playSoundFile(const QString& path) {
     PlaySoundFile(path);
 }
 
-void ProgramGameHost::spellWord(const QString& word) {
-    SpellWord(word);
+void ProgramGameHost::spellWord(const QString& word, const QString& wordSoundPath) {
+    SpellWord(word, wordSoundPath);
 }
 
 void ProgramGameHost::addScore(qint32 points) {

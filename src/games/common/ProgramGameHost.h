@@ -7,6 +7,6 @@ class ProgramGameHost : public GameHost {
 public:
     void playEffect(Effect effect) override;
     void playSoundFile(const QString& path) override;
-    void spellWord(const QString& word) override;
+    void spellWord(const QString& word, const QString& wordSoundPath) override;
     void addScore(qint32 points) override;
 };

@@ -147,10 +147,9 @@ void MixedRules::check() {
     if (levelCount_ > 9) {
         // The counter shows 11/10 while the first dialog is open.
         host().playEffect(GameHost::Effect::Correct);
-        host().spellWord(word);
+        host().spellWord(word, wordSoundPath(word));
         host().showResult(DialogPicture::file(picture_), ResultTexts::wellDone(),
                           ResultTexts::theWordIs(word), subjectTitle(), word);
-        speak(word);
         levelCount_ = 0;
         host().playEffect(GameHost::Effect::Congrats);
         host().showResult(DialogPicture::congrats(), ResultTexts::congratulations(),
@@ -159,8 +158,7 @@ void MixedRules::check() {
     } else {
         // Two wrong tiles or more on this word: a right typed word then wins nothing.
         host().playEffect(GameHost::Effect::Correct);
-        host().spellWord(word);
-        speak(word);
+        host().spellWord(word, wordSoundPath(word));
         host().showResult(DialogPicture::file(picture_), ResultTexts::wellDone(),
                           ResultTexts::theWordIs(word), subjectTitle(), word);
     }
