@@ -13,6 +13,9 @@ public:
     // The tag text: a game window's number, the game menu's title.
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
+    // Asked while it is being unloaded: a form whose own code is still running takes over its deletion
+    // (it deletes itself when that code returns) and says true; otherwise the registry deletes it.
+    virtual bool closeWhenIdle() { return false; }
 
 protected:
     friend class Forms;

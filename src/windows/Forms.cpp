@@ -59,11 +59,20 @@ void Forms::forget(QWidget* w) {
     if (active_ == w) active_ = nullptr;
 }
 
+namespace {
+// A form in the middle of its own code hides now and goes when that code returns.
+bool deletesItself(QWidget* w) {
+    auto* child = qobject_cast<ChildForm*>(w);
+    return child && child->closeWhenIdle();
+}
+} // namespace
+
 void Forms::unload(const QString& name, When when) {
     QWidget* w = find(name);
     if (!w) return;
     forget(w);
     w->hide();
+    if (deletesItself(w)) return;
     if (when == Now)
         delete w;
     else
@@ -75,7 +84,7 @@ void Forms::unloadAll() {
     loaded_.clear();
     active_ = nullptr;
     for (const QPointer<QWidget>& w : all)
-        delete w.data();
+        if (w && !deletesItself(w)) delete w.data();
 }
 
 ChildForm* Forms::show(const QString& name) {

@@ -12,6 +12,7 @@
 #include "app/ArtPaths.h"
 #include "app/Random.h"
 #include "app/WindowPlacement.h"
+#include "audio/mlib_AUD.h"
 #include "catalogue/PictureLoader.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
@@ -33,12 +34,25 @@ const QRect HeaderPanel(16, 12, 470, 80);
 
 // The rules' way out: effects, sounds and points as everywhere; the dialogs show over a window that has
 // already drawn what the rules just decided.
+// Once the window is closing under an answer, the rest of the answer is silent and shows nothing, but the
+// points it wins still count.
 class GameWindow::Host final : public ProgramGameHost {
 public:
     explicit Host(GameWindow& window) : window_(window) {}
 
+    void playEffect(Effect effect) override {
+        if (!window_.closing_) ProgramGameHost::playEffect(effect);
+    }
+    void playSoundFile(const QString& path) override {
+        if (!window_.closing_) ProgramGameHost::playSoundFile(path);
+    }
+    void spellWord(const QString& word, const QString& wordSoundPath) override {
+        if (!window_.closing_) ProgramGameHost::spellWord(word, wordSoundPath);
+    }
+
     void showResult(const DialogPicture& picture, const QString& title, const QString& text,
                     const QString& folder, const QString& word) override {
+        if (window_.closing_) return;
         window_.beforeDialog();
         const QPixmap source =
             picture.congratulations ? mdb_STR::congrats() : window_.picture(picture.path, DialogPictureBox);
@@ -48,6 +62,7 @@ public:
     void showMismatch(const QString& picture1, const QString& picture2, const QString& title,
                       const QString& text, const QString& folder, const QString& word1,
                       const QString& word2) override {
+        if (window_.closing_) return;
         window_.beforeDialog();
         ShowLoseDialog(window_.picture(picture1, DialogPictureBox),
                        window_.picture(picture2, DialogPictureBox), title, text, folder, word1, word2);
@@ -122,7 +137,10 @@ GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& g
     connect(revealTimer_, &QTimer::timeout, this, &GameWindow::onRevealTick);
 }
 
-GameWindow::~GameWindow() = default;
+GameWindow::~GameWindow() {
+    // A spelling still queued belongs to this game; the sound playing ends by itself.
+    cancelSoundQueue();
+}
 
 QLabel* GameWindow::addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
                              bool bold, const QString& family) {
@@ -159,7 +177,6 @@ GameHost& GameWindow::host() {
 }
 
 void GameWindow::CloseClick() {
-    if (answering_) return; // the answer's dialog is still to come
     revealTimer_->stop();
     if (mdb_IDX* main = mainWindow()) main->setValueString(0);
     forms().unload(formName());
@@ -171,25 +188,36 @@ void GameWindow::Activate() {
     run([this] { activateGame(); });
 }
 
+bool GameWindow::closeWhenIdle() {
+    if (busy_ == 0) return false;
+    closing_ = true;
+    revealTimer_->stop();
+    return true;
+}
+
 void GameWindow::act(const std::function<void()>& action) {
-    // A word sound lets pending clicks in while an answer is being judged; a second click on the same card
-    // would count the same answer twice.
-    if (answering_) {
-        qCInfo(lcGames) << "click ignored while an answer is judged";
+    // Nothing yields during an answer, so input waits in the queue until the answer is over. Only a
+    // dialog's own loop can still deliver an action meanwhile; it is refused, leaving the control as it
+    // was, rather than judged against a turn that is about to change.
+    if (busy_ > 0) {
+        qCInfo(lcGames) << "action refused while an answer is played out";
         return;
     }
-    answering_ = true;
-    QPointer<GameWindow> alive(this);
-    action();
-    if (!alive) return;
-    answering_ = false;
-    refresh();
+    run(action);
 }
 
 void GameWindow::run(const std::function<void()>& step) {
     QPointer<GameWindow> alive(this);
+    ++busy_;
     step();
-    if (alive) refresh();
+    if (!alive) return;
+    --busy_;
+    if (closing_) {
+        // Unloaded while its rules were running: the window goes once nothing of it is on the stack.
+        if (busy_ == 0) deleteLater();
+        return;
+    }
+    refresh();
 }
 
 void GameWindow::refresh() {

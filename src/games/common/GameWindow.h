@@ -43,6 +43,7 @@ public:
 
     // imgCLOSE: back to the game menu, no game remembered.
     void CloseClick();
+    bool closeWhenIdle() override;
 
     QLabel* subjectLabel() const { return lblSUBJECT; }
     QLabel* gameLabel() const { return lblGAME; }
@@ -77,10 +78,10 @@ protected:
     GameEnv env();
     GameHost& host();
 
-    // Runs a learner's action on the rules, then redraws and drives the reveal; nothing more happens when
-    // the window went away meanwhile. An action arriving while another is still running is dropped.
+    // Runs a learner's action on the rules, then redraws and drives the reveal. An action arriving while
+    // the rules are still running is refused.
     void act(const std::function<void()>& action);
-    // The same for steps the learner does not start (activation, a reveal tick): never dropped.
+    // The same for steps the learner does not start (activation, a reveal tick): run at once.
     void run(const std::function<void()>& step);
     // Draws everything from the rules again and starts or stops the reveal timer.
     void refresh();
@@ -134,5 +135,7 @@ private:
     QLabel* lblNOTICE = nullptr;
     QTimer* revealTimer_ = nullptr;
     QList<QPointer<QWidget>> tracked_;
-    bool answering_ = false;
+    // How deep the rules' code is on the stack, and whether the window was unloaded meanwhile.
+    int busy_ = 0;
+    bool closing_ = false;
 };

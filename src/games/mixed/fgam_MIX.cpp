@@ -37,9 +37,12 @@ fgam_MIX::fgam_MIX(QWidget* parent)
         trackHover(pneCHARS[i]);
         connect(pneCHARS[i], &uctl_BTN::Click, this, [this, i] {
             hideFrame();
-            // The caret may have moved since the last edit without the text changing.
-            reportText();
-            act([this, i] { rules_.clickTile(i); });
+            // The text box is read when the click's turn comes: the caret may have moved since the last
+            // edit, and an answer before it may have rewritten the box.
+            act([this, i] {
+                reportText();
+                rules_.clickTile(i);
+            });
         });
     }
 
@@ -65,10 +68,7 @@ fgam_MIX::fgam_MIX(QWidget* parent)
     pneSELECT = GameButtons::make(this, QStringLiteral("pneSELECT"), QStringLiteral("Check"),
                                   QRect(742, 393, 150, 44));
     trackHover(pneSELECT);
-    connect(pneSELECT, &uctl_BTN::Click, this, [this] {
-        reportText();
-        act([this] { rules_.check(); });
-    });
+    connect(pneSELECT, &uctl_BTN::Click, this, [this] { act([this] { checkTypedWord(); }); });
 
     btnPLAYAGAIN = GameButtons::make(this, QStringLiteral("btnPLAYAGAIN"), QStringLiteral("Hear the Word"),
                                      QRect(PictureBox.center().x() - 90, PictureBox.bottom() + 14, 180, 44));
@@ -114,6 +114,11 @@ void fgam_MIX::reportText() {
     rules_.setTypedText(box->text(), from, to);
 }
 
+void fgam_MIX::checkTypedWord() {
+    reportText();
+    rules_.check();
+}
+
 void fgam_MIX::redraw() {
     // The round's word is program-wide state, as the hidden letters game keeps it too.
     appState().GameWord = rules_.word();
@@ -152,8 +157,7 @@ bool fgam_MIX::eventFilter(QObject* watched, QEvent* event) {
             } else if (enterDown_) {
                 // The Enter that closed a result dialog is released here too; it must not check again.
                 enterDown_ = false;
-                reportText();
-                act([this] { rules_.check(); });
+                act([this] { checkTypedWord(); });
                 return true;
             }
         }

@@ -44,6 +44,8 @@ protected:
 private:
     // Tells the rules what the text box holds and where its caret or selection is.
     void reportText();
+    // Check and Enter: the box as it is when the action's turn comes.
+    void checkTypedWord();
 
     MixedRules rules_;
     WordPicture* picMAIN = nullptr;
