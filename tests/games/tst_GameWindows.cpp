@@ -88,6 +88,8 @@ private slots:
     void hoverFrameFollowsThePointer();
     void aSecondClickWhileAnAnswerIsJudgedCountsOnce_data();
     void aSecondClickWhileAnAnswerIsJudgedCountsOnce();
+    void closingOrHomeDuringAnAnswerKeepsItsPoints_data();
+    void closingOrHomeDuringAnAnswerKeepsItsPoints();
     void cardsTurnAndAnswer();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks_data();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks();
@@ -357,6 +359,47 @@ void tst_GameWindows::aSecondClickWhileAnAnswerIsJudgedCountsOnce() {
 
 // Catches Yes / No reachable before the card is turned, a meter that does not follow the counter, and No
 // or Pass that keep the run.
+void tst_GameWindows::closingOrHomeDuringAnAnswerKeepsItsPoints_data() {
+    QTest::addColumn<int>("spot");
+    QTest::addColumn<bool>("closeProgram"); // or go Home
+    QTest::newRow("listening, program closed") << 0 << true;
+    QTest::newRow("listening, Home") << 0 << false;
+    QTest::newRow("choose, program closed") << 3 << true;
+    QTest::newRow("choose, Home") << 3 << false;
+}
+
+// Catches the game window deleted while its rules are still running (a use after free under ASan), a
+// dialog or sound of the abandoned answer shown over the next screen, or the won points lost.
+void tst_GameWindows::closingOrHomeDuringAnAnswerKeepsItsPoints() {
+    QFETCH(int, spot);
+    QFETCH(bool, closeProgram);
+    Play play;
+    auto* game = play.openFromMenu<GameWindow>(spot);
+    QVERIFY(game);
+    for (int i = 0; i < 9; ++i)
+        answerRight(game);
+    QPointer<GameWindow> window(game);
+    bool left = false;
+    play.onDialog = [&](QDialog*) {
+        if (left) return false;
+        left = true;
+        if (closeProgram)
+            play.shell->main->close();
+        else
+            mainWindow()->HomeClick();
+        return false;
+    };
+    const qsizetype soundsBefore = play.shell->sound.log.size();
+    answerRight(game); // the tenth: left from inside its first dialog
+    QVERIFY(left);
+    settle();
+    QVERIFY(!window);
+    QCOMPARE(play.messages.size(), 10);
+    QVERIFY(!play.shell->sound.log.mid(soundsBefore).contains(QStringLiteral("effect CONGRATS")));
+    QCOMPARE(play.stored(), QStringLiteral("10"));
+    if (!closeProgram) QVERIFY(play.shell->active<ChildForm>() && play.shell->active<ChildForm>()->formName() == u"mdb_HOM");
+}
+
 void tst_GameWindows::cardsTurnAndAnswer() {
     Play play;
     auto* crd = play.openFromMenu<fgam_CRD>(1);
