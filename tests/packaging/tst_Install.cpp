@@ -1,4 +1,6 @@
-// Tests of the installed layout: installs this build into a temporary prefix and checks what a desktop sees.
+// Tests of the installed layout: installs this build into a temporary prefix and checks what a desktop sees,
+// then packs it as Debian's checker sees it.
+#include <QDateTime>
 #include <QDirIterator>
 #include <QImage>
 #include <QProcess>
@@ -14,6 +16,10 @@ namespace {
 const QString AppId = QStringLiteral(LEXIKITE_APP_ID);
 const QString DesktopPath = QStringLiteral("share/applications/") + AppId + QStringLiteral(".desktop");
 const QString MetainfoPath = QStringLiteral("share/metainfo/") + AppId + QStringLiteral(".metainfo.xml");
+const QString ChangelogPath = QStringLiteral("share/doc/lexikite/changelog.Debian.gz");
+const QString ProgramManPage = QStringLiteral("share/man/man6/lexikite.6.gz");
+const QString ToolManPage = QStringLiteral("share/man/man1/lexikite-wordpack.1.gz");
+const QString LintianOverrides = QStringLiteral("share/lintian/overrides/lexikite");
 
 QString readText(const QString& path) {
     QFile file(path);
@@ -82,6 +88,11 @@ private slots:
         QTest::newRow("metadata") << MetainfoPath << "file";
         QTest::newRow("licence") << "share/doc/lexikite/copyright"
                                  << "file";
+        QTest::newRow("changelog") << ChangelogPath << "file";
+        QTest::newRow("checker's overrides") << LintianOverrides << "file";
+        if (LEXIKITE_EXPECT_MAN_PAGES) QTest::newRow("program's manual page") << ProgramManPage << "file";
+        if (LEXIKITE_EXPECT_MAN_PAGES && LEXIKITE_EXPECT_WORDPACK_TOOL)
+            QTest::newRow("tool's manual page") << ToolManPage << "file";
         QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + AppId + ".svg"
                                        << "file";
         const QStringList sizes = QStringLiteral(LEXIKITE_ICON_PNG_SIZES).split(u',', Qt::SkipEmptyParts);
@@ -135,6 +146,10 @@ private slots:
                                      DesktopPath,
                                      MetainfoPath,
                                      QStringLiteral("share/doc/lexikite/copyright"),
+                                     ChangelogPath,
+                                     ProgramManPage,
+                                     ToolManPage,
+                                     LintianOverrides,
                                      QStringLiteral("share/icons/hicolor/")};
         QDirIterator it(prefix, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -194,11 +209,73 @@ private slots:
             << LEXIKITE_PROJECT_VERSION;
         QTest::newRow("summary") << xmlCapture(metainfo, QStringLiteral("<summary>([^<]*)</summary>"))
                                  << desktopValue(desktop, QStringLiteral("Comment"));
+        const Run changelog = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), at(ChangelogPath)});
+        QTest::newRow("changelog's entry is the package's version")
+            << xmlCapture(changelog.output, QStringLiteral("^lexikite \\(([^)]*)\\)")) << LEXIKITE_PACKAGE_VERSION;
+        const QString changed = xmlCapture(changelog.output, QStringLiteral("\n -- [^\n]*>  ([^\n]*)"));
+        QTest::newRow("changelog's date is the release date")
+            << QDateTime::fromString(changed, Qt::RFC2822Date).date().toString(Qt::ISODate)
+            << xmlCapture(metainfo, QStringLiteral("<release version=\"[^\"]*\" date=\"([^\"]*)\""));
     }
     void entriesAgree() {
         QFETCH(QString, found);
         QFETCH(QString, expected);
         QCOMPARE(found, expected);
+    }
+
+    // Fault: a screenshot retaken at another size or renamed while the metadata still names the old
+    // one, so the software centre shows a stretched or missing picture once the release publishes it.
+    void screenshotsAreKept_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        const QRegularExpression image(QStringLiteral(
+            "<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">[^<]*/([^/<]+)</image>"));
+        for (const auto& m : image.globalMatch(readText(at(MetainfoPath))))
+            QTest::newRow(qPrintable(m.captured(3))) << m.captured(3) << QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    }
+    void screenshotsAreKept() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QImage shot(QStringLiteral(LEXIKITE_SOURCE_DIR "/packaging/screenshots/") + name);
+        QVERIFY2(!shot.isNull(), qPrintable(name + QStringLiteral(" is not in packaging/screenshots")));
+        QCOMPARE(shot.size(), size);
+    }
+
+    // Fault: --help fails, or an option is added to the tool or renamed without its manual page.
+    void wordpackHelpMatchesItsManualPage() {
+        if (!LEXIKITE_EXPECT_WORDPACK_TOOL) QSKIP("this build has no word-pack tool");
+        const Run help = run(at(QStringLiteral("bin/lexikite-wordpack")), {QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.output.contains(QLatin1String("usage:")), qPrintable(help.output));
+        auto options = [](const QString& text, const QString& pattern) {
+            QStringList found;
+            for (const auto& m : QRegularExpression(pattern).globalMatch(text)) found << m.captured(1);
+            found.removeDuplicates();
+            found.sort();
+            return found;
+        };
+        const QString page = readText(QStringLiteral(LEXIKITE_SOURCE_DIR "/packaging/man/lexikite-wordpack.1.scd"));
+        QCOMPARE(options(help.output, QStringLiteral("(--[a-z]+)")), options(page, QStringLiteral("\\*(--[a-z]+)\\*")));
+    }
+
+    // Fault: the Debian package draws an error or a warning from Debian's own checker (a missing
+    // changelog or manual page, an over-long description line, a copyright file without a notice).
+    void debianPackagePassesLintian() {
+        const QString lintian = QStandardPaths::findExecutable(QStringLiteral("lintian"));
+        if (lintian.isEmpty()) QSKIP("lintian is not installed (scripts/setup installs it)");
+        QTemporaryDir packDir;
+        QVERIFY(packDir.isValid());
+        const Run pack = run(QStringLiteral(LEXIKITE_CPACK_COMMAND),
+                             {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                              QStringLiteral(LEXIKITE_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
+                              packDir.path()});
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
+        const QStringList debs = QDir(packDir.path()).entryList({QStringLiteral("*.deb")}, QDir::Files);
+        QCOMPARE(debs.size(), 1);
+        const Run check = run(lintian, {QStringLiteral("--fail-on"), QStringLiteral("error,warning"),
+                                        QStringLiteral("--tag-display-limit"), QStringLiteral("0"),
+                                        packDir.filePath(debs.first())});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
     }
 };
 
