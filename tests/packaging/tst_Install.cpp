@@ -1,4 +1,6 @@
-// Tests of the installed layout: installs this build into a temporary prefix and checks what a desktop sees.
+// Tests of the installed layout: installs this build into a temporary prefix and checks what a desktop sees,
+// then packs it as Debian's checker sees it.
+#include <QDateTime>
 #include <QDirIterator>
 #include <QImage>
 #include <QProcess>
@@ -14,6 +16,10 @@ namespace {
 const QString AppId = QStringLiteral(LEXIKITE_APP_ID);
 const QString DesktopPath = QStringLiteral("share/applications/") + AppId + QStringLiteral(".desktop");
 const QString MetainfoPath = QStringLiteral("share/metainfo/") + AppId + QStringLiteral(".metainfo.xml");
+const QString ChangelogPath = QStringLiteral("share/doc/lexikite/changelog.Debian.gz");
+const QString ProgramManPage = QStringLiteral("share/man/man6/lexikite.6.gz");
+const QString ToolManPage = QStringLiteral("share/man/man1/lexikite-wordpack.1.gz");
+const QString LintianOverrides = QStringLiteral("share/lintian/overrides/lexikite");
 
 QString readText(const QString& path) {
     QFile file(path);
@@ -82,6 +88,11 @@ private slots:
         QTest::newRow("metadata") << MetainfoPath << "file";
         QTest::newRow("licence") << "share/doc/lexikite/copyright"
                                  << "file";
+        QTest::newRow("changelog") << ChangelogPath << "file";
+        QTest::newRow("checker's overrides") << LintianOverrides << "file";
+        if (LEXIKITE_EXPECT_MAN_PAGES) QTest::newRow("program's manual page") << ProgramManPage << "file";
+        if (LEXIKITE_EXPECT_MAN_PAGES && LEXIKITE_EXPECT_WORDPACK_TOOL)
+            QTest::newRow("tool's manual page") << ToolManPage << "file";
         QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + AppId + ".svg"
                                        << "file";
         const QStringList sizes = QStringLiteral(LEXIKITE_ICON_PNG_SIZES).split(u',', Qt::SkipEmptyParts);
@@ -135,6 +146,10 @@ private slots:
                                      DesktopPath,
                                      MetainfoPath,
                                      QStringLiteral("share/doc/lexikite/copyright"),
+                                     ChangelogPath,
+                                     ProgramManPage,
+                                     ToolManPage,
+                                     LintianOverrides,
                                      QStringLiteral("share/icons/hicolor/")};
         QDirIterator it(prefix, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -175,7 +190,8 @@ private slots:
     }
 
     // Fault: one file renamed or one version raised without the others, so the menu entry starts
-    // nothing, shows no icon, or the software centre shows a stale version.
+    // nothing, shows no icon, the software centre shows a stale version or screenshot, or the package's
+    // changelog is not the package's.
     void entriesAgree_data() {
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("expected");
@@ -194,11 +210,68 @@ private slots:
             << LEXIKITE_PROJECT_VERSION;
         QTest::newRow("summary") << xmlCapture(metainfo, QStringLiteral("<summary>([^<]*)</summary>"))
                                  << desktopValue(desktop, QStringLiteral("Comment"));
+        const Run changelog = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), at(ChangelogPath)});
+        QTest::newRow("changelog's entry is the package's version")
+            << xmlCapture(changelog.output, QStringLiteral("^lexikite \\(([^)]*)\\)"))
+            << LEXIKITE_PACKAGE_VERSION;
+        const QString changed = xmlCapture(changelog.output, QStringLiteral("\n -- [^\n]*>  ([^\n]*)"));
+        QTest::newRow("changelog's date is the release date")
+            << QDateTime::fromString(changed, Qt::RFC2822Date).date().toString(Qt::ISODate)
+            << xmlCapture(metainfo, QStringLiteral("<release version=\"[^\"]*\" date=\"([^\"]*)\""));
+        // A screenshot retaken at another size or renamed would show stretched or not at all.
+        const QRegularExpression shot(
+            QStringLiteral("<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">[^<]*/([^/<]+)<"));
+        for (const auto& m : shot.globalMatch(metainfo)) {
+            const QImage kept(QStringLiteral(LEXIKITE_SOURCE_DIR "/packaging/screenshots/") + m.captured(3));
+            QTest::addRow("screenshot %s", qPrintable(m.captured(3)))
+                << QStringLiteral("%1x%2").arg(kept.width()).arg(kept.height())
+                << m.captured(1) + "x" + m.captured(2);
+        }
     }
     void entriesAgree() {
         QFETCH(QString, found);
         QFETCH(QString, expected);
         QCOMPARE(found, expected);
+    }
+
+    // Fault: --help fails, or an option is added to the tool or renamed without its manual page.
+    void wordpackHelpMatchesItsManualPage() {
+        if (!LEXIKITE_EXPECT_WORDPACK_TOOL) QSKIP("this build has no word-pack tool");
+        const Run help = run(at(QStringLiteral("bin/lexikite-wordpack")), {QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.output.contains(QLatin1String("usage:")), qPrintable(help.output));
+        auto options = [](const QString& text, const QString& pattern) {
+            QStringList found;
+            for (const auto& m : QRegularExpression(pattern).globalMatch(text))
+                found << m.captured(1);
+            found.removeDuplicates();
+            found.sort();
+            return found;
+        };
+        const QString page =
+            readText(QStringLiteral(LEXIKITE_SOURCE_DIR "/packaging/man/lexikite-wordpack.1.scd"));
+        QCOMPARE(options(help.output, QStringLiteral("(--[a-z]+)")),
+                 options(page, QStringLiteral("\\*(--[a-z]+)\\*")));
+    }
+
+    // Fault: the Debian package draws an error or a warning from Debian's own checker (a missing
+    // changelog or manual page, an over-long description line, a copyright file without a notice).
+    void debianPackagePassesLintian() {
+        const QString lintian = QStandardPaths::findExecutable(QStringLiteral("lintian"));
+        if (lintian.isEmpty()) QSKIP("lintian is not installed (scripts/setup installs it)");
+        QTemporaryDir packDir;
+        QVERIFY(packDir.isValid());
+        const Run pack = run(QStringLiteral(LEXIKITE_CPACK_COMMAND),
+                             {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                              QStringLiteral(LEXIKITE_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
+                              packDir.path()});
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
+        const QStringList debs = QDir(packDir.path()).entryList({QStringLiteral("*.deb")}, QDir::Files);
+        QCOMPARE(debs.size(), 1);
+        const Run check = run(lintian, {QStringLiteral("--fail-on"), QStringLiteral("error,warning"),
+                                        QStringLiteral("--tag-display-limit"), QStringLiteral("0"),
+                                        packDir.filePath(debs.first())});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
     }
 };
 

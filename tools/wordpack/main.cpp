@@ -14,7 +14,8 @@ const char* kUsage =
     "usage:\n"
     "  lexikite-wordpack generate --words FILE --emoji DIR --out DIR [--force] [--jobs N]\n"
     "  lexikite-wordpack check [DIR]\n"
-    "  lexikite-wordpack add --subject NAME [--voice en-gb|en-us] [--word WORD] [--files DIR] PICTURE...\n";
+    "  lexikite-wordpack add --subject NAME [--voice en-gb|en-us] [--word WORD] [--files DIR] PICTURE...\n"
+    "  lexikite-wordpack --help\n";
 
 int usage(const QString& problem) {
     std::fprintf(stderr, "lexikite-wordpack: %s\n%s", qPrintable(problem), kUsage);
@@ -65,6 +66,12 @@ int main(int argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QStringList args = app->arguments().mid(1);
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::printf("lexikite-wordpack: makes, checks and adds to the word material of Lexikite.\n%s"
+                    "The manual page lexikite-wordpack(1) explains each command and option.\n",
+                    kUsage);
+        return 0;
+    }
     if (args.isEmpty()) return usage(QStringLiteral("no command given"));
     const QString command = args.takeFirst();
     QHash<QString, QString> values;
