@@ -195,7 +195,7 @@ void MemoryRules::judgePair() {
     a.back = b.back = Back::Red;
     if (++pairsFound_ < PairCount) return;
 
-    const int points = StartPoints - tryCount_;
+    const int points = pointsLeft();
     host().playEffect(GameHost::Effect::Congrats);
     host().showResult(DialogPicture::congrats(), QStringLiteral("Congratulations"),
                       u'!' + ResultTexts::youHaveWon(points), subjectTitle(), word);

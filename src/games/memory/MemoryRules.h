@@ -60,9 +60,12 @@ public:
     int pairsFound() const { return pairsFound_; }
     int dealtCount() const { return dealtCount_; }
     const QString& secondWord() const { return secondWord_; }
-    // lblSCORE: points left, which may go below nought ("-3/20").
+    // What finishing the board wins now: one point fewer per attempt, but never less than one, so a long
+    // game still wins something and never takes points away.
+    int pointsLeft() const { return qMax(1, StartPoints - tryCount_); }
+    // lblSCORE: the points left ("14/20").
     QString pointsLabel() const {
-        return QString::number(StartPoints - tryCount_) + QStringLiteral("/") + QString::number(StartPoints);
+        return QString::number(pointsLeft()) + QStringLiteral("/") + QString::number(StartPoints);
     }
     const std::array<Card, CardCount>& cards() const { return cards_; }
 

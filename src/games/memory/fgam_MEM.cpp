@@ -50,7 +50,7 @@ void fgam_MEM::StartFromSectionClick() {
 }
 
 RunDisplay fgam_MEM::runDisplay() const {
-    return RunDisplay{MemoryRules::StartPoints - rules_.tryCount(), MemoryRules::StartPoints, 0};
+    return RunDisplay{rules_.pointsLeft(), MemoryRules::StartPoints, 0};
 }
 
 const QPixmap& fgam_MEM::cardPicture(const QString& path) {
