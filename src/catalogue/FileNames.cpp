@@ -60,6 +60,16 @@ QString WordFromFileName(const QString& fileName) {
     return stripTagsAndPrefix(fileName.left(std::max<qsizetype>(0, fileName.size() - 4)));
 }
 
+QString pictureNamingWord(const QStringList& fileNames, const QString& word) {
+    if (word.isEmpty()) return QString();
+    for (const QString& name : fileNames)
+        if (WordFromFileName(name) == word) return name;
+    // A word whose file is named otherwise: the first name that holds it.
+    for (const QString& name : fileNames)
+        if (name.contains(word, Qt::CaseSensitive)) return name;
+    return QString();
+}
+
 QString PictureKey(const QString& fileName) {
     const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
     return dot < 0 ? fileName : fileName.left(dot);

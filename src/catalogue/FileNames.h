@@ -15,6 +15,9 @@ inline const QString AmericanTag = QStringLiteral(" type_us");
 bool IsLanguageMatch(const QString& fileName, const QString& language);
 // The word a picture file name shows: extension (last four characters) cut, tags removed, prefix dropped.
 QString WordFromFileName(const QString& fileName);
+// The picture of a word among file names: the one whose word it is ("fly", not "butterfly"), else the
+// first name that contains it; empty when none does.
+QString pictureNamingWord(const QStringList& fileNames, const QString& word);
 // The file name up to, not including, its first ".".
 QString PictureKey(const QString& fileName);
 // The word from a PictureKey start (tags removed, prefix dropped).

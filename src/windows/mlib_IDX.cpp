@@ -13,19 +13,15 @@
 
 namespace {
 
-// The first entry of the active game's picture list whose name contains the word (case-sensitive).
+// When the game named no picture: the word's own picture in the active game's list (see
+// Catalogue::pictureNamingWord).
 QPixmap pictureFromActiveGame(const QString& folder, const QString& word) {
     auto* game = qobject_cast<GameForm*>(forms().activeChild());
     if (!game) return {};
-    const QStringList list = game->pictureList();
-    for (const QString& file : list) {
-        if (!file.contains(word, Qt::CaseSensitive)) continue;
-        const QString path =
-            Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
-        return PictureLoader::shared().pixmap(path,
-                                              QSize(ResultParts::PictureWidth, ResultParts::PictureHeight));
-    }
-    return {};
+    const QString file = Catalogue::pictureNamingWord(game->pictureList(), word);
+    if (file.isEmpty()) return {};
+    const QString path = Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
+    return PictureLoader::shared().pixmap(path, QSize(ResultParts::PictureWidth, ResultParts::PictureHeight));
 }
 
 } // namespace

@@ -51,7 +51,7 @@ class tst_Dialogs : public QObject {
 private slots:
     void winDialogShowsMessageAndReplaysTheWord_data();
     void winDialogShowsMessageAndReplaysTheWord();
-    void winDialogWithoutPictureTakesFirstListEntryContainingTheWord();
+    void winDialogWithoutPictureTakesTheWordsOwnPicture();
     void loseDialogEachPlayButtonSpeaksItsOwnWord();
     void settingsDialogOutcomes_data();
     void settingsDialogOutcomes();
@@ -122,9 +122,9 @@ void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord() {
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-// Catches a search that takes an exact-name match over the first containing entry, ignores the active
-// game's list, or shows no picture at all.
-void tst_Dialogs::winDialogWithoutPictureTakesFirstListEntryContainingTheWord() {
+// Catches a search that shows another word's picture ("chat" for "hat"), ignores the active game's list,
+// or shows no picture at all.
+void tst_Dialogs::winDialogWithoutPictureTakesTheWordsOwnPicture() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QDir(dir.path()).mkpath(QStringLiteral("files/farm animals"));
@@ -147,7 +147,7 @@ void tst_Dialogs::winDialogWithoutPictureTakesFirstListEntryContainingTheWord() 
     });
     ShowWinDialog(QPixmap(), QStringLiteral("Well done!"), QStringLiteral(" The word is hat."),
                   QStringLiteral("farm animals"), QStringLiteral("hat"));
-    QCOMPARE(QColor(shown), QColor(Qt::red));
+    QCOMPARE(QColor(shown), QColor(Qt::blue));
 }
 
 // Catches the second play button speaking the first word, and pictures swapped between the two sides.

@@ -18,8 +18,7 @@ QString PictureList::pathOf(const QString& name) const {
     return folder_ + u'/' + name;
 }
 
-QString PictureList::firstContaining(const QString& text) const {
-    for (const QString& name : names_)
-        if (name.contains(text, Qt::CaseSensitive)) return pathOf(name);
-    return QString();
+QString PictureList::pictureOf(const QString& word) const {
+    const QString name = Catalogue::pictureNamingWord(names_, word);
+    return name.isEmpty() ? QString() : pathOf(name);
 }

@@ -23,8 +23,8 @@ public:
     // The full path of entry index; empty for an index without an entry.
     QString path(int index) const;
     QString pathOf(const QString& name) const;
-    // The path of the first entry whose name contains text (case-sensitive); empty when none does.
-    QString firstContaining(const QString& text) const;
+    // The path of the word's own picture (see Catalogue::pictureNamingWord); empty when there is none.
+    QString pictureOf(const QString& word) const;
 
 private:
     Lister lister_;

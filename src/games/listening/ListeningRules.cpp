@@ -1,6 +1,7 @@
 // ListeningRules: the listening game.
 #include "games/listening/ListeningRules.h"
 
+#include "app/Random.h"
 #include "catalogue/Catalogue.h"
 #include "games/common/Draw.h"
 #include "games/common/GamesLog.h"
@@ -78,8 +79,7 @@ void ListeningRules::clickCard(int index) {
     } else {
         const QString target = targetWord_;
         mainPicture_.clear();
-        // With no picture of its own the dialog shows the first listed picture naming the word.
-        run_.wrong(host(), DialogPicture::file(list_.firstContaining(target)), target, subjectTitle());
+        run_.wrong(host(), DialogPicture::file(targetPicture()), target, subjectTitle());
         deal();
     }
     browseIndex_ = index;
@@ -101,13 +101,24 @@ void ListeningRules::sayAnotherWord() {
     shownWord_.clear();
     prompt_ = QStringLiteral("Which picture did you hear?");
     mainPicture_.clear();
-    // The language test looks at the name with its extension cut and its prefix dropped.
-    const QStringList& names = list_.names();
-    const auto stem = [&](int k) { return WordSteps::dropOrderPrefix(WordSteps::cutExtension(names.at(k))); };
-    const int k = Draw::pickWhere(random(), int(names.size()), [&](int i) { return usable(stem(i)); });
-    if (k < 0) return;
-    targetWord_ = WordSteps::removeVariantTags(stem(k));
+    // A word the learner can find: one of the cards on the table, another than the one just asked when
+    // there is another.
+    QList<int> others, all;
+    for (int i = 0; i < CardCount; ++i) {
+        if (cards_[i].word.isEmpty()) continue;
+        all << i;
+        if (cards_[i].word != targetWord_) others << i;
+    }
+    const QList<int>& choices = others.isEmpty() ? all : others;
+    if (choices.isEmpty()) return;
+    targetWord_ = cards_[choices.at(random().drawIndex(int(choices.size())))].word;
     speak(targetWord_);
+}
+
+QString ListeningRules::targetPicture() const {
+    for (const Card& card : cards_)
+        if (card.word == targetWord_) return card.picture;
+    return list_.pictureOf(targetWord_);
 }
 
 void ListeningRules::playWord() {

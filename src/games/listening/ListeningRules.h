@@ -31,7 +31,7 @@ public:
     // The browse arrows: one card back or forward among the four, then an answer with that card.
     void browsePrevious();
     void browseNext();
-    // pneSELECT: a new word from the subject is spoken, the cards stay.
+    // pneSELECT: another word from the cards on the table is spoken, the cards stay.
     void sayAnotherWord();
     // Pass: a new turn; the run is kept.
     void pass() { deal(); }
@@ -55,6 +55,8 @@ public:
 
 private:
     void clearTable();
+    // The picture of the word asked: its card on the table.
+    QString targetPicture() const;
 
     std::array<Card, CardCount> cards_;
     TenInARow run_;
