@@ -1,5 +1,5 @@
-// Tests of the flash cards game's rules: Yes/No/Pass, the eleventh Yes, the word rules and the browser's
-// cache.
+// Tests of the flash cards game's rules: Yes/No/Pass, the tenth Yes, the one card on the table and the
+// browser.
 #include "GameFixture.h"
 #include "games/cards/CardsRules.h"
 
@@ -19,42 +19,43 @@ void answerYes(CardsRules& rules, int times) {
 class CardsRulesTest : public QObject {
     Q_OBJECT
 private slots:
-    void eleventhYesWinsTenPointsAndStartsTheNextRun();
-    void noEndsTheRunAfterTheNextCard();
+    void tenthYesWinsTenPointsOnce();
+    void noEndsTheRun();
     void passFromEitherSideStartsAFreshGuess_data();
     void passFromEitherSideStartsAFreshGuess();
-    void activationDrawsFromTheSubjectAndKeepsTheDisplay();
-    void drawAndCacheRulesGiveTheirOwnWords_data();
-    void drawAndCacheRulesGiveTheirOwnWords();
-    void cacheHoldsTwentySixMatchingCardsWhileBrowsingCountsFiles();
+    void theCardOnTheTableIsTheOneSpokenAndLabelled_data();
+    void theCardOnTheTableIsTheOneSpokenAndLabelled();
+    void arrowsStepBothWaysOverTheLearnersCards();
     void emptyFolderStaysQuiet();
 };
 
-void CardsRulesTest::eleventhYesWinsTenPointsAndStartsTheNextRun() {
-    // Catches: winning on the tenth Yes, points twice, or the winning Yes not counting for the next run.
+void CardsRulesTest::tenthYesWinsTenPointsOnce() {
+    // Catches: the win coming one Yes late (a full meter and nothing happening), points twice, or the
+    // meter not full behind the congratulations.
     GameFixture f(plainPictures(5));
     CardsRules rules(f.env());
     rules.activate();
-    answerYes(rules, 10);
-    QCOMPARE(rules.display(), (RunDisplay{10, 10, 10}));
-    QCOMPARE(f.host.events.filter("CORRECT").size(), 10);
+    answerYes(rules, 9);
+    QCOMPARE(rules.display(), (RunDisplay{9, 10, 9}));
+    QCOMPARE(f.host.events.filter("CORRECT").size(), 9);
     QVERIFY(f.host.dialogs.isEmpty());
 
-    f.host.clear();
     rules.showWord();
-    f.host.events.clear();
+    f.host.clear();
+    QStringList behind;
+    f.host.duringDialog = [&](const RecordingGameHost::Dialog&) { behind << rules.display().label(); };
     rules.yes();
     QCOMPARE(f.host.events,
              (QStringList{"CONGRATS", "dialog Congratulations! You have won 10 points.", "score 10"}));
     QVERIFY(f.host.dialogs[0].picture.congratulations);
-    QCOMPARE(rules.display(), (RunDisplay{1, 10, 1}));
-    QCOMPARE(rules.cardState(), QStringLiteral("1"));
+    QCOMPARE(behind, QStringList{"10/10"});
+    QCOMPARE(rules.display(), (RunDisplay{0, 10, 0}));
     QVERIFY(rules.showVisible());
     QVERIFY(!rules.cardTurned());
 }
 
-void CardsRulesTest::noEndsTheRunAfterTheNextCard() {
-    // Catches: No keeping the run, or LOSE played before the next card is drawn.
+void CardsRulesTest::noEndsTheRun() {
+    // Catches: No keeping the run, or Yes and No answering while the word is hidden.
     GameFixture f(plainPictures(5));
     CardsRules rules(f.env());
     rules.activate();
@@ -64,9 +65,7 @@ void CardsRulesTest::noEndsTheRunAfterTheNextCard() {
     rules.no();
     QCOMPARE(f.host.events, QStringList{"LOSE"});
     QCOMPARE(rules.display(), (RunDisplay{0, 10, 0}));
-    QCOMPARE(rules.cardState(), QStringLiteral("1"));
     QVERIFY(rules.showVisible());
-    // Yes and No only answer while the word is shown.
     rules.yes();
     rules.no();
     QCOMPARE(f.host.events.size(), 1);
@@ -90,104 +89,63 @@ void CardsRulesTest::passFromEitherSideStartsAFreshGuess() {
     rules.pass();
     QCOMPARE(f.host.events, QStringList{"CLICK"});
     QCOMPARE(rules.display(), (RunDisplay{0, 10, 0}));
-    QCOMPARE(rules.cardState(), QStringLiteral("1"));
     QVERIFY(rules.showVisible());
     QVERIFY(!rules.cardTurned());
 }
 
-void CardsRulesTest::activationDrawsFromTheSubjectAndKeepsTheDisplay() {
-    // Catches: the first card drawn from an unset list (no picture) when the opener lists later or never.
-    GameFixture f({"cow type_us.edi"});
-    CardsRules rules(f.env());
-    rules.activate();
-    QVERIFY(!f.listedFolders.isEmpty());
-    QVERIFY(f.listedFolders.first().endsWith(QStringLiteral("farm animals")));
-    // Any language is drawn.
-    QCOMPARE(rules.cardWord(), QStringLiteral("cow"));
-    QVERIFY(rules.mainPicture().endsWith(QStringLiteral("/cow type_us.edi")));
-
-    answerYes(rules, 3);
-    rules.activate();
-    QCOMPARE(rules.correctCount(), 0);
-    QCOMPARE(rules.display(), (RunDisplay{3, 10, 3}));
+void CardsRulesTest::theCardOnTheTableIsTheOneSpokenAndLabelled_data() {
+    QTest::addColumn<QString>("move");
+    for (const char* move : {"drawn", "next arrow", "previous arrow", "arrow while the word shows", "Yes", "Pass"})
+        QTest::newRow(move) << QString::fromLatin1(move);
 }
 
-void CardsRulesTest::drawAndCacheRulesGiveTheirOwnWords_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("drawWord");
-    QTest::addColumn<QString>("sound");
-    QTest::addColumn<QString>("cacheWord");
-    QTest::newRow("prefix and tag") << "01 apple type_uk.edi"
-                                    << "apple"
-                                    << "apple.eda"
-                                    << "apple";
-    QTest::newRow("two letters and tag") << "ab type_uk.edi"
-                                         << "type_uk"
-                                         << "type_uk.eda"
-                                         << "ab";
-    QTest::newRow("variant only") << "apple type_uk.edi"
-                                  << "apple"
-                                  << "apple.eda"
-                                  << "apple";
-    QTest::newRow("two prefixes") << "01 02 pear.edi"
-                                  << "02 pear"
-                                  << "pear.eda"
-                                  << "02 pear";
-}
-
-void CardsRulesTest::drawAndCacheRulesGiveTheirOwnWords() {
-    // Catches: one word rule used for both, or the variant tag left in the sound file's name.
-    QFETCH(QString, file);
-    QFETCH(QString, drawWord);
-    QFETCH(QString, sound);
-    QFETCH(QString, cacheWord);
-    GameFixture f({file});
+void CardsRulesTest::theCardOnTheTableIsTheOneSpokenAndLabelled() {
+    // Catches: a browsed card whose "Show the word" speaks an earlier card's word, a letter label left
+    // from the card before, "Show the word" hidden after browsing, or a card of the other English.
+    QFETCH(QString, move);
+    GameFixture f({"bee.edi", "01 cat type_uk.edi", "color type_us.edi", "colour type_uk.edi", "dog.edi",
+                   "fox.edi"});
     CardsRules rules(f.env());
     rules.activate();
-    QCOMPARE(rules.shownWord(), drawWord);
+    if (move == u"next arrow") rules.nextCard();
+    if (move == u"previous arrow") rules.previousCard();
+    if (move == u"arrow while the word shows") {
+        rules.showWord();
+        rules.nextCard();
+    }
+    if (move == u"Yes") answerYes(rules, 1);
+    if (move == u"Pass") rules.pass();
+    QVERIFY(rules.showVisible());
+    const CardsRules::Card& card = rules.cards().at(rules.cardIndex());
+    QCOMPARE(rules.mainPicture(), card.picture);
+    QCOMPARE(rules.cardWord(), card.word);
+    QCOMPARE(rules.letterCaption(), card.word.left(1).toUpper() + u' ' + card.word.left(1));
+    f.host.clear();
     rules.showWord();
-    QCOMPARE(f.host.events, QStringList{"sound " + sound});
+    QCOMPARE(f.host.events, QStringList{"sound " + card.word + ".eda"});
     QVERIFY(rules.cardTurned() && rules.answerVisible());
 
-    rules.loadCardsList();
-    QCOMPARE(rules.cache()[0].word, cacheWord);
-    QVERIFY(rules.cache()[0].visible);
-    rules.nextCard();
-    QCOMPARE(rules.shownWord(), cacheWord);
-    QCOMPARE(rules.letterCaption(), cacheWord.left(1).toUpper() + u' ' + cacheWord.left(1).toLower());
+    QStringList words;
+    for (const auto& c : rules.cards())
+        words << c.word;
+    QCOMPARE(words, (QStringList{"bee", "cat", "colour", "dog", "fox"}));
 }
 
-void CardsRulesTest::cacheHoldsTwentySixMatchingCardsWhileBrowsingCountsFiles() {
-    // Catches: writing past the cache's 26 places, counting skipped files, or wrapping at the cache size.
-    QStringList files = plainPictures(30);
-    files.insert(1, QStringLiteral("w00b type_us.edi"));
-    GameFixture f(files);
+void CardsRulesTest::arrowsStepBothWaysOverTheLearnersCards() {
+    // Catches: the back arrow going forward, a wrap past the end, or a stop on a card of the other English.
+    GameFixture f({"a.edi", "b type_us.edi", "c.edi", "d.edi"});
     CardsRules rules(f.env());
     rules.activate();
-    rules.loadCardsList();
-    for (int i = 0; i < CardsRules::CacheSize; ++i) {
-        QCOMPARE(rules.cache()[i].word, QStringLiteral("w%1").arg(i, 2, 10, QLatin1Char('0')));
-        QVERIFY(rules.cache()[i].visible);
-    }
-
-    // The first arrow shows the second cached card.
-    rules.nextCard();
-    QCOMPARE(rules.cardIndex(), 1);
-    QCOMPARE(rules.shownWord(), QStringLiteral("w01"));
-    QCOMPARE(rules.letterTag(), QStringLiteral("w"));
-    for (int i = 2; i < CardsRules::CacheSize; ++i)
+    QStringList seen;
+    const auto step = [&](bool forward) {
+        forward ? rules.nextCard() : rules.previousCard();
+        seen << rules.cardWord();
+    };
+    while (rules.cardWord() != u"a")
         rules.nextCard();
-    QCOMPARE(rules.shownWord(), QStringLiteral("w25"));
-    // Past the cache the word and picture stay; the index runs on to the file count.
-    const QString picture = rules.mainPicture();
-    for (int i = CardsRules::CacheSize; i < int(files.size()); ++i)
-        rules.nextCard();
-    QCOMPARE(rules.cardIndex(), int(files.size()) - 1);
-    QCOMPARE(rules.shownWord(), QStringLiteral("w25"));
-    QCOMPARE(rules.mainPicture(), picture);
-    rules.nextCard();
-    QCOMPARE(rules.cardIndex(), 0);
-    QCOMPARE(rules.shownWord(), QStringLiteral("w00"));
+    for (bool forward : {true, true, true, false, false, false, false})
+        step(forward);
+    QCOMPARE(seen, (QStringList{"c", "d", "a", "d", "c", "a", "d"}));
 }
 
 void CardsRulesTest::emptyFolderStaysQuiet() {
@@ -196,11 +154,14 @@ void CardsRulesTest::emptyFolderStaysQuiet() {
     CardsRules rules(f.env());
     rules.activate();
     rules.showWord();
+    rules.yes();
     rules.playShownWord();
     rules.loadCardsList();
     rules.nextCard();
+    rules.previousCard();
     QVERIFY(rules.mainPicture().isEmpty());
-    QVERIFY(rules.shownWord().isEmpty());
+    QVERIFY(rules.cardWord().isEmpty());
+    QVERIFY(!rules.showVisible());
     QCOMPARE(rules.letterCaption(), QStringLiteral(" "));
     QVERIFY(f.host.events.isEmpty());
 }

@@ -4,129 +4,110 @@
 #include "app/Random.h"
 #include "catalogue/Catalogue.h"
 #include "games/common/ResultTexts.h"
-#include "games/common/WordSteps.h"
-
-namespace {
-
-// Random cards: the prefix is dropped before the tags are removed, so "ab type_uk" gives "type_uk".
-QString drawRuleWord(const QString& name) {
-    return WordSteps::removeVariantTags(WordSteps::dropOrderPrefix(WordSteps::cutExtension(name)));
-}
-
-} // namespace
 
 CardsRules::CardsRules(const GameEnv& env) : GameRules(env) {
+    listCards();
+}
+
+void CardsRules::listCards() {
     listSubject();
+    cards_.clear();
+    // Only cards of the learner's English: a British child never meets "color", nor a blank card.
+    for (const QString& name : list_.names())
+        if (usable(name)) cards_.append({list_.pathOf(name), Catalogue::WordFromFileName(name)});
+    current_ = -1;
+    turned_ = false;
+}
+
+const QString& CardsRules::mainPicture() const {
+    static const QString none;
+    return current_ >= 0 ? cards_.at(current_).picture : none;
+}
+
+const QString& CardsRules::cardWord() const {
+    static const QString none;
+    return current_ >= 0 ? cards_.at(current_).word : none;
+}
+
+QString CardsRules::letterCaption() const {
+    const QString& word = cardWord();
+    if (word.isEmpty()) return QStringLiteral(" ");
+    const QString first = word.left(1);
+    return first.toUpper() + u' ' + first.toLower();
+}
+
+void CardsRules::putOnTable(int index) {
+    current_ = index;
+    turned_ = false;
 }
 
 void CardsRules::drawCard() {
-    // Any picture, whatever its language, and the same card may come again at once.
-    const int k = random().drawIndex(list_.count());
-    if (!list_.has(k)) return;
-    mainPicture_ = list_.path(k);
-    cardWord_ = drawRuleWord(list_.name(k));
-    shownWord_ = cardWord_;
+    const int n = int(cards_.size());
+    if (n == 0) {
+        putOnTable(-1);
+        return;
+    }
+    // Never the card just seen again, when there is another.
+    int k = random().drawIndex(n > 1 ? n - 1 : 1);
+    if (n > 1 && k >= current_ && current_ >= 0) ++k;
+    putOnTable(k);
 }
 
 void CardsRules::activate() {
     drawCard();
-    cardTurned_ = false;
-    correctCount_ = 0;
+    setCount(0);
 }
 
 void CardsRules::showWord() {
-    showVisible_ = false;
-    turnCard();
-}
-
-void CardsRules::turnCard() {
-    answerVisible_ = false;
-    if (cardState_.isEmpty() || cardState_ == u"1") {
-        cardState_ = QStringLiteral("0");
-        cardTurned_ = true;
-        cardWord_ = WordSteps::dropOrderPrefix(cardWord_);
-        speak(cardWord_);
-        answerVisible_ = true;
-    } else {
-        cardState_ = QStringLiteral("1");
-        drawCard();
-        cardTurned_ = false;
-    }
+    if (current_ < 0 || turned_) return;
+    turned_ = true;
+    speak(cardWord());
 }
 
 void CardsRules::yes() {
-    if (!cardTurned_ || !answerVisible_) return;
-    if (correctCount_ == 10) {
+    if (!turned_) return;
+    setCount(correctCount() + 1);
+    if (correctCount() < Goal) {
+        host().playEffect(GameHost::Effect::Correct);
+    } else {
+        // The full meter stays behind the congratulations; the next run starts after it.
         host().playEffect(GameHost::Effect::Congrats);
         host().showResult(DialogPicture::congrats(), ResultTexts::congratulations(),
-                          ResultTexts::youHaveWon(10), QString(), QString());
-        host().addScore(10);
+                          ResultTexts::youHaveWon(Goal), QString(), QString());
+        host().addScore(Goal);
         setCount(0);
-    } else {
-        host().playEffect(GameHost::Effect::Correct);
     }
-    cardTurned_ = false;
-    turnCard();
-    showVisible_ = true;
-    // The eleventh Yes that won also counts as the first of the next run.
-    setCount(correctCount_ + 1);
+    drawCard();
 }
 
 void CardsRules::no() {
-    if (!cardTurned_ || !answerVisible_) return;
-    cardTurned_ = false;
-    turnCard();
-    showVisible_ = true;
+    if (!turned_) return;
+    drawCard();
     setCount(0);
     host().playEffect(GameHost::Effect::Lose);
 }
 
 void CardsRules::pass() {
-    cardTurned_ = false;
     host().playEffect(GameHost::Effect::Click);
-    cardState_ = QStringLiteral("1");
     drawCard();
-    cardTurned_ = false;
-    showVisible_ = true;
     setCount(0);
 }
 
-void CardsRules::setCount(int n) {
-    correctCount_ = n;
-    display_.show(n);
+void CardsRules::loadCardsList() {
+    listCards();
+    drawCard();
 }
 
-void CardsRules::loadCardsList() {
-    listSubject();
-    cache_ = {};
-    int i = 0;
-    for (const QString& name : list_.names()) {
-        if (!usable(name)) continue;
-        // Past the cache's last place the count still advances, as the browser's bound is the file count.
-        if (i < CacheSize)
-            cache_[i] = {list_.pathOf(name), Catalogue::WordFromPictureKey(Catalogue::PictureKey(name)),
-                         true};
-        ++i;
-    }
+void CardsRules::previousCard() {
+    const int n = int(cards_.size());
+    if (n > 0) putOnTable(current_ <= 0 ? n - 1 : current_ - 1);
 }
 
 void CardsRules::nextCard() {
-    cardIndex_ = cardIndex_ < list_.count() - 1 ? cardIndex_ + 1 : 0;
-    showLoadedCard(cardIndex_);
-}
-
-void CardsRules::showLoadedCard(int index) {
-    if (index >= 0 && index < CacheSize) {
-        const CachedCard& card = cache_[index];
-        mainPicture_ = card.picture;
-        shownWord_ = card.word;
-        letterTag_ = card.word.left(1);
-        letterCaption_ = letterTag_.toUpper() + u' ' + letterTag_.toLower();
-    }
-    cardTurned_ = false;
-    cardIndex_ = index;
+    const int n = int(cards_.size());
+    if (n > 0) putOnTable(current_ + 1 >= n ? 0 : current_ + 1);
 }
 
 void CardsRules::playShownWord() {
-    speak(shownWord_);
+    speak(cardWord());
 }

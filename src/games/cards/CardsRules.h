@@ -1,73 +1,65 @@
-// CardsRules: the flash cards game (guess, turn, answer Yes or No) and its card browser.
+// CardsRules: the flash cards game (guess, turn, answer Yes or No) with its card browser.
 #pragma once
 
 #include "games/common/GameRules.h"
 #include "games/common/RunDisplay.h"
 
-#include <array>
+#include <QList>
 
 class CardsRules : public GameRules {
 public:
-    static constexpr int CacheSize = 26;
+    static constexpr int Goal = 10;
 
-    struct CachedCard {
+    struct Card {
         QString picture;
         QString word;
-        bool visible = false;
     };
 
-    // Points the list at the subject at once, so the first card is drawn from it whoever opens the window.
+    // Lists the subject at once, so the first card is drawn from it whoever opens the window.
     explicit CardsRules(const GameEnv& env);
 
-    // Activation: a new random card, the panel hidden, the run back to nought (counter and meter stay).
+    // Activation: a new random card, the word hidden, the run back to nought.
     void activate();
-    // "Show the word".
+    // "Show the word": the card turns, its word is spoken, Yes and No are offered.
     void showWord();
+    // The learner's guess was right: counts it (ten in a row win 10 points), then the next card.
     void yes();
+    // The guess was wrong: the run back to nought, then the next card.
     void no();
+    // Another card; the run back to nought.
     void pass();
-    // LoadPicturecardsList: lists the subject again and fills the browser's cache.
+    // Lists the subject again (the language may have changed) and draws a card from it.
     void loadCardsList();
-    // The browser's arrows: both step forward.
+    // The browser's arrows: the card before or after the one on the table becomes the card on the table.
+    void previousCard();
     void nextCard();
-    // The browser's play button: speaks the word shown.
+    // The browser's play button: speaks the word of the card on the table.
     void playShownWord();
 
-    // picMAIN and its Tag: "1" guessing, "0" word shown, empty before the first turn.
-    const QString& mainPicture() const { return mainPicture_; }
-    const QString& cardState() const { return cardState_; }
-    const QString& cardWord() const { return cardWord_; }
-    // lblWORD.
-    const QString& shownWord() const { return shownWord_; }
+    // The cards of the subject that suit the language, in list order.
+    const QList<Card>& cards() const { return cards_; }
+    // The card on the table (-1 when the subject has none).
+    int cardIndex() const { return current_; }
+    const QString& mainPicture() const;
+    // lblWORD: the word of the card on the table.
+    const QString& cardWord() const;
     // pfrCARD, the turned side; btnYES/btnNO/lablCORRECT inside it; btnSHOW.
-    bool cardTurned() const { return cardTurned_; }
-    bool answerVisible() const { return answerVisible_; }
-    bool showVisible() const { return showVisible_; }
-    int correctCount() const { return correctCount_; }
+    bool cardTurned() const { return turned_; }
+    bool answerVisible() const { return turned_; }
+    bool showVisible() const { return !turned_ && current_ >= 0; }
+    int correctCount() const { return display_.count; }
     const RunDisplay& display() const { return display_; }
-    const std::array<CachedCard, CacheSize>& cache() const { return cache_; }
-    int cardIndex() const { return cardIndex_; }
-    // lblLETTER's caption ("C c") and tag ("c").
-    const QString& letterCaption() const { return letterCaption_; }
-    const QString& letterTag() const { return letterTag_; }
+    // lblLETTER: the first letter of the card on the table, in both cases ("C c").
+    QString letterCaption() const;
 
 private:
+    void listCards();
     void drawCard();
-    void turnCard();
-    void showLoadedCard(int index);
-    void setCount(int n);
+    void putOnTable(int index);
+    void setCount(int n) { display_.show(n); }
 
-    std::array<CachedCard, CacheSize> cache_;
+    QList<Card> cards_;
+    int current_ = -1;
+    bool turned_ = false;
     RunDisplay display_;
-    QString mainPicture_;
-    QString cardState_;
-    QString cardWord_;
-    QString shownWord_;
-    QString letterCaption_ = QStringLiteral("     ");
-    QString letterTag_;
-    int correctCount_ = 0;
-    int cardIndex_ = 0;
-    bool cardTurned_ = false;
-    bool answerVisible_ = true;
-    bool showVisible_ = true;
 };

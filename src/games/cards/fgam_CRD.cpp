@@ -71,7 +71,7 @@ fgam_CRD::fgam_CRD(QWidget* parent)
 
     // The card browser under the picture.
     imgPREV = GameButtons::picture(this, QStringLiteral("imgPREV"), Art::Prev, QPoint(64, 424),
-                                   QStringLiteral("Next card"));
+                                   QStringLiteral("Previous card"));
     lblLETTER =
         addLabel(QStringLiteral("lblLETTER"), rules_.letterCaption(), QRect(120, 414, 110, 56), 24, true);
     lblLETTER->setAlignment(Qt::AlignCenter);
@@ -80,8 +80,7 @@ fgam_CRD::fgam_CRD(QWidget* parent)
                                    QStringLiteral("Next card"));
     imgPLAY = GameButtons::picture(this, QStringLiteral("imgPLAY"), Art::Play, QPoint(302, 424),
                                    QStringLiteral("Hear the word"));
-    // Both arrows step forward, as the browser always did.
-    connect(imgPREV, &ClickLabel::Click, this, [this] { act([this] { rules_.nextCard(); }); });
+    connect(imgPREV, &ClickLabel::Click, this, [this] { act([this] { rules_.previousCard(); }); });
     connect(imgNEXT, &ClickLabel::Click, this, [this] { act([this] { rules_.nextCard(); }); });
     connect(imgPLAY, &ClickLabel::Click, this, [this] { act([this] { rules_.playShownWord(); }); });
 
@@ -107,7 +106,7 @@ void fgam_CRD::redraw() {
     if (turned) imgCARD->setGeometry(QRect(QPoint(0, 0), CardRect.size()));
     pfrCARD->setVisible(turned);
     if (turned) pfrCARD->raise();
-    lblWORD->setText(rules_.shownWord());
+    lblWORD->setText(rules_.cardWord());
     lablCORRECT->setVisible(rules_.answerVisible());
     btnYES->setVisible(rules_.answerVisible());
     btnNO->setVisible(rules_.answerVisible());
