@@ -52,14 +52,14 @@ void MixedRules::startNewGame() {
     scrambled_.clear();
     rebuilt_.clear();
 
-    // Only entries 1 to 9 are drawn; the last word never comes twice in a row.
+    // Any entry but the first, as in hidden letters; the last word never comes twice in a row.
     const QStringList& names = list_.names();
     const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
     const auto wordAt = [&](int i) {
         return WordSteps::dropOrderPrefix(WordSteps::removeVariantTags(stem(i)));
     };
-    const int index = Draw::pickWhere(random(), DrawSpan, [&](int i) {
-        if (i == 0 || !list_.has(i) || stem(i).isEmpty() || !usable(stem(i))) return false;
+    const int index = Draw::pickWhere(random(), int(names.size()), [&](int i) {
+        if (i == 0 || stem(i).isEmpty() || !usable(stem(i))) return false;
         const QString word = wordAt(i);
         return word != mixWord_ && canScramble(word);
     });
@@ -72,6 +72,8 @@ void MixedRules::startNewGame() {
         return;
     }
     setNotice(QString());
+    // A new word starts with an empty box: text left from the last word would be judged against this one.
+    clearTypedText();
     playing_ = true;
     wordIndex_ = index;
     word_ = mixWord_ = wordAt(index);
@@ -135,10 +137,16 @@ void MixedRules::setTypedText(const QString& text, int selectionStart, int selec
     selectionEnd_ = qBound(0, qMax(selectionStart, selectionEnd), size);
 }
 
+bool MixedRules::sameWord(const QString& typed, const QString& word) {
+    // A child who types "Egg" or " egg " for the tiles "Ee Gg" has the word right.
+    return typed.simplified().compare(word.simplified(), Qt::CaseInsensitive) == 0;
+}
+
 void MixedRules::check() {
-    if (busy_ || !playing_) return;
+    // Check on an empty box is no answer.
+    if (busy_ || !playing_ || typedText_.trimmed().isEmpty()) return;
     const QScopedValueRollback guard(busy_, true);
-    if (typedText_ != word_) {
+    if (!sameWord(typedText_, word_)) {
         lose();
         return;
     }
@@ -167,7 +175,6 @@ void MixedRules::check() {
 }
 
 void MixedRules::lose() {
-    // The text box keeps what was typed.
     levelCount_ = 0;
     host().playEffect(GameHost::Effect::Incorrect);
     host().showResult(DialogPicture::file(picture_), ResultTexts::sorry(), ResultTexts::sorryTheWordIs(word_),

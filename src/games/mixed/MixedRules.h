@@ -9,8 +9,6 @@
 class MixedRules : public GameRules {
 public:
     static constexpr int TileCount = 26;
-    // Words are drawn from this many first entries of the listing.
-    static constexpr int DrawSpan = 10;
 
     struct Tile {
         QString caption; // "Aa" for a, "MM" for M, two blanks for a space
@@ -22,17 +20,20 @@ public:
 
     // LoadPictureMixedList: points the list at the subject.
     void loadPictureList() { listSubject(); }
-    // StartNewMixedGame and NextWord: a new word from entries 1 to 9, never the last one, shuffled so that
-    // it differs from itself. When none can be drawn, notice() says so and nothing is dealt.
+    // StartNewMixedGame and NextWord: a new word from any entry but the first, never the last word again,
+    // shuffled so that it differs from itself, with an empty text box. When none can be drawn, notice()
+    // says so and nothing is dealt.
     void startNewGame();
     // A click on tile i. Tile clicks, Check and Pass are ignored while an answer is being played out.
     void clickTile(int index);
     // What txtUNSCRAMBLED holds and where its caret or selection lies; the window reports every edit so
     // a right tile lands where the learner's caret is.
     void setTypedText(const QString& text, int selectionStart, int selectionEnd);
-    // pneSELECT "Check" and the Enter key in the text box.
+    // pneSELECT "Check" and the Enter key in the text box; an empty box is no answer.
     void check();
-    // btnPASS: CLICK and a new word; no points, the text box keeps its text.
+    // Whether a typed answer is the word: case and extra blanks do not count.
+    static bool sameWord(const QString& typed, const QString& word);
+    // btnPASS: CLICK and a new word; no points.
     void pass();
     // picMAIN and btnPLAYAGAIN: the word is spoken.
     void playWord();
