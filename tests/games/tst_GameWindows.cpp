@@ -472,12 +472,24 @@ void tst_GameWindows::everyControlLiesInsideTheWindow_data() {
     QTest::newRow("choose") << 3;
 }
 
-// Catches a control placed where the design puts it below the child area, out of the learner's reach.
+// Catches a control placed where the design puts it below the child area, out of the learner's reach, and a
+// text cut off by its label ("Which picture did you he…" after "Another word").
 void tst_GameWindows::everyControlLiesInsideTheWindow() {
     QFETCH(int, spot);
     Play play;
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
+    if (auto* lis = qobject_cast<fgam_LIS*>(game)) {
+        answerRight(lis);
+        revealAll(lis);
+        click(lis->findChild<uctl_BTN*>(QStringLiteral("pneSELECT")));
+        QCOMPARE(lis->promptLabel()->text(), QStringLiteral("Which picture did you hear?"));
+    }
+    for (QLabel* label : game->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName() + u' ' + label->text()));
+    }
     QCOMPARE(game->size(), GameWindow::area());
     const QRect window = game->rect();
     QList<QWidget*> controls;

@@ -6,6 +6,7 @@
 #include "app/ArtPaths.h"
 #include "controls/ClickLabel.h"
 #include "controls/uctl_BTN.h"
+#include "games/common/FitText.h"
 #include "games/common/GameButtons.h"
 #include "windows/mdb_IDX.h"
 
@@ -17,6 +18,7 @@ constexpr int CardTop = 172;
 constexpr int CardLeft = 36;
 constexpr int CardGap = 16;
 constexpr int CardInset = 5;
+constexpr int PromptPoints = 18;
 
 } // namespace
 
@@ -25,10 +27,11 @@ fgam_LIS::fgam_LIS(QWidget* parent)
       rules_(env()) {
     setRevealInterval(RevealMs);
 
-    lablMSG = addLabel(QStringLiteral("lablMSG"), rules_.prompt(), QRect(38, 114, 330, 40), 18, true);
+    // Room for the longer prompt after "Another word", with the button beside it, not over it.
+    lablMSG = addLabel(QStringLiteral("lablMSG"), rules_.prompt(), QRect(38, 114, 440, 40), PromptPoints, true);
     lablMSG->setStyleSheet(QStringLiteral("color: #24457a;"));
     pneAGAIN = GameButtons::make(this, QStringLiteral("pneAGAIN"), QStringLiteral("Hear the Word"),
-                                 QRect(380, 112, 180, 44));
+                                 QRect(492, 112, 180, 44));
     pneAGAIN->setTextCaption(QStringLiteral("Play again"));
     trackHover(pneAGAIN);
     connect(pneAGAIN, &uctl_BTN::Click, this, [this] { act([this] { rules_.playWord(); }); });
@@ -115,7 +118,7 @@ void fgam_LIS::redraw() {
     showCardPictures();
     for (int i = 0; i < ListeningRules::CardCount; ++i)
         imgLOAD[i]->setVisible(rules_.cards()[i].visible);
-    lablMSG->setText(rules_.prompt());
+    setFittedText(lablMSG, rules_.prompt(), PromptPoints);
     lblWORD->setText(rules_.shownWord());
     pneSELECT->setVisible(rules_.selectVisible());
 }
