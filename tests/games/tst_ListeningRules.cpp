@@ -37,7 +37,7 @@ private slots:
     void passKeepsTheRunAndDealsAgain();
     void revealShowsCardsLeftToRightThenSpeaks();
     void clicksAndBrowsingBeforeTheFirstDealDoNothing();
-    void browseArrowsStepAmongTheFourCards();
+    void arrowsStepTheHighlightAndSpeakWithoutAnswering();
     void tooFewPicturesShowsANoticeAndDealsNothing_data();
     void tooFewPicturesShowsANoticeAndDealsNothing();
     void exactlyFourPicturesDealsTheSameFourEachTurn();
@@ -145,31 +145,40 @@ void ListeningRulesTest::clicksAndBrowsingBeforeTheFirstDealDoNothing() {
     rules.browseNext();
     rules.browsePrevious();
     QVERIFY(f.host.events.isEmpty());
-    QCOMPARE(rules.browseIndex(), 0);
+    rules.answerHighlighted();
+    QCOMPARE(rules.highlighted(), -1);
     QVERIFY(!rules.selectVisible());
 }
 
-void ListeningRulesTest::browseArrowsStepAmongTheFourCards() {
-    // Catches: browsing to a card index that does not exist (the folder's file count as the bound).
+void ListeningRulesTest::arrowsStepTheHighlightAndSpeakWithoutAnswering() {
+    // Catches: an arrow judged as an answer ("Sorry" for a card never clicked), a step past the four
+    // cards, or a word spoken other than the highlighted card's; and Enter not answering with it.
     GameFixture f(plainPictures(12));
     ListeningRules rules(f.env());
     rules.activate();
+    while (rules.revealTick()) {}
+    f.host.clear();
     QList<int> steps;
+    QStringList expected;
     for (int i = 0; i < 5; ++i) {
         rules.browseNext();
-        steps << rules.browseIndex();
+        steps << rules.highlighted();
+        expected << "sound " + rules.cards()[rules.highlighted()].word + ".eda";
     }
-    QCOMPARE(steps, (QList<int>{1, 2, 3, 0, 1}));
-    steps.clear();
     for (int i = 0; i < 3; ++i) {
         rules.browsePrevious();
-        steps << rules.browseIndex();
+        steps << rules.highlighted();
+        expected << "sound " + rules.cards()[rules.highlighted()].word + ".eda";
     }
-    QCOMPARE(steps, (QList<int>{0, 3, 2}));
-    // Every step answered with a real card: one dialog each, naming a word.
-    QCOMPARE(f.host.dialogs.size(), 8);
-    for (const auto& dialog : f.host.dialogs)
-        QVERIFY(!dialog.word.isEmpty());
+    QCOMPARE(steps, (QList<int>{0, 1, 2, 3, 0, 3, 2, 1}));
+    QCOMPARE(f.host.events, expected);
+    QVERIFY(f.host.dialogs.isEmpty());
+
+    const bool right = rules.cards()[1].word == rules.targetWord();
+    rules.answerHighlighted();
+    QCOMPARE(f.host.dialogs.size(), 1);
+    QCOMPARE(f.host.dialogs[0].message.startsWith(u"Well done"), right);
+    QCOMPARE(rules.highlighted(), -1);
 }
 
 void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing_data() {

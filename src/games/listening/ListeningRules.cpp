@@ -42,6 +42,7 @@ void ListeningRules::deal() {
         cards_[i] = {list_.pathOf(placed.at(i)), Catalogue::WordFromFileName(placed.at(i)), false};
     revealIndex_ = 0;
     revealing_ = true;
+    highlighted_ = -1;
 }
 
 void ListeningRules::clearTable() {
@@ -51,6 +52,7 @@ void ListeningRules::clearTable() {
     mainPicture_.clear();
     revealIndex_ = 0;
     revealing_ = false;
+    highlighted_ = -1;
 }
 
 bool ListeningRules::revealTick() {
@@ -82,19 +84,24 @@ void ListeningRules::clickCard(int index) {
         run_.wrong(host(), DialogPicture::file(targetPicture()), target, subjectTitle());
         deal();
     }
-    browseIndex_ = index;
+}
+
+void ListeningRules::stepHighlight(int step) {
+    if (targetWord_.isEmpty() || revealing_) return;
+    highlighted_ = highlighted_ < 0 ? (step > 0 ? 0 : CardCount - 1) : (highlighted_ + step + CardCount) % CardCount;
+    speak(cards_[highlighted_].word);
 }
 
 void ListeningRules::browsePrevious() {
-    if (targetWord_.isEmpty()) return;
-    browseIndex_ = browseIndex_ <= 0 ? CardCount - 1 : browseIndex_ - 1;
-    clickCard(browseIndex_);
+    stepHighlight(-1);
 }
 
 void ListeningRules::browseNext() {
-    if (targetWord_.isEmpty()) return;
-    browseIndex_ = browseIndex_ >= CardCount - 1 ? 0 : browseIndex_ + 1;
-    clickCard(browseIndex_);
+    stepHighlight(+1);
+}
+
+void ListeningRules::answerHighlighted() {
+    if (highlighted_ >= 0 && !revealing_) clickCard(highlighted_);
 }
 
 void ListeningRules::sayAnotherWord() {

@@ -28,9 +28,11 @@ public:
     bool revealTick();
     // The learner's answer with card i.
     void clickCard(int index);
-    // The browse arrows: one card back or forward among the four, then an answer with that card.
+    // The arrows: the highlight steps one card back or forward among the four shown and that card's word
+    // is spoken. They never answer; answerHighlighted() does (Enter or Space on the highlighted card).
     void browsePrevious();
     void browseNext();
+    void answerHighlighted();
     // pneSELECT: another word from the cards on the table is spoken, the cards stay.
     void sayAnotherWord();
     // Pass: a new turn; the run is kept.
@@ -49,12 +51,14 @@ public:
     // lablMSG.
     const QString& prompt() const { return prompt_; }
     bool selectVisible() const { return selectVisible_; }
-    int browseIndex() const { return browseIndex_; }
+    // The highlighted card, -1 when none (after every deal).
+    int highlighted() const { return highlighted_; }
     int correctInRow() const { return run_.count(); }
     const RunDisplay& display() const { return run_.display(); }
 
 private:
     void clearTable();
+    void stepHighlight(int step);
     // The picture of the word asked: its card on the table.
     QString targetPicture() const;
 
@@ -64,7 +68,7 @@ private:
     QString shownWord_;
     QString mainPicture_;
     QString prompt_;
-    int browseIndex_ = 0;
+    int highlighted_ = -1;
     int revealIndex_ = 0;
     bool revealing_ = false;
     bool selectVisible_ = false;

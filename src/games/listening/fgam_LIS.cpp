@@ -1,6 +1,7 @@
 // fgam_LIS: the listening game window.
 #include "games/listening/fgam_LIS.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "app/ArtPaths.h"
@@ -26,6 +27,8 @@ fgam_LIS::fgam_LIS(QWidget* parent)
     : GameWindow(QStringLiteral("fgam_LIS"), GameNumber, QStringLiteral("listening game"), parent),
       rules_(env()) {
     setRevealInterval(RevealMs);
+    // The arrow keys, Enter and Space play the game without a mouse.
+    setFocusPolicy(Qt::StrongFocus);
 
     // Room for the longer prompt after "Another word", with the button beside it, not over it.
     lablMSG = addLabel(QStringLiteral("lablMSG"), rules_.prompt(), QRect(38, 114, 440, 40), PromptPoints, true);
@@ -63,9 +66,9 @@ fgam_LIS::fgam_LIS(QWidget* parent)
     lblWORD->setStyleSheet(QStringLiteral("color: #c0392b;"));
     lblWORD->setGeometry(rowCentre - 200, 344, 400, 60);
     imgPREV = GameButtons::picture(this, QStringLiteral("imgPREV"), Art::Prev, QPoint(rowCentre - 262, 356),
-                                   QStringLiteral("Back"));
+                                   QStringLiteral("Hear the card before"));
     imgNEXT = GameButtons::picture(this, QStringLiteral("imgNEXT"), Art::Next, QPoint(rowCentre + 213, 356),
-                                   QStringLiteral("Next"));
+                                   QStringLiteral("Hear the next card"));
     imgPLAY = GameButtons::picture(this, QStringLiteral("imgPLAY"), Art::Play, QPoint(rowCentre + 278, 356),
                                    QStringLiteral("Hear the word"));
     connect(lblWORD, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
@@ -84,6 +87,29 @@ fgam_LIS::fgam_LIS(QWidget* parent)
     connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
 
     if (mdb_IDX* main = mainWindow()) main->TitleSet();
+}
+
+void fgam_LIS::activateGame() {
+    setFocus(Qt::OtherFocusReason);
+    rules_.activate();
+}
+
+void fgam_LIS::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        act([this] { rules_.browsePrevious(); });
+        break;
+    case Qt::Key_Right:
+        act([this] { rules_.browseNext(); });
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) act([this] { rules_.answerHighlighted(); });
+        break;
+    default:
+        GameWindow::keyPressEvent(event);
+    }
 }
 
 void fgam_LIS::showCardPictures() {
@@ -121,4 +147,7 @@ void fgam_LIS::redraw() {
     setFittedText(lablMSG, rules_.prompt(), PromptPoints);
     lblWORD->setText(rules_.shownWord());
     pneSELECT->setVisible(rules_.selectVisible());
+    // The arrows' highlight is the hover frame around its card.
+    const int highlighted = rules_.highlighted();
+    if (highlighted >= 0 && rules_.cards()[highlighted].visible) frameAround(imgLOAD[highlighted]);
 }

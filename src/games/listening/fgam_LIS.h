@@ -33,8 +33,9 @@ protected:
     GameRules& rules() override { return rules_; }
     const GameRules& rules() const override { return rules_; }
     RunDisplay runDisplay() const override { return rules_.display(); }
-    void activateGame() override { rules_.activate(); }
+    void activateGame() override;
     void redraw() override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool revealPending() const override { return rules_.revealing(); }
     void revealStep() override { rules_.revealTick(); }
 
