@@ -240,9 +240,15 @@ void mdb_IDX::MenuClick() {
 
 void mdb_IDX::SettingsClick() {
     PlayClickHome();
+    const QString language = appState().Language;
     QPointer<mdb_SET> dialog = new mdb_SET(this);
     dialog->exec();
     delete dialog.data();
+    // A saved language applies at once: an open game deals again with the pictures of that English.
+    if (appState().Language != language) {
+        auto* game = qobject_cast<GameForm*>(forms().activeChild());
+        if (game && isVisible()) SectionClick(game->subject());
+    }
 }
 
 void mdb_IDX::AboutClick() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -18,6 +19,7 @@
 #include "games/listening/fgam_LIS.h"
 #include "score/ScoreModel.h"
 #include "windows/mdb_SBJ.h"
+#include "windows/mdb_SET.h"
 #include "windows/msg_WIN.h"
 
 namespace {
@@ -90,6 +92,7 @@ private slots:
     void aSecondClickWhileAnAnswerIsJudgedCountsOnce();
     void closingOrHomeDuringAnAnswerKeepsItsPoints_data();
     void closingOrHomeDuringAnAnswerKeepsItsPoints();
+    void savedLanguageDealsTheOpenGameAgain();
     void cardsTurnAndAnswer();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks_data();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks();
@@ -398,6 +401,34 @@ void tst_GameWindows::closingOrHomeDuringAnAnswerKeepsItsPoints() {
     QVERIFY(!play.shell->sound.log.mid(soundsBefore).contains(QStringLiteral("effect CONGRATS")));
     QCOMPARE(play.stored(), QStringLiteral("10"));
     if (!closeProgram) QVERIFY(play.shell->active<ChildForm>() && play.shell->active<ChildForm>()->formName() == u"mdb_HOM");
+}
+
+// Catches a language change that waits until the subject is entered again, the open game going on with
+// the pictures of the other English.
+void tst_GameWindows::savedLanguageDealsTheOpenGameAgain() {
+    Play play(Animals + QStringList{QStringLiteral("color type_us"), QStringLiteral("colour type_uk")});
+    auto* before = play.openFromMenu<fgam_CRD>(1);
+    QVERIFY(before);
+    QPointer<fgam_CRD> old(before);
+    play.onDialog = [](QDialog* dialog) {
+        auto* settings = qobject_cast<mdb_SET*>(dialog);
+        if (!settings) return false;
+        settings->findChild<QRadioButton*>(QStringLiteral("optENGTYPEUK"))->setChecked(true);
+        click(settings->findChild<uctl_BTN*>(QStringLiteral("btnSAVE")));
+        return true;
+    };
+    mainWindow()->SettingsClick();
+    settle();
+    QCOMPARE(appState().Language, QStringLiteral("BRITISH"));
+    QVERIFY(!old);
+    auto* after = play.shell->active<fgam_CRD>();
+    QVERIFY(after);
+    QCOMPARE(after->subject(), Subject);
+    QStringList words;
+    for (const auto& card : after->game().cards())
+        words << card.word;
+    QVERIFY(words.contains(QStringLiteral("colour")));
+    QVERIFY(!words.contains(QStringLiteral("color")));
 }
 
 void tst_GameWindows::cardsTurnAndAnswer() {
