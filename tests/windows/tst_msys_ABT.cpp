@@ -43,8 +43,7 @@ void tst_msys_ABT::showsTheProgramsOwnTexts() {
     QVERIFY(credits->isReadOnly());
     QCOMPARE(credits->font(), box.findChild<QLabel*>("lblCOPY")->font());
     QCOMPARE(box.findChild<QLabel*>("lblARTWORK")->text(),
-             QStringLiteral(
-                 "Pictures: Twemoji © Twitter, Inc and other contributors, CC-BY 4.0. Voices: eSpeak NG."));
+             QStringLiteral("Twemoji artwork © Twitter, Inc and other contributors, licensed under CC-BY 4.0."));
     QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->text(), appState().WebBase);
     QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->toolTip(), QStringLiteral("Visit us on the web"));
     QCOMPARE(box.findChild<QLabel*>("lblEMAIL")->toolTip(), QStringLiteral("Send us a message"));
