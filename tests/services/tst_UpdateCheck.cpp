@@ -35,7 +35,10 @@ class tst_UpdateCheck : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { setLinkOpener({}); }
+    void cleanup() {
+        setLinkOpener({});
+        setGrownUpGate({});
+    }
     void publishedVersionDecides_data();
     void publishedVersionDecides();
     void brokenServersEndAsNothingNew_data();
@@ -60,6 +63,7 @@ void tst_UpdateCheck::init() {
         opened_ << url;
         return true;
     });
+    setGrownUpGate([](const QUrl&) { return true; });
 }
 
 void tst_UpdateCheck::useWebBase(const QString& base) {

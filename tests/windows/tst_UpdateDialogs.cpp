@@ -53,6 +53,7 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
         opened << url;
         return true;
     });
+    setGrownUpGate([](const QUrl&) { return true; });
 
     QWidget mainWindow;
     mainWindow.show();
@@ -79,6 +80,7 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
     QCOMPARE(seenTitle, title);
     QCOMPARE(opened, opensPage ? QList<QUrl>{QUrl(appState().UpdatePageUrl)} : QList<QUrl>{});
     setLinkOpener({});
+    setGrownUpGate({});
 }
 
 QTEST_MAIN(tst_UpdateDialogs)
