@@ -15,6 +15,7 @@ struct CountingPrompts : UpdatePrompts {
     int checksOff = 0;
     bool askToDownload() override { return false; }
     void tellNoUpdates() override {}
+    void tellCheckFailed() override {}
     void tellChecksAreOff() override { ++checksOff; }
     void showNotice(const QString&, const QString&) override {}
 };
