@@ -42,8 +42,6 @@ public:
     void askHeldQuestion();
 
     bool ReportNoUpdate() const { return reportNoUpdate_; }
-    // A silent check found a newer version while the learner was busy; the question waits.
-    bool questionHeld() const { return questionHeld_; }
     bool isRunning() const;
 
     // Whether this build may look on the web at all (the LEXIKITE_UPDATE_CHECK build option); tests flip it.

@@ -47,7 +47,6 @@ private slots:
     void brokenServersEndAsNothingNew_data();
     void brokenServersEndAsNothingNew();
     void twoChecksBackToBackAskAtMostOnce();
-    void silentQuestionWaitsUntilTheLearnerLeavesTheGame();
     void buildWithoutChecksNeverFetches();
     void buildOptionDecidesWhetherTheWebIsAsked();
     void localVersionFileIsReadComparedAndDeleted_data();
@@ -77,27 +76,33 @@ void tst_UpdateCheck::useWebBase(const QString& base) {
 
 void tst_UpdateCheck::publishedVersionDecides_data() {
     // Catches: equal or shorter versions taken as newer, text read as a version, a question at start-up
-    // that should have been silent, the download page opened without a "Download", and an answer that
-    // holds no version (a portal's page, an empty file) reported as "no updates".
+    // that should have been silent, the download page opened without a "Download", an answer that holds
+    // no version (a portal's page, an empty file) reported as "no updates", and the start-up check's
+    // question opening over a game (the learner's own check is answered there at once).
     QTest::addColumn<QByteArray>("published");
     QTest::addColumn<bool>("report");
     QTest::addColumn<bool>("answerDownload");
     QTest::addColumn<int>("questions");
     QTest::addColumn<int>("noUpdates");
     QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("inAGame");
 
-    QTest::newRow("same version, silent") << QByteArray("8.1") << false << false << 0 << 0 << 0;
-    QTest::newRow("same version, asked") << QByteArray("8.1") << true << false << 0 << 1 << 0;
-    QTest::newRow("newer, ignored") << QByteArray("8.2") << false << false << 1 << 0 << 0;
-    QTest::newRow("newer, downloaded") << QByteArray("8.2") << true << true << 1 << 0 << 0;
-    QTest::newRow("newer with line break") << QByteArray("8.2\r\n") << false << true << 1 << 0 << 0;
-    QTest::newRow("8.10 reads as 8.1") << QByteArray("8.10") << true << true << 0 << 1 << 0;
-    QTest::newRow("older") << QByteArray("7.9") << true << true << 0 << 1 << 0;
-    QTest::newRow("major step") << QByteArray("9") << false << true << 1 << 0 << 0;
-    QTest::newRow("not a number") << QByteArray("abc") << true << true << 0 << 0 << 1;
-    QTest::newRow("empty file") << QByteArray("") << true << true << 0 << 0 << 1;
-    QTest::newRow("web page instead") << QByteArray("<html>9.0</html>") << true << true << 0 << 0 << 1;
-    QTest::newRow("web page, silent") << QByteArray("<html>9.0</html>") << false << true << 0 << 0 << 0;
+    QTest::newRow("same version, silent") << QByteArray("8.1") << false << false << 0 << 0 << 0 << false;
+    QTest::newRow("same version, asked") << QByteArray("8.1") << true << false << 0 << 1 << 0 << false;
+    QTest::newRow("newer, ignored") << QByteArray("8.2") << false << false << 1 << 0 << 0 << false;
+    QTest::newRow("newer, downloaded") << QByteArray("8.2") << true << true << 1 << 0 << 0 << false;
+    QTest::newRow("newer with line break") << QByteArray("8.2\r\n") << false << true << 1 << 0 << 0 << false;
+    QTest::newRow("8.10 reads as 8.1") << QByteArray("8.10") << true << true << 0 << 1 << 0 << false;
+    QTest::newRow("older") << QByteArray("7.9") << true << true << 0 << 1 << 0 << false;
+    QTest::newRow("major step") << QByteArray("9") << false << true << 1 << 0 << 0 << false;
+    QTest::newRow("not a number") << QByteArray("abc") << true << true << 0 << 0 << 1 << false;
+    QTest::newRow("empty file") << QByteArray("") << true << true << 0 << 0 << 1 << false;
+    QTest::newRow("web page instead")
+        << QByteArray("<html>9.0</html>") << true << true << 0 << 0 << 1 << false;
+    QTest::newRow("newer, silent, in a game") << QByteArray("8.2") << false << true << 0 << 0 << 0 << true;
+    QTest::newRow("newer, asked in a game") << QByteArray("8.2") << true << true << 1 << 0 << 0 << true;
+    QTest::newRow("web page, silent")
+        << QByteArray("<html>9.0</html>") << false << true << 0 << 0 << 0 << false;
 }
 
 void tst_UpdateCheck::publishedVersionDecides() {
@@ -107,6 +112,7 @@ void tst_UpdateCheck::publishedVersionDecides() {
     QFETCH(int, questions);
     QFETCH(int, noUpdates);
     QFETCH(int, failures);
+    QFETCH(bool, inAGame);
 
     TestHttpServer server;
     QVERIFY(server.start());
@@ -117,6 +123,7 @@ void tst_UpdateCheck::publishedVersionDecides() {
     web.setTransferTimeout(ShortTimeoutMs);
     RecordingPrompts prompts;
     prompts.answerDownload = answerDownload;
+    prompts.inAGame = inAGame;
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(true);
     QSignalSpy ended(&check, &UpdateCheck::checkEnded);
@@ -215,43 +222,6 @@ void tst_UpdateCheck::twoChecksBackToBackAskAtMostOnce() {
     QTRY_COMPARE(ended.size(), 2);
     QTest::qWait(300);
     QCOMPARE(prompts.noUpdates, 1);
-}
-
-void tst_UpdateCheck::silentQuestionWaitsUntilTheLearnerLeavesTheGame() {
-    // Catches: the start-up check's question opening over a game, never coming once the learner is free,
-    // coming twice, or the learner's own check being held back too.
-    TestHttpServer server;
-    QVERIFY(server.start());
-    server.body = "8.2";
-    useWebBase(server.baseUrl());
-    uctl_WEB web;
-    web.setTransferTimeout(ShortTimeoutMs);
-    RecordingPrompts prompts;
-    prompts.answerDownload = true;
-    prompts.inAGame = true;
-    UpdateCheck check(web, prompts);
-    check.setNetworkAllowed(true);
-    QSignalSpy ended(&check, &UpdateCheck::checkEnded);
-
-    check.CheckForUpdate(false);
-    QTRY_COMPARE(ended.size(), 1);
-    check.askHeldQuestion();
-    QCOMPARE(prompts.questions, 0);
-    QVERIFY(check.questionHeld());
-    prompts.inAGame = false;
-    check.askHeldQuestion();
-    check.askHeldQuestion();
-    QCOMPARE(prompts.questions, 1);
-    QCOMPARE(opened_, QList<QUrl>{QUrl(appState().UpdatePageUrl)});
-
-    // Asked for from inside a game: answered at once, and nothing is left waiting.
-    prompts.inAGame = true;
-    check.CheckForUpdate(false);
-    QTRY_COMPARE(ended.size(), 2);
-    check.CheckForUpdate(true);
-    QTRY_COMPARE(ended.size(), 3);
-    QCOMPARE(prompts.questions, 2);
-    QVERIFY(!check.questionHeld());
 }
 
 void tst_UpdateCheck::buildWithoutChecksNeverFetches() {
