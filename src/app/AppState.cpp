@@ -5,13 +5,11 @@
 #include <QDir>
 
 namespace {
-// Where the default word material comes from: the emoji artwork (CC-BY 4.0), its package, its licence,
-// and the speech synthesiser that speaks every word.
-const char* const PictureCollections[] = {
+// Where the default pictures come from: the emoji artwork (CC-BY 4.0), its package and its licence.
+const char* const PictureSources[] = {
     "https://github.com/jdecked/twemoji",
     "https://www.npmjs.com/package/@twemoji/svg",
     "https://creativecommons.org/licenses/by/4.0/",
-    "https://github.com/espeak-ng/espeak-ng",
 };
 } // namespace
 
@@ -45,15 +43,16 @@ void InitGlobals(AppState& s, const QString& programFolder, const QDate& today) 
     s.ProgramFolder = folder;
     s.LocalVersionFile = folder + QStringLiteral("/lkvers.txt");
     s.VersionFileUrl = s.WebBase + QStringLiteral("kite-soft/lkvers.txt");
+    // Only what is true of the default material: drawings, not photographs, and a computer voice.
     s.CreditsText =
         QStringLiteral(
-            "Many of the photographs have been taken by myself but there are also numerous pictures "
-            "from other people. A big thank you to %1, %2, %3 and %4 for such wonderful images. "
-            "Without their skills, this program simply would not be the same. The style and "
-            "technique in capturing some amazing photos is shown many times over. Again, a big "
-            "thank you to all of you.")
-            .arg(QLatin1String(PictureCollections[0]), QLatin1String(PictureCollections[1]),
-                 QLatin1String(PictureCollections[2]), QLatin1String(PictureCollections[3]));
+            "The pictures are drawings: most are made from the Twemoji artwork, the rest are our own. "
+            "The words and letters are spoken by a computer voice, the %5 speech synthesiser. A big thank "
+            "you to %1, %2, %3 and %4 for such wonderful work, freely shared. Without it, this program "
+            "simply would not be the same.")
+            .arg(QLatin1String(PictureSources[0]), QLatin1String(PictureSources[1]),
+                 QLatin1String(PictureSources[2]), QLatin1String(AppIdentity::SpeechSynthesiserHome),
+                 QLatin1String(AppIdentity::SpeechSynthesiser));
     // Our own address: a page on someone else's network could later belong to anyone.
     s.SocialPageUrl = s.WebBase + QStringLiteral("community/");
     s.ContactAddress = QStringLiteral("hello@brightmoor-learning.example");

@@ -16,9 +16,10 @@ namespace {
 // A read returns at most 254 characters: longer values count as unreadable.
 constexpr qsizetype MaxReadLength = 254;
 
-enum class FileState { Missing, Read, Unreadable, Broken };
+enum class FileState { Missing, Read, Damaged, Unreadable, Broken };
 
-FileState readTree(const QString& path, SettingsTree& out, QString* why) {
+// Damaged: some lines were left out (listed in `dropped`); `out` holds everything else.
+FileState readTree(const QString& path, SettingsTree& out, QStringList* dropped) {
     QFile file(path);
     if (!file.exists()) return FileState::Missing;
     if (!file.open(QIODevice::ReadOnly)) {
@@ -26,7 +27,7 @@ FileState readTree(const QString& path, SettingsTree& out, QString* why) {
         return FileState::Unreadable;
     }
     if (file.size() > FileSettingsStore::MaxFileBytes) {
-        *why = QStringLiteral("far too big to be ours: %1 bytes").arg(file.size());
+        *dropped << QStringLiteral("far too big to be ours: %1 bytes").arg(file.size());
         return FileState::Broken;
     }
     const QByteArray bytes = file.readAll();
@@ -34,10 +35,8 @@ FileState readTree(const QString& path, SettingsTree& out, QString* why) {
         qCWarning(lcApp) << "cannot read the settings file" << path << file.errorString();
         return FileState::Unreadable;
     }
-    auto tree = SettingsTree::fromText(bytes, why);
-    if (!tree) return FileState::Broken;
-    out = std::move(*tree);
-    return FileState::Read;
+    out = SettingsTree::fromText(bytes, dropped);
+    return dropped->isEmpty() ? FileState::Read : FileState::Damaged;
 }
 } // namespace
 
@@ -63,8 +62,9 @@ bool FileSettingsStore::syncFromDisk(bool holdingLock) {
     if (stampValid_ && now == stamp_) return true;
 
     SettingsTree fresh;
-    QString why;
-    switch (readTree(path_, fresh, &why)) {
+    QStringList dropped;
+    const FileState state = readTree(path_, fresh, &dropped);
+    switch (state) {
     case FileState::Missing:
     case FileState::Read:
         tree_ = std::move(fresh);
@@ -76,40 +76,67 @@ bool FileSettingsStore::syncFromDisk(bool holdingLock) {
         tree_ = {};
         stampValid_ = false;
         return false;
+    case FileState::Damaged:
     case FileState::Broken:
         break;
     }
 
-    tree_ = {};
+    // Whatever could be read is served even before the file is mended.
+    tree_ = std::move(fresh);
     stampValid_ = false;
     if (!holdingLock) {
-        // Another copy may be replacing the file right now: look again under the lock before moving it.
+        // Another copy may be mending or replacing the file right now: look again under the lock.
         QLockFile lock(path_ + QStringLiteral(".lock"));
         if (!lock.tryLock(LockWaitMs)) return false;
         return syncFromDisk(true);
     }
-    qCWarning(lcApp) << "settings file" << path_ << "cannot be understood," << why;
-    if (!moveAsideBrokenFile()) return false;
+    if (state == FileState::Broken) {
+        qCWarning(lcApp) << "settings file" << path_ << "cannot be understood,"
+                         << dropped.join(QLatin1Char(' '));
+        if (!keepAside(Aside::Move)) return false;
+    } else {
+        qCWarning(lcApp).noquote() << "settings file" << path_ << "has" << dropped.size()
+                                   << "damaged line(s), left out:"
+                                   << dropped.mid(0, 5).join(QStringLiteral("; "))
+                                   << (dropped.size() > 5 ? QStringLiteral("...") : QString());
+        // The original stays beside the mended file, so nothing is lost for good.
+        if (!keepAside(Aside::Copy) || !save(tree_)) {
+            // Reads keep the readable values without trying again each time; a write tries again.
+            stamp_ = now;
+            stampValid_ = true;
+            return false;
+        }
+    }
     stamp_ = stampOf(path_);
     stampValid_ = true;
     return true;
 }
 
-bool FileSettingsStore::moveAsideBrokenFile() {
+bool FileSettingsStore::keepAside(Aside how) {
     const QString stem = path_ + QStringLiteral(".broken-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int n = 1; n <= 100; ++n) {
         const QString aside = n == 1 ? stem : stem + QStringLiteral("-%1").arg(n);
-        // rename() refuses an existing target, so an earlier broken file is never overwritten.
+        // rename() and copy() refuse an existing target, so an earlier broken file is never overwritten.
         if (QFile::exists(aside)) continue;
-        if (QFile::rename(path_, aside)) {
-            qCWarning(lcApp) << "moved the unreadable settings file aside to" << aside;
+        if (how == Aside::Move ? QFile::rename(path_, aside) : QFile::copy(path_, aside)) {
+            qCWarning(lcApp) << "kept the damaged settings file aside as" << aside;
             return true;
         }
         if (!QFile::exists(path_)) return true; // another copy moved it first
     }
-    qCWarning(lcApp) << "could not move the unreadable settings file" << path_ << "aside; leaving it alone";
+    qCWarning(lcApp) << "could not keep the damaged settings file" << path_ << "aside; leaving it alone";
     return false;
+}
+
+bool FileSettingsStore::save(const SettingsTree& tree) {
+    QSaveFile file(path_);
+    const QByteArray bytes = tree.toText();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        qCWarning(lcApp) << "cannot save the settings file" << path_ << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 QString FileSettingsStore::readString(const QString& keyPath, const QString& valueName,
@@ -146,12 +173,7 @@ bool FileSettingsStore::writeString(const QString& keyPath, const QString& value
 
     SettingsTree next = tree_;
     next.set(keyPath, valueName, text);
-    QSaveFile file(path_);
-    const QByteArray bytes = next.toText();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        qCWarning(lcApp) << "cannot save the settings file" << path_ << file.errorString();
-        return false;
-    }
+    if (!save(next)) return false;
     tree_ = std::move(next);
     stamp_ = stampOf(path_);
     stampValid_ = true;

@@ -37,7 +37,10 @@ private:
 
     // Brings tree_ up to date with the file. True when tree_ mirrors the file, so a save may replace it.
     bool syncFromDisk(bool holdingLock);
-    bool moveAsideBrokenFile();
+    enum class Aside { Move, Copy };
+    // Keeps the file as settings.ini.broken-<time>, never overwriting an earlier one.
+    bool keepAside(Aside how);
+    bool save(const SettingsTree& tree);
 
     QString path_;
     SettingsTree tree_;

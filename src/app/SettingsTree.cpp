@@ -3,10 +3,12 @@
 
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace {
 
-bool sameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+QString folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
 bool isNameSpecial(char c) {
@@ -71,9 +73,8 @@ QString SettingsTree::normalizedPath(const QString& keyPath) {
 }
 
 SettingsTree::Key* SettingsTree::findKey(const QString& path) {
-    for (Key& key : keys_)
-        if (sameName(key.path, path)) return &key;
-    return nullptr;
+    const auto it = keyIndex_.constFind(folded(path));
+    return it == keyIndex_.cend() ? nullptr : &keys_[*it];
 }
 
 const SettingsTree::Key* SettingsTree::findKey(const QString& path) const {
@@ -83,28 +84,28 @@ const SettingsTree::Key* SettingsTree::findKey(const QString& path) const {
 const QString* SettingsTree::find(const QString& keyPath, const QString& valueName) const {
     const Key* key = findKey(normalizedPath(keyPath));
     if (!key) return nullptr;
-    for (const Value& value : key->values)
-        if (sameName(value.name, valueName)) return &value.text;
-    return nullptr;
+    const auto it = key->index.constFind(folded(valueName));
+    return it == key->index.cend() ? nullptr : &key->values[*it].text;
+}
+
+SettingsTree::Key& SettingsTree::keyFor(const QString& path) {
+    if (Key* key = findKey(path)) return *key;
+    keyIndex_.insert(folded(path), keys_.size());
+    keys_.append(Key{path, {}, {}});
+    return keys_.last();
 }
 
 void SettingsTree::set(const QString& keyPath, const QString& valueName, const QString& text) {
-    const QString path = normalizedPath(keyPath);
-    Key* key = findKey(path);
-    if (!key) {
-        keys_.append(Key{path, {}});
-        key = &keys_.last();
-    }
-    setIn(*key, valueName, text);
+    setIn(keyFor(normalizedPath(keyPath)), valueName, text);
 }
 
 void SettingsTree::setIn(Key& key, const QString& valueName, const QString& text) {
-    for (Value& value : key.values) {
-        if (sameName(value.name, valueName)) {
-            value.text = text;
-            return;
-        }
+    const QString name = folded(valueName);
+    if (const auto it = key.index.constFind(name); it != key.index.cend()) {
+        key.values[*it].text = text;
+        return;
     }
+    key.index.insert(name, key.values.size());
     key.values.append(Value{valueName, text});
 }
 
@@ -112,7 +113,9 @@ bool SettingsTree::hasKey(const QString& keyPath) const {
     const QString path = normalizedPath(keyPath);
     const QString below = path + QLatin1Char('\\');
     for (const Key& key : keys_)
-        if (sameName(key.path, path) || key.path.startsWith(below, Qt::CaseInsensitive)) return true;
+        if (key.path.compare(path, Qt::CaseInsensitive) == 0 ||
+            key.path.startsWith(below, Qt::CaseInsensitive))
+            return true;
     return false;
 }
 
@@ -128,17 +131,17 @@ QByteArray SettingsTree::toText() const {
     return out;
 }
 
-std::optional<SettingsTree> SettingsTree::fromText(const QByteArray& bytes, QString* why) {
-    auto fail = [why](int lineNumber, const char* reason) -> std::optional<SettingsTree> {
-        if (why) *why = QStringLiteral("line %1: %2").arg(lineNumber).arg(QLatin1String(reason));
-        return std::nullopt;
+SettingsTree SettingsTree::fromText(const QByteArray& bytes, QStringList* dropped) {
+    int lineNumber = 0;
+    auto drop = [&](const char* reason) {
+        if (dropped) *dropped << QStringLiteral("line %1: %2").arg(lineNumber).arg(QLatin1String(reason));
     };
     QByteArrayView text(bytes);
     if (text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
 
     SettingsTree tree;
     Key* current = nullptr;
-    int lineNumber = 0;
+    bool inDamagedKey = false; // its lines must not land in the key before it
     while (!text.isEmpty()) {
         ++lineNumber;
         const qsizetype end = text.indexOf('\n');
@@ -148,23 +151,40 @@ std::optional<SettingsTree> SettingsTree::fromText(const QByteArray& bytes, QStr
         if (line.isEmpty() || line.startsWith('#') || line.startsWith(';')) continue;
 
         if (line.startsWith('[')) {
-            if (!line.endsWith(']') || line.size() < 2) return fail(lineNumber, "unclosed key path");
-            const auto path = unescaped(line.sliced(1, line.size() - 2));
-            if (!path) return fail(lineNumber, "bad characters in key path");
-            const QString normal = normalizedPath(*path);
-            current = tree.findKey(normal);
-            if (!current) {
-                tree.keys_.append(Key{normal, {}});
-                current = &tree.keys_.last();
+            current = nullptr;
+            inDamagedKey = true;
+            if (!line.endsWith(']') || line.size() < 2) {
+                drop("unclosed key path");
+                continue;
             }
+            const auto path = unescaped(line.sliced(1, line.size() - 2));
+            if (!path) {
+                drop("bad characters in key path");
+                continue;
+            }
+            current = &tree.keyFor(normalizedPath(*path));
+            inDamagedKey = false;
+            continue;
+        }
+        if (inDamagedKey) {
+            drop("under a damaged key path");
             continue;
         }
         const qsizetype eq = line.indexOf('=');
-        if (eq < 0) return fail(lineNumber, "neither a key path nor name=value");
-        if (!current) return fail(lineNumber, "value before any key path");
+        if (eq < 0) {
+            drop("neither a key path nor name=value");
+            continue;
+        }
+        if (!current) {
+            drop("value before any key path");
+            continue;
+        }
         const auto name = unescaped(line.first(eq));
         const auto value = unescaped(line.sliced(eq + 1));
-        if (!name || !value) return fail(lineNumber, "bad characters in a value");
+        if (!name || !value) {
+            drop("bad characters in a value");
+            continue;
+        }
         setIn(*current, *name, *value);
     }
     return tree;

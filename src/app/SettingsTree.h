@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
-
-#include <optional>
+#include <QStringList>
 
 // Key paths ("A\B\C") and value names are matched without regard to case and keep the case they were
 // first written with. The text form is a small INI-like format of our own:
@@ -24,8 +24,9 @@ public:
     bool isEmpty() const { return keys_.isEmpty(); }
 
     QByteArray toText() const;
-    // Nothing when the bytes are not a settings text; why says where it went wrong.
-    static std::optional<SettingsTree> fromText(const QByteArray& bytes, QString* why = nullptr);
+    // Everything readable in the bytes. A damaged line is left out alone, a damaged key path with the
+    // lines under it; `dropped` gets one "line N: why" for each line left out.
+    static SettingsTree fromText(const QByteArray& bytes, QStringList* dropped = nullptr);
 
     // "\A\\B\" and "A\B" name the same key: empty segments are dropped.
     static QString normalizedPath(const QString& keyPath);
@@ -35,13 +36,18 @@ private:
         QString name;
         QString text;
     };
+    // Names are looked up through their case-folded form, so loading stays linear in the file's size.
     struct Key {
         QString path;
         QList<Value> values;
+        QHash<QString, qsizetype> index;
     };
     Key* findKey(const QString& normalizedPath);
     const Key* findKey(const QString& normalizedPath) const;
+    Key& keyFor(const QString& normalizedPath);
     static void setIn(Key& key, const QString& valueName, const QString& text);
 
+    // In the order first written, which is the order on disk.
     QList<Key> keys_;
+    QHash<QString, qsizetype> keyIndex_;
 };

@@ -25,3 +25,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (click) emit Click();
 }
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) emit DoubleClick();
+}

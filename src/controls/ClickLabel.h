@@ -11,10 +11,13 @@ public:
 
 signals:
     void Click();
+    // The second press of a double-click (which also counts as a press for Click).
+    void DoubleClick();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;

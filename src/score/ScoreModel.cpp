@@ -35,13 +35,16 @@ void ScoreModel::AddScore(qint32 points) {
     if (leadingNumber(highTag_) < leadingNumber(scoreTag_)) highTag_ = scoreTag_;
     RegWriteString(detailsKey(), highScoreValueName(), highTag_);
     highCaption_ = highScoreCaptionFor(highTag_);
+    highSubject_ = appState().Section;
     emit changed();
 }
 
 void ScoreModel::ResetHighScore() {
+    // Section is the last subject chosen, which need not be the one on screen.
+    if (highSubject_.isEmpty()) return;
     highTag_ = QStringLiteral("0");
     // The same value as the award's "SCORE-HIGH - ", spelled differently: the store ignores case.
-    RegWriteString(detailsKey(), QStringLiteral("Score-High - ") + appState().Section, highTag_);
+    RegWriteString(detailsKey(), QStringLiteral("Score-High - ") + highSubject_, highTag_);
     highCaption_ = QStringLiteral("High Score: 0 points");
     emit changed();
 }
@@ -55,6 +58,7 @@ void ScoreModel::ResetRunningScore() {
 void ScoreModel::LoadHighScore() {
     highTag_ = RegReadString(detailsKey(), highScoreValueName(), QStringLiteral("0"));
     highCaption_ = highScoreCaptionFor(highTag_);
+    highSubject_ = appState().Section;
     emit changed();
 }
 
@@ -65,6 +69,7 @@ void ScoreModel::setScoreCaption(const QString& caption) {
 
 void ScoreModel::setHighScoreCaption(const QString& caption) {
     highCaption_ = caption;
+    highSubject_.clear();
     emit changed();
 }
 

@@ -18,14 +18,18 @@ public:
     // Awards points: raises the running score (an overflowing sum leaves it unchanged), raises and stores
     // the high score of AppState::Section, rewrites both captions.
     void AddScore(qint32 points);
-    // The high-score label's click: stores "0" for the current subject; the running score stays.
+    // The high-score label's reset: stores "0" for the subject whose score the label shows; the running
+    // score stays. Nothing happens while the label shows no subject's score (the home screen's hover).
     void ResetHighScore();
+    // The subject whose stored high score the label shows, or empty.
+    QString highScoreSubject() const { return highSubject_; }
     // Home screen activation: running score back to "0", "Score: 0 points".
     void ResetRunningScore();
     // Reads the current subject's stored high score (default "0") and rewrites its caption.
     void LoadHighScore();
 
-    // Captions may also be set to plain texts (the home screen's hover, emptied on choice).
+    // Captions may also be set to plain texts (the home screen's hover, emptied on choice); a plain
+    // high-score caption shows no subject's score.
     void setScoreCaption(const QString& caption);
     void setHighScoreCaption(const QString& caption);
 
@@ -38,6 +42,7 @@ signals:
 private:
     QString scoreTag_ = QStringLiteral("0");
     QString highTag_ = QStringLiteral("0");
+    QString highSubject_;
     QString scoreCaption_ = QStringLiteral("Score: 0 points");
     QString highCaption_ = QStringLiteral("Highest Score: 0 points");
 };

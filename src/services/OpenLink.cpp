@@ -16,6 +16,11 @@ LinkOpener& installedOpener() {
     return opener;
 }
 
+GrownUpGate& installedGate() {
+    static GrownUpGate gate;
+    return gate;
+}
+
 const char* const SchemeMarks[] = {"http://", "mailto:", "news:", "ftp:", "https:"};
 
 bool carriesScheme(const QString& target) {
@@ -48,14 +53,24 @@ void setLinkOpener(LinkOpener opener) {
     installedOpener() = std::move(opener);
 }
 
+void setGrownUpGate(GrownUpGate gate) {
+    installedGate() = std::move(gate);
+}
+
 void OpenLink(const QString& prefix, const QString& target) {
-    BusyCursor busy;
     if (target.trimmed().isEmpty()) return;
     const QUrl url = addressFor(prefix, target.trimmed());
     if (!url.isValid() || !allowedScheme(url)) {
         qCWarning(lcLinks) << "not opening" << prefix << target;
         return;
     }
+    // Copied: the gate's dialog runs an event loop in which the gate could be replaced.
+    const GrownUpGate gate = installedGate();
+    if (!gate || !gate(url)) {
+        qCInfo(lcLinks) << "not opening" << url << "without a grown-up";
+        return;
+    }
+    BusyCursor busy;
     const LinkOpener& opener = installedOpener();
     const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
     if (!opened) qCWarning(lcLinks) << "the desktop could not open" << url;

@@ -10,7 +10,13 @@
 using LinkOpener = std::function<bool(const QUrl&)>;
 void setLinkOpener(LinkOpener opener);
 
+// Asked before anything leaves the program: true only when a grown-up has passed the check. The program
+// installs its dialog; while none is installed nothing is opened at all.
+using GrownUpGate = std::function<bool(const QUrl&)>;
+void setGrownUpGate(GrownUpGate gate);
+
 // prefix "http://": target is a web address (given its scheme when it has none); "mailto:": target is an
 // e-mail address; empty: target is opened as it is when it carries a scheme, else as a file beside the
-// program. Only web, mail, news and file addresses are ever opened; nothing goes through a shell.
+// program. Only web, mail, news and file addresses are ever opened, each only after the grown-up gate;
+// nothing goes through a shell.
 void OpenLink(const QString& prefix, const QString& target);

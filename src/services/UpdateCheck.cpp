@@ -60,17 +60,29 @@ void UpdateCheck::CheckForUpdate(bool report) {
 void UpdateCheck::onComplete() {
     // The version file is plain single-byte text.
     txtWEBLINK = QString::fromLatin1(web_.DataBytes());
+    fetchFailed_ = false;
     CompareWebVersion();
 }
 
 void UpdateCheck::onFailed() {
     txtWEBLINK.clear();
+    fetchFailed_ = true;
     CompareWebVersion();
 }
 
+namespace {
+// A version file starts with its number; anything else (a portal's page, an empty answer) tells nothing.
+bool holdsAVersion(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^\\s*\\.?\\d"));
+    return number.match(text).hasMatch();
+}
+} // namespace
+
 void UpdateCheck::CompareWebVersion() {
     const double published = leadingNumber(txtWEBLINK);
+    const bool failed = fetchFailed_ || !holdsAVersion(txtWEBLINK);
     txtWEBLINK.clear();
+    fetchFailed_ = false;
     // A question is already waiting for the learner: a second answer from the web adds nothing.
     if (prompting_) {
         emit checkEnded();
@@ -79,17 +91,39 @@ void UpdateCheck::CompareWebVersion() {
     prompting_ = true;
     // The prompts run their own event loop; the program may be closing by the time they return.
     const QPointer<UpdateCheck> alive(this);
-    if (published > appState().VersionNumber) {
+    if (!failed && published > appState().VersionNumber) {
         qCInfo(lcUpdate) << "version" << published << "is published";
-        const bool download = prompts_.askToDownload();
-        if (!alive) return;
-        if (download) OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
+        if (reportNoUpdate_ || prompts_.learnerIsFree()) {
+            askToDownload();
+            if (!alive) return;
+        } else {
+            // The silent check must not open its question over a game; it waits for home or the menu.
+            questionHeld_ = true;
+        }
     } else if (reportNoUpdate_) {
-        prompts_.tellNoUpdates();
+        if (failed)
+            prompts_.tellCheckFailed();
+        else
+            prompts_.tellNoUpdates();
         if (!alive) return;
     }
     prompting_ = false;
     emit checkEnded();
+}
+
+void UpdateCheck::askToDownload() {
+    questionHeld_ = false;
+    const QPointer<UpdateCheck> alive(this);
+    const bool download = prompts_.askToDownload();
+    if (alive && download) OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
+}
+
+void UpdateCheck::askHeldQuestion() {
+    if (!questionHeld_ || prompting_ || !prompts_.learnerIsFree()) return;
+    prompting_ = true;
+    const QPointer<UpdateCheck> alive(this);
+    askToDownload();
+    if (alive) prompting_ = false;
 }
 
 void UpdateCheck::CheckLocalVersionFile(bool report) {

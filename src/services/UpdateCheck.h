@@ -15,6 +15,10 @@ public:
     virtual bool askToDownload() = 0;
     // "There Are No Updates Available as Yet".
     virtual void tellNoUpdates() = 0;
+    // The web site could not be reached (or sent no version): try again later.
+    virtual void tellCheckFailed() = 0;
+    // Whether a question the learner did not ask for may appear now (not in the middle of a game).
+    virtual bool learnerIsFree() { return true; }
     // This build does not look on the web.
     virtual void tellChecksAreOff() = 0;
     // The platform's own warning box.
@@ -34,6 +38,8 @@ public:
     void CompareWebVersion();
     // Reads, compares and deletes a version file put beside the program from outside.
     void CheckLocalVersionFile(bool report);
+    // The learner may have reached a place where a held-back question can be asked; asks it if so.
+    void askHeldQuestion();
 
     bool ReportNoUpdate() const { return reportNoUpdate_; }
     bool isRunning() const;
@@ -43,18 +49,22 @@ public:
     void setNetworkAllowed(bool allowed) { networkAllowed_ = allowed; }
 
 signals:
-    // Every check ends here exactly once, after any question or message.
+    // Every check ends here exactly once, after any question or message it shows at once.
     void checkEnded();
 
 private:
     void onComplete();
     void onFailed();
+    // The question, then the update page on "&Download".
+    void askToDownload();
 
     uctl_WEB& web_;
     UpdatePrompts& prompts_;
     QString txtWEBLINK;
+    bool fetchFailed_ = false;
     bool reportNoUpdate_ = false;
     bool prompting_ = false;
+    bool questionHeld_ = false;
     bool networkAllowed_ = buildAllowsNetwork();
 };
 

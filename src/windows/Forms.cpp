@@ -106,6 +106,7 @@ ChildForm* Forms::show(const QString& name) {
         child->Activate();
         activating_.removeOne(child);
         if (!guard) return nullptr;
+        if (onActivated_) onActivated_(child);
     }
     return child;
 }

@@ -36,6 +36,10 @@ public:
     // when it was not the active child already. Returns null when it cannot be loaded.
     ChildForm* show(const QString& name);
     ChildForm* activeChild() const { return active_; }
+    // Told after each activation (one listener; an empty one removes it).
+    void setActivationListener(std::function<void(ChildForm*)> listener) {
+        onActivated_ = std::move(listener);
+    }
 
     // The main window's child area and the owner of every modal dialog.
     void setChildArea(QWidget* area);
@@ -58,6 +62,7 @@ private:
     QPointer<QWidget> area_;
     QPointer<QWidget> owner_;
     QList<ChildForm*> activating_;
+    std::function<void(ChildForm*)> onActivated_;
 };
 
 // The program's registry.

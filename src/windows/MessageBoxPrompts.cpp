@@ -2,10 +2,12 @@
 #include "windows/MessageBoxPrompts.h"
 
 #include "controls/uctl_WEB.h"
+#include "windows/Forms.h"
 #include "windows/mlib_MSG.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 MessageBoxPrompts::MessageBoxPrompts(std::function<QWidget*()> mainWindow, QObject* parent)
     : QObject(parent), mainWindow_(std::move(mainWindow)) {}
@@ -21,6 +23,18 @@ bool MessageBoxPrompts::askToDownload() {
 
 void MessageBoxPrompts::tellNoUpdates() {
     ShowInfoMessage(MessageNumber::NoUpdates, QString(), owner());
+}
+
+void MessageBoxPrompts::tellCheckFailed() {
+    ShowInfoMessage(MessageNumber::CheckFailed, QString(), owner());
+}
+
+bool MessageBoxPrompts::learnerIsFree() {
+    const ChildForm* active = forms().activeChild();
+    if (!active || !active->isVisible()) return false;
+    const QString name = active->formName();
+    return name.compare(QLatin1String("mdb_HOM"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("mdb_SBJ"), Qt::CaseInsensitive) == 0;
 }
 
 void MessageBoxPrompts::tellChecksAreOff() {
@@ -41,5 +55,9 @@ UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainW
     web->setParent(check);
     prompts->setParent(check);
     setUpdateCheck(check);
+    // After the activation has run, from the event loop: never a modal box inside a click's handler.
+    forms().setActivationListener([check = QPointer<UpdateCheck>(check)](ChildForm*) {
+        if (check) QTimer::singleShot(0, check, &UpdateCheck::askHeldQuestion);
+    });
     return check;
 }

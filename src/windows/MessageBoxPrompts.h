@@ -15,6 +15,9 @@ public:
 
     bool askToDownload() override;
     void tellNoUpdates() override;
+    void tellCheckFailed() override;
+    // On the home screen or the game menu, never in a game.
+    bool learnerIsFree() override;
     void tellChecksAreOff() override;
     void showNotice(const QString& title, const QString& text) override;
 
@@ -24,5 +27,6 @@ private:
 };
 
 // Builds the program's update check on `holder` (the hidden holder window): its downloader webUPDATE,
-// its prompts, and installs it for CheckForUpdate and CheckLocalVersionFile.
+// its prompts, and installs it for CheckForUpdate and CheckLocalVersionFile. A question held back during a
+// game is asked when the home screen or the game menu next becomes active.
 UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainWindow);

@@ -7,6 +7,7 @@
 #include "score/ScoreModel.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
+#include "windows/GrownUpDialog.h"
 #include "windows/MessageBoxPrompts.h"
 #include "windows/ShellHooks.h"
 #include "windows/mdb_IDX.h"
@@ -27,6 +28,11 @@ void wireServices() {
     hooks.showAbout = [](QWidget* owner) { msys_ABT::showModal(owner); };
     hooks.unloadAbout = [] { msys_ABT::unload(); };
     hooks.openSocialPage = [](QWidget*) { OpenLink(QString(), appState().SocialPageUrl); };
+    // Every way out of the program (social page, about box links, update page) asks a grown-up first.
+    setGrownUpGate([](const QUrl&) {
+        QWidget* owner = QApplication::activeModalWidget();
+        return GrownUpDialog::ask(owner ? owner : mainWindow());
+    });
 }
 } // namespace
 

@@ -124,8 +124,8 @@ void mdb_IDX::buildStrip() {
     lablSCOREHIGH->setFont(scoreFont);
     lablSCOREHIGH->setGeometry(330, 28, 300, 24);
     lablSCOREHIGH->setStyleSheet(QStringLiteral("color: white;"));
-    lablSCOREHIGH->setToolTip(QStringLiteral("Double Click to reset"));
-    connect(lablSCOREHIGH, &ClickLabel::Click, this, [] { scoreModel().ResetHighScore(); });
+    // A single stray click must not wipe a best score.
+    connect(lablSCOREHIGH, &ClickLabel::DoubleClick, this, [] { scoreModel().ResetHighScore(); });
 
     lblUPDATE = new ClickLabel(QStringLiteral("check for updates"), picSECTIONS);
     lblUPDATE->setObjectName(QStringLiteral("lblUPDATE"));
@@ -154,6 +154,10 @@ QLabel* mdb_IDX::highScoreLabel() const {
 void mdb_IDX::refreshScoreLabels() {
     lablSCORE->setText(scoreModel().scoreCaption());
     lablSCOREHIGH->setText(scoreModel().highScoreCaption());
+    // Only a subject's own score can be reset; the home screen's hover shows no such score.
+    const bool resettable = !scoreModel().highScoreSubject().isEmpty();
+    lablSCOREHIGH->setCursor(resettable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    lablSCOREHIGH->setToolTip(resettable ? QStringLiteral("Double Click to reset") : QString());
 }
 
 void mdb_IDX::setScoreLabelsVisible(bool visible) {

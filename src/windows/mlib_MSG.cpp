@@ -44,6 +44,11 @@ MessageText informationMessage(int number) {
         text.description = QStringLiteral("This copy of Lexikite does not look for updates on the web. "
                                           "Newer versions arrive the same way this one did.");
         break;
+    case MessageNumber::CheckFailed:
+        text.title = QStringLiteral("We Could Not Check for Updates");
+        text.description = QStringLiteral("The Lexikite web site could not be reached just now. "
+                                          "Nothing is wrong with this copy; please try again later.");
+        break;
     default:
         break;
     }

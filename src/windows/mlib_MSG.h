@@ -18,6 +18,7 @@ struct MessageText {
 namespace MessageNumber {
 inline constexpr int NoUpdates = 3;         // information
 inline constexpr int UpdatesNotChecked = 4; // information: this build never looks on the web
+inline constexpr int CheckFailed = 5;       // information: the web site could not be reached
 inline constexpr int NewerVersion = 1;      // question
 } // namespace MessageNumber
 

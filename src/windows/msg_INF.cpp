@@ -10,13 +10,19 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 const QColor Paper(0xFF, 0xFB, 0xF0);
 const QColor Edge(0xF2, 0xA5, 0x3A);
 const QColor Ink(0x3B, 0x2F, 0x5C);
+int settleMs = msg_INF::DefaultSettleMs;
 } // namespace
+
+void msg_INF::setSettleMs(int ms) {
+    settleMs = ms;
+}
 
 msg_INF::msg_INF(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("msg_INF"));
@@ -129,13 +135,14 @@ void msg_INF::setMessage(const MessageText& text) {
         btnNO[0]->setText(text.noCaption);
         btnNO[1]->setText(text.noCaption);
     }
-    QPushButton* first = text.bar == MessageBar::Information   ? btnCLOSE
-                         : text.bar == MessageBar::YesNo       ? btnYES[1]
-                         : text.bar == MessageBar::YesNoCancel ? btnYES[0]
-                                                               : nullptr;
-    if (first) {
-        first->setDefault(true);
-        first->setFocus();
+    // A question's Enter is its safe answer: "&Ignore", never "&Download".
+    firstButton_ = text.bar == MessageBar::Information   ? btnCLOSE
+                   : text.bar == MessageBar::YesNo       ? btnNO[1]
+                   : text.bar == MessageBar::YesNoCancel ? btnYES[0]
+                                                         : nullptr;
+    if (firstButton_) {
+        firstButton_->setDefault(true);
+        firstButton_->setFocus();
     }
     // Wrapped labels: ask the layout for the height at the real width, or the box keeps an empty band.
     layout()->activate();
@@ -186,7 +193,27 @@ bool msg_INF::HandleDialogKey(int key) {
     return false;
 }
 
+void msg_INF::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (settled_ || settling_) return;
+    settling_ = true;
+    // Disabled buttons take neither clicks nor their mnemonics.
+    for (QWidget* bar : {pfrBTNBARO, pfrBTNBARYN, pfrBTNBARYNC})
+        bar->setEnabled(false);
+    QTimer::singleShot(settleMs, this, [this] {
+        settled_ = true;
+        for (QWidget* bar : {pfrBTNBARO, pfrBTNBARYN, pfrBTNBARYNC})
+            bar->setEnabled(true);
+        if (firstButton_) firstButton_->setFocus();
+    });
+}
+
 void msg_INF::keyPressEvent(QKeyEvent* event) {
+    // A key already held, or typed before the box could be seen, answers nothing.
+    if (!settled_ || event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
     // Plain letters only: Alt+letter is the buttons' own mnemonic and reaches them directly.
     const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (mods == Qt::NoModifier && HandleDialogKey(event->key())) return;

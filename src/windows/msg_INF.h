@@ -21,7 +21,14 @@ public:
     // The keyboard table: Escape, C, Y, N and O, by the visible bar.
     bool HandleDialogKey(int key);
 
+    // For a moment after it appears the box takes no answer, by key or click: a key or click meant for the
+    // screen below must not answer a box that has just appeared over it.
+    static constexpr int DefaultSettleMs = 1000;
+    static void setSettleMs(int ms);
+    bool settled() const { return settled_; }
+
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -39,4 +46,7 @@ private:
     QPushButton* btnYES[2];
     QPushButton* btnNO[2];
     QPushButton* btnCANCEL;
+    QPushButton* firstButton_ = nullptr;
+    bool settled_ = false;
+    bool settling_ = false;
 };

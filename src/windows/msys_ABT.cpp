@@ -121,9 +121,9 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     textCREDITS->setFixedHeight(std::min(120, int(std::ceil(measure->size().height()))));
     textCREDITS->setStyleSheet(QStringLiteral("background: transparent;"));
     outer->addWidget(textCREDITS);
+    // The artwork's licence asks for this line.
     lblARTWORK = new QLabel(
-        QStringLiteral(
-            "Pictures: Twemoji © Twitter, Inc and other contributors, CC-BY 4.0. Voices: eSpeak NG."),
+        QStringLiteral("Twemoji artwork © Twitter, Inc and other contributors, licensed under CC-BY 4.0."),
         this);
     lblARTWORK->setObjectName(QStringLiteral("lblARTWORK"));
     lblARTWORK->setTextFormat(Qt::PlainText);

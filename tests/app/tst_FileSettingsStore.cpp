@@ -207,24 +207,45 @@ private slots:
                  QStringLiteral("AMERICAN"));
     }
 
-    // Fault: a damaged file crashing start-up, being overwritten (losing what could be rescued), or
-    // blocking every later save.
-    void brokenFileIsMovedAside_data() {
+    // Fault: one damaged line losing every score and the language (the whole file set aside), a damaged
+    // key path's lines landing in the key before it, the original not kept, or the drop not logged.
+    void damagedLinesAreDroppedAlone_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
-        QTest::newRow("value before any key") << QByteArray("Language=BRITISH\n");
-        QTest::newRow("unclosed key path") << QByteArray("[SOFTWARE\\Lexikite\nLanguage=BRITISH\n");
-        QTest::newRow("line without =") << QByteArray("[SOFTWARE]\nLanguage BRITISH\n");
-        QTest::newRow("bad escape") << QByteArray("[SOFTWARE]\nx=%G1\n");
-        QTest::newRow("cut-off escape") << QByteArray("[SOFTWARE]\nx=%4");
-        QTest::newRow("not UTF-8") << QByteArray("[SOFTWARE]\nx=\xff\xfe\n");
+        QTest::addColumn<QStringList>("kept"); // of food=40, fruit=30, Language=BRITISH
+        const QByteArray key = "[SOFTWARE\\Lexikite\\Settings\\Details]\n";
+        const QByteArray food = "SCORE-HIGH - food=40\n", fruit = "SCORE-HIGH - fruit=30\n";
+        const QStringList both{QStringLiteral("food"), QStringLiteral("fruit")};
+        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << QStringList();
+        QTest::newRow("value before any key") << "Language=BRITISH\n" + key + food + fruit << both;
+        QTest::newRow("unclosed key path")
+            << key + food + "[SOFTWARE\\Lexikite\nLanguage=BRITISH\n" + key + fruit << both;
+        QTest::newRow("key path with a bad escape")
+            << key + food + "[%ZZ]\nLanguage=BRITISH\n" + key + fruit << both;
+        QTest::newRow("line without =") << key + food + "Language BRITISH\n" + fruit << both;
+        QTest::newRow("bad escape") << key + food + "Language=%G1\n" + fruit << both;
+        QTest::newRow("not UTF-8") << key + "Language=\xff\xfe\n" + food + fruit << both;
+        QTest::newRow("cut-off escape at the end")
+            << key + "Language=BRITISH\n" + food + "SCORE-HIGH - fruit=%4" << QStringList{"Language", "food"};
     }
-    void brokenFileIsMovedAside() {
+    void damagedLinesAreDroppedAlone() {
         QFETCH(QByteArray, content);
+        QFETCH(QStringList, kept);
         writeBytes(path, content);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("damaged line")));
         FileSettingsStore store(path);
-        QCOMPARE(store.readString(Details, QStringLiteral("Language"), QStringLiteral("AMERICAN")),
-                 QStringLiteral("AMERICAN"));
+        const auto read = [](FileSettingsStore& s, const char* name) {
+            return s.readString(Details, QLatin1String(name), QStringLiteral("-"));
+        };
+        const auto expect = [&kept](const char* which, const char* text) {
+            return kept.contains(QLatin1String(which)) ? QString::fromLatin1(text) : QStringLiteral("-");
+        };
+        FileSettingsStore fresh(path);
+        for (FileSettingsStore* s : {&store, &fresh}) {
+            QCOMPARE(read(*s, "SCORE-HIGH - food"), expect("food", "40"));
+            QCOMPARE(read(*s, "SCORE-HIGH - fruit"), expect("fruit", "30"));
+            QCOMPARE(read(*s, "Language"), expect("Language", "BRITISH"));
+        }
+        // The original is kept aside once; the mended file loads without dropping anything again.
         const QStringList aside = brokenCopies(path);
         QCOMPARE(aside.size(), 1);
         QVERIFY2(QRegularExpression(QStringLiteral("^settings\\.ini\\.broken-\\d{8}-\\d{6}$"))
@@ -232,9 +253,10 @@ private slots:
                      .hasMatch(),
                  qPrintable(aside[0]));
         QCOMPARE(fileBytes(QFileInfo(path).absolutePath() + QLatin1Char('/') + aside[0]), content);
-        QVERIFY(store.writeString(Details, QStringLiteral("Language"), QStringLiteral("BRITISH")));
-        QCOMPARE(FileSettingsStore(path).readString(Details, QStringLiteral("Language"), QString()),
-                 QStringLiteral("BRITISH"));
+        QVERIFY(store.writeString(Details, QStringLiteral("Language"), QStringLiteral("AMERICAN")));
+        FileSettingsStore after(path);
+        QCOMPARE(read(after, "Language"), QStringLiteral("AMERICAN"));
+        QCOMPARE(brokenCopies(path).size(), 1);
     }
 
     // Fault: a second broken file in the same second replacing the first one kept aside.

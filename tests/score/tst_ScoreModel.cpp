@@ -96,6 +96,32 @@ private slots:
         QCOMPARE(model.highScoreCaption(), QStringLiteral("High Score: 40 points"));
     }
 
+    // Fault: the reset wiping the last chosen subject's score instead of the one shown, or wiping one while
+    // the label shows only the home screen's hover.
+    void resetClearsOnlyTheSubjectTheLabelShows_data() {
+        QTest::addColumn<QString>("shownBy"); // how the label came to show what it shows
+        QTest::addColumn<bool>("wipesFarmAnimals");
+        QTest::newRow("game menu") << "load" << true;
+        QTest::newRow("an award") << "award" << true;
+        QTest::newRow("home hover after the menu") << "hover" << false;
+        QTest::newRow("home screen, nothing shown yet") << "" << false;
+    }
+    void resetClearsOnlyTheSubjectTheLabelShows() {
+        QFETCH(QString, shownBy);
+        QFETCH(bool, wipesFarmAnimals);
+        for (const char* subject : {"SCORE-HIGH - farm animals", "SCORE-HIGH - food"})
+            store().writeString(Details, QLatin1String(subject), QStringLiteral("50"));
+        ScoreModel model;
+        if (shownBy == QLatin1String("award")) model.AddScore(5);
+        if (shownBy == QLatin1String("load") || shownBy == QLatin1String("hover")) model.LoadHighScore();
+        if (shownBy == QLatin1String("hover")) model.setHighScoreCaption(QStringLiteral("50 points"));
+        // The last subject chosen moves on while the label still shows the earlier one.
+        appState().Section = QStringLiteral("food");
+        model.ResetHighScore();
+        QCOMPARE(stored(), wipesFarmAnimals ? QStringLiteral("0") : QStringLiteral("50"));
+        QCOMPARE(stored(QStringLiteral("SCORE-HIGH - food")), QStringLiteral("50"));
+    }
+
     // Fault: a failed save dropping the award from the labels, or a later good save losing it.
     void failedStoreWriteStillShowsTheAward() {
         store().writeString(Details, QStringLiteral("SCORE-HIGH - farm animals"), QStringLiteral("15"));

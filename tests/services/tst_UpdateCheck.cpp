@@ -20,12 +20,15 @@ constexpr int ShortTimeoutMs = 800;
 
 struct RecordingPrompts : UpdatePrompts {
     bool answerDownload = false;
-    int questions = 0, noUpdates = 0, checksOff = 0, notices = 0;
+    bool inAGame = false;
+    int questions = 0, noUpdates = 0, failures = 0, checksOff = 0, notices = 0;
     bool askToDownload() override {
         ++questions;
         return answerDownload;
     }
     void tellNoUpdates() override { ++noUpdates; }
+    void tellCheckFailed() override { ++failures; }
+    bool learnerIsFree() override { return !inAGame; }
     void tellChecksAreOff() override { ++checksOff; }
     void showNotice(const QString&, const QString&) override { ++notices; }
 };
@@ -35,7 +38,10 @@ class tst_UpdateCheck : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { setLinkOpener({}); }
+    void cleanup() {
+        setLinkOpener({});
+        setGrownUpGate({});
+    }
     void publishedVersionDecides_data();
     void publishedVersionDecides();
     void brokenServersEndAsNothingNew_data();
@@ -60,6 +66,7 @@ void tst_UpdateCheck::init() {
         opened_ << url;
         return true;
     });
+    setGrownUpGate([](const QUrl&) { return true; });
 }
 
 void tst_UpdateCheck::useWebBase(const QString& base) {
@@ -69,24 +76,33 @@ void tst_UpdateCheck::useWebBase(const QString& base) {
 
 void tst_UpdateCheck::publishedVersionDecides_data() {
     // Catches: equal or shorter versions taken as newer, text read as a version, a question at start-up
-    // that should have been silent, and the download page opened without a "Download".
+    // that should have been silent, the download page opened without a "Download", an answer that holds
+    // no version (a portal's page, an empty file) reported as "no updates", and the start-up check's
+    // question opening over a game (the learner's own check is answered there at once).
     QTest::addColumn<QByteArray>("published");
     QTest::addColumn<bool>("report");
     QTest::addColumn<bool>("answerDownload");
     QTest::addColumn<int>("questions");
     QTest::addColumn<int>("noUpdates");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("inAGame");
 
-    QTest::newRow("same version, silent") << QByteArray("8.1") << false << false << 0 << 0;
-    QTest::newRow("same version, asked") << QByteArray("8.1") << true << false << 0 << 1;
-    QTest::newRow("newer, ignored") << QByteArray("8.2") << false << false << 1 << 0;
-    QTest::newRow("newer, downloaded") << QByteArray("8.2") << true << true << 1 << 0;
-    QTest::newRow("newer with line break") << QByteArray("8.2\r\n") << false << true << 1 << 0;
-    QTest::newRow("8.10 reads as 8.1") << QByteArray("8.10") << true << true << 0 << 1;
-    QTest::newRow("older") << QByteArray("7.9") << true << true << 0 << 1;
-    QTest::newRow("major step") << QByteArray("9") << false << true << 1 << 0;
-    QTest::newRow("not a number") << QByteArray("abc") << true << true << 0 << 1;
-    QTest::newRow("empty file") << QByteArray("") << true << true << 0 << 1;
-    QTest::newRow("web page instead") << QByteArray("<html>9.0</html>") << true << true << 0 << 1;
+    QTest::newRow("same version, silent") << QByteArray("8.1") << false << false << 0 << 0 << 0 << false;
+    QTest::newRow("same version, asked") << QByteArray("8.1") << true << false << 0 << 1 << 0 << false;
+    QTest::newRow("newer, ignored") << QByteArray("8.2") << false << false << 1 << 0 << 0 << false;
+    QTest::newRow("newer, downloaded") << QByteArray("8.2") << true << true << 1 << 0 << 0 << false;
+    QTest::newRow("newer with line break") << QByteArray("8.2\r\n") << false << true << 1 << 0 << 0 << false;
+    QTest::newRow("8.10 reads as 8.1") << QByteArray("8.10") << true << true << 0 << 1 << 0 << false;
+    QTest::newRow("older") << QByteArray("7.9") << true << true << 0 << 1 << 0 << false;
+    QTest::newRow("major step") << QByteArray("9") << false << true << 1 << 0 << 0 << false;
+    QTest::newRow("not a number") << QByteArray("abc") << true << true << 0 << 0 << 1 << false;
+    QTest::newRow("empty file") << QByteArray("") << true << true << 0 << 0 << 1 << false;
+    QTest::newRow("web page instead")
+        << QByteArray("<html>9.0</html>") << true << true << 0 << 0 << 1 << false;
+    QTest::newRow("newer, silent, in a game") << QByteArray("8.2") << false << true << 0 << 0 << 0 << true;
+    QTest::newRow("newer, asked in a game") << QByteArray("8.2") << true << true << 1 << 0 << 0 << true;
+    QTest::newRow("web page, silent")
+        << QByteArray("<html>9.0</html>") << false << true << 0 << 0 << 0 << false;
 }
 
 void tst_UpdateCheck::publishedVersionDecides() {
@@ -95,6 +111,8 @@ void tst_UpdateCheck::publishedVersionDecides() {
     QFETCH(bool, answerDownload);
     QFETCH(int, questions);
     QFETCH(int, noUpdates);
+    QFETCH(int, failures);
+    QFETCH(bool, inAGame);
 
     TestHttpServer server;
     QVERIFY(server.start());
@@ -105,6 +123,7 @@ void tst_UpdateCheck::publishedVersionDecides() {
     web.setTransferTimeout(ShortTimeoutMs);
     RecordingPrompts prompts;
     prompts.answerDownload = answerDownload;
+    prompts.inAGame = inAGame;
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(true);
     QSignalSpy ended(&check, &UpdateCheck::checkEnded);
@@ -115,13 +134,15 @@ void tst_UpdateCheck::publishedVersionDecides() {
     QVERIFY(server.requests.first().startsWith("GET /kite-soft/lkvers.txt "));
     QCOMPARE(prompts.questions, questions);
     QCOMPARE(prompts.noUpdates, noUpdates);
+    QCOMPARE(prompts.failures, failures);
     const bool pageOpened = questions > 0 && answerDownload;
     QCOMPARE(opened_, pageOpened ? QList<QUrl>{QUrl(appState().UpdatePageUrl)} : QList<QUrl>{});
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 
 void tst_UpdateCheck::brokenServersEndAsNothingNew_data() {
-    // Catches: a check that hangs, crashes, shows an error, or never restores the pointer on a bad server.
+    // Catches: a check that hangs, crashes, shows an error, or never restores the pointer on a bad server,
+    // and a failed check reported as "no updates" (or reported at all when the learner did not ask).
     QTest::addColumn<int>("behaviour");
     QTest::addColumn<int>("status");
     QTest::newRow("not found") << int(Behaviour::Serve) << 404;
@@ -167,7 +188,8 @@ void tst_UpdateCheck::brokenServersEndAsNothingNew() {
         QVERIFY(clock.elapsed() < ShortTimeoutMs + 1000);
         QVERIFY2(ticks >= clock.elapsed() / 50 / 2, qPrintable(QString::number(ticks)));
         QCOMPARE(prompts.questions, 0);
-        QCOMPARE(prompts.noUpdates, report ? 1 : 0);
+        QCOMPARE(prompts.noUpdates, 0);
+        QCOMPARE(prompts.failures, report ? 1 : 0);
         QVERIFY(opened_.isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }

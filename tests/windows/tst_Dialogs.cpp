@@ -1,8 +1,10 @@
-// Tests of the result dialogs and the settings dialog: messages, play buttons, pictures, Save and Cancel.
+// Tests of the result dialogs, the settings dialog and the grown-up check: messages, play buttons, pictures,
+// Save and Cancel, the keypad.
 #include <functional>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -12,6 +14,7 @@
 #include "controls/uctl_BTN.h"
 #include "FakeGame.h"
 #include "ShellFixture.h"
+#include "windows/GrownUpDialog.h"
 #include "windows/mdb_SET.h"
 #include "windows/mlib_IDX.h"
 #include "windows/msg_LOS.h"
@@ -55,6 +58,8 @@ private slots:
     void loseDialogEachPlayButtonSpeaksItsOwnWord();
     void settingsDialogOutcomes_data();
     void settingsDialogOutcomes();
+    void grownUpCheckPassesOnlyOnTheNumberInWords_data();
+    void grownUpCheckPassesOnlyOnTheNumberInWords();
 };
 
 void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord_data() {
@@ -254,6 +259,41 @@ void tst_Dialogs::settingsDialogOutcomes() {
     QCOMPARE(appState().Language, afterwards);
     const bool saved = stored != QLatin1String("<none>");
     QCOMPARE(main->windowTitle(), saved ? QStringLiteral("Lexikite ") : QStringLiteral("Lexikite"));
+}
+
+void tst_Dialogs::grownUpCheckPassesOnlyOnTheNumberInWords_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("keypad, right number") << "tap" << true;
+    QTest::newRow("keyboard, right number") << "type" << true;
+    QTest::newRow("one wrong digit") << "wrong" << false;
+    QTest::newRow("Enter and Space") << "keys" << false;
+}
+
+// Catches the keypad or typed digits not reaching the check, a wrong tap leaving room for another guess,
+// and Enter or Space (which a child presses anyway) getting past it.
+void tst_Dialogs::grownUpCheckPassesOnlyOnTheNumberInWords() {
+    QFETCH(QString, action);
+    QFETCH(bool, passes);
+    bool leftOpen = false;
+    whenShown<GrownUpDialog>([&](GrownUpDialog* dialog) {
+        const QString right = QString::number(dialog->check().number());
+        if (action == QLatin1String("tap")) {
+            for (QChar digit : right)
+                click(dialog->digitButton(digit.digitValue()));
+        } else if (action == QLatin1String("type")) {
+            QTest::keyClicks(dialog, right);
+        } else if (action == QLatin1String("wrong")) {
+            click(dialog->digitButton((right.at(0).digitValue() + 1) % 10));
+        } else {
+            QTest::keyClick(dialog, Qt::Key_Return);
+            QTest::keyClick(dialog, Qt::Key_Space);
+        }
+        leftOpen = dialog->isVisible();
+        if (leftOpen) dialog->reject();
+    });
+    QCOMPARE(GrownUpDialog::ask(nullptr), passes);
+    QCOMPARE(leftOpen, action == QLatin1String("keys"));
 }
 
 QTEST_MAIN(tst_Dialogs)

@@ -36,7 +36,8 @@ private slots:
     void leavingTheScreenTakesHoverMarksAwayKeepsLabels();
     void backgroundClearsTheScoreLabels();
     void homeResetsRunningScoreAndUnloadsMenu();
-    void highScoreClickResetsStoredHighScoreOnly();
+    void highScoreResetsOnlyOnADoubleClickOverASubjectsScore_data();
+    void highScoreResetsOnlyOnADoubleClickOverASubjectsScore();
     void sectionClick_data();
     void sectionClick();
     void gameMenuOpensRegisteredGameAfreshAndIgnoresMissingOnes();
@@ -199,8 +200,22 @@ void tst_Shell::homeResetsRunningScoreAndUnloadsMenu() {
     QCOMPARE(main->GameNumber(), 0);
 }
 
-// Catches a reset that touches the running score or writes another subject's value.
-void tst_Shell::highScoreClickResetsStoredHighScoreOnly() {
+void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore_data() {
+    QTest::addColumn<bool>("onMenu"); // else the home screen, hovering another subject
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<bool>("resets");
+    QTest::newRow("menu, one click") << true << false << false;
+    QTest::newRow("menu, double-click") << true << true << true;
+    QTest::newRow("home hover, one click") << false << false << false;
+    QTest::newRow("home hover, double-click") << false << true << false;
+}
+
+// Catches a single stray click wiping a best score, a reset from the home screen's hover (of the last
+// chosen subject, not the one shown), and a reset that touches the running score or another subject.
+void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore() {
+    QFETCH(bool, onMenu);
+    QFETCH(bool, doubleClick);
+    QFETCH(bool, resets);
     ShellFixture f;
     f.writeHigh(QStringLiteral("food"), QStringLiteral("35"));
     f.writeHigh(QStringLiteral("fruit"), QStringLiteral("50"));
@@ -211,12 +226,23 @@ void tst_Shell::highScoreClickResetsStoredHighScoreOnly() {
     settle();
     scoreModel().AddScore(10);
     QCOMPARE(main->highScoreLabel()->text(), QStringLiteral("High Score: 35 points"));
+    if (!onMenu) {
+        click(main->findChild<uctl_BAR*>(QStringLiteral("btnHOME")));
+        settle();
+        hover(f.active<mdb_HOM>()->spot(8));
+        QCOMPARE(main->highScoreLabel()->text(), QStringLiteral("50 points"));
+    }
+    const QString before = main->highScoreLabel()->text();
 
-    click(main->highScoreLabel());
-    QCOMPARE(f.readDetails(QStringLiteral("SCORE-HIGH - food")), QStringLiteral("0"));
+    if (doubleClick)
+        QTest::mouseDClick(main->highScoreLabel(), Qt::LeftButton);
+    else
+        click(main->highScoreLabel());
+    QCOMPARE(f.readDetails(QStringLiteral("SCORE-HIGH - food")),
+             resets ? QStringLiteral("0") : QStringLiteral("35"));
     QCOMPARE(f.readDetails(QStringLiteral("SCORE-HIGH - fruit")), QStringLiteral("50"));
-    QCOMPARE(main->highScoreLabel()->text(), QStringLiteral("High Score: 0 points"));
-    QCOMPARE(main->scoreLabel()->text(), QStringLiteral("Score: 10 points"));
+    QCOMPARE(main->highScoreLabel()->text(), resets ? QStringLiteral("High Score: 0 points") : before);
+    if (onMenu) QCOMPARE(main->scoreLabel()->text(), QStringLiteral("Score: 10 points"));
 }
 
 void tst_Shell::sectionClick_data() {

@@ -4,6 +4,7 @@
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "TestHttpServer.h"
+#include "windows/Forms.h"
 #include "windows/MessageBoxPrompts.h"
 #include "windows/msg_INF.h"
 
@@ -16,14 +17,31 @@
 class tst_UpdateDialogs : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { msg_INF::setSettleMs(50); }
     void learnerSeesTheRightBoxAndItsKeyDecides_data();
     void learnerSeesTheRightBoxAndItsKeyDecides();
+    void startUpQuestionWaitsForTheHomeScreen();
 };
 
+namespace {
+// Presses `key` on the next message box once it takes answers; its title goes to `title`.
+void answerNextBox(QTimer& poll, Qt::Key key, QString* title, QWidget** owner = nullptr) {
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&poll, key, title, owner] {
+        auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget());
+        if (!box || !box->settled()) return;
+        poll.stop();
+        *title = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
+        if (owner) *owner = box->parentWidget();
+        QTest::keyClick(box, key);
+    });
+    poll.start(10);
+}
+} // namespace
+
 void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides_data() {
-    // Catches: the wrong box for the published version, Ignore or Escape still opening the page, and a
-    // Download that does not reach the update page.
-    QTest::addColumn<QByteArray>("published");
+    // Catches: the wrong box for the published version, Ignore or Escape still opening the page, a
+    // Download that does not reach the update page, and an unreachable site reported as "no updates".
+    QTest::addColumn<QByteArray>("published"); // "404": the site answers "not found"
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("opensPage");
@@ -35,6 +53,8 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides_data() {
                                      << "You Can Now Download a Newer Version" << true;
     QTest::newRow("same, Close") << QByteArray("8.1") << int(Qt::Key_O)
                                  << "There Are No Updates Available as Yet" << false;
+    QTest::newRow("site not there, Close")
+        << QByteArray("404") << int(Qt::Key_O) << "We Could Not Check for Updates" << false;
 }
 
 void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
@@ -46,6 +66,7 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
     TestHttpServer server;
     QVERIFY(server.start());
     server.body = published;
+    if (published == "404") server.status = 404;
     qputenv("LEXIKITE_WEB_BASE", server.baseUrl().toLatin1());
     InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1));
     QList<QUrl> opened;
@@ -53,6 +74,7 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
         opened << url;
         return true;
     });
+    setGrownUpGate([](const QUrl&) { return true; });
 
     QWidget mainWindow;
     mainWindow.show();
@@ -63,22 +85,49 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
     QSignalSpy ended(check, &UpdateCheck::checkEnded);
 
     QString seenTitle;
+    QWidget* owner = nullptr;
     QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget());
-        if (!box) return;
-        poll.stop();
-        seenTitle = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
-        QCOMPARE(box->parentWidget(), &mainWindow);
-        QTest::keyClick(box, Qt::Key(key));
-    });
-    poll.start(10);
+    answerNextBox(poll, Qt::Key(key), &seenTitle, &owner);
     CheckForUpdate(true);
     QTRY_COMPARE(ended.size(), 1);
 
     QCOMPARE(seenTitle, title);
+    QCOMPARE(owner, &mainWindow);
     QCOMPARE(opened, opensPage ? QList<QUrl>{QUrl(appState().UpdatePageUrl)} : QList<QUrl>{});
     setLinkOpener({});
+    setGrownUpGate({});
+}
+
+void tst_UpdateDialogs::startUpQuestionWaitsForTheHomeScreen() {
+    // Catches: the start-up check's question opening over a game (where typing would answer it), or never
+    // coming once the learner is back on the home screen.
+    TestHttpServer server;
+    QVERIFY(server.start());
+    server.body = "8.2";
+    qputenv("LEXIKITE_WEB_BASE", server.baseUrl().toLatin1());
+    InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1));
+    QWidget area;
+    area.show();
+    forms().setChildArea(&area);
+    for (const QString name : {QStringLiteral("fgam_HID"), QStringLiteral("mdb_HOM")})
+        forms().registerForm(name, [name] { return new ChildForm(name); });
+    forms().show(QStringLiteral("fgam_HID"));
+    QObject holder;
+    UpdateCheck* check = installUpdateCheck(&holder, [&area] { return &area; });
+    check->setNetworkAllowed(true);
+    QSignalSpy ended(check, &UpdateCheck::checkEnded);
+    QString seenTitle;
+    QTimer poll;
+    answerNextBox(poll, Qt::Key_N, &seenTitle);
+
+    CheckForUpdate(false);
+    QTRY_COMPARE(ended.size(), 1);
+    QTest::qWait(200);
+    QVERIFY(seenTitle.isEmpty());
+    forms().show(QStringLiteral("mdb_HOM"));
+    QTRY_COMPARE(seenTitle, QStringLiteral("You Can Now Download a Newer Version"));
+    forms().unloadAll();
+    forms().setChildArea(nullptr);
 }
 
 QTEST_MAIN(tst_UpdateDialogs)

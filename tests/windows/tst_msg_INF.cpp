@@ -4,6 +4,7 @@
 #include "windows/msg_INF.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -12,11 +13,12 @@
 #include <functional>
 
 namespace {
-// Runs `step` on the message box once it is up inside its own modal loop.
-void whenShown(std::function<void(msg_INF*)> step) {
+// Runs `step` on the message box once it is up inside its own modal loop and takes answers (or at once).
+void whenShown(std::function<void(msg_INF*)> step, bool early = false) {
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        if (auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget())) {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step, early] {
+        auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget());
+        if (box && (early || box->settled())) {
             poll->deleteLater();
             step(box);
         }
@@ -34,7 +36,10 @@ QPushButton* visibleButton(msg_INF* box, const QString& caption) {
 class tst_msg_INF : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InitGlobals(appState(), QStringLiteral("/tmp"), QDate(2024, 5, 1)); }
+    void initTestCase() {
+        InitGlobals(appState(), QStringLiteral("/tmp"), QDate(2024, 5, 1));
+        msg_INF::setSettleMs(100);
+    }
     void everyWayOutGivesItsAnswer_data();
     void everyWayOutGivesItsAnswer();
     void questionShowsVersionAboveTheChanges();
@@ -42,9 +47,10 @@ private slots:
 };
 
 void tst_msg_INF::everyWayOutGivesItsAnswer_data() {
-    // Catches: wrong key table per bar, keys acting on hidden bars, stale answers after a window close.
+    // Catches: wrong key table per bar, keys acting on hidden bars, stale answers after a window close, and
+    // a key, click or held key meant for the screen below answering a box that has only just appeared.
     QTest::addColumn<bool>("question");
-    QTest::addColumn<QString>("action"); // "key:X", "click:caption", "close"
+    QTest::addColumn<QString>("action"); // ["early "]"key:X", "alt:X", "held:X", "click:caption", "close"
     QTest::addColumn<bool>("leaves");
     QTest::addColumn<int>("result");
 
@@ -58,6 +64,12 @@ void tst_msg_INF::everyWayOutGivesItsAnswer_data() {
     QTest::newRow("question Download") << true << "click:&Download" << true << 6;
     QTest::newRow("question Ignore") << true << "click:&Ignore" << true << 7;
     QTest::newRow("question window closed") << true << "close" << true << 2;
+    QTest::newRow("question Enter is Ignore") << true << "key:Enter" << true << 7;
+    QTest::newRow("question Y as it appears") << true << "early key:Y" << false << 0;
+    QTest::newRow("question Enter as it appears") << true << "early key:Enter" << false << 0;
+    QTest::newRow("question Alt+D as it appears") << true << "early alt:D" << false << 0;
+    QTest::newRow("question Download as it appears") << true << "early click:&Download" << false << 0;
+    QTest::newRow("question Y held down") << true << "held:Y" << false << 0;
     QTest::newRow("information O") << false << "key:O" << true << 2;
     QTest::newRow("information Escape") << false << "key:Escape" << true << 2;
     QTest::newRow("information Y does nothing") << false << "key:Y" << false << 0;
@@ -73,28 +85,38 @@ void tst_msg_INF::everyWayOutGivesItsAnswer() {
     // An earlier "yes" must not leak into this box's answer.
     SetMessageResult(MessageAnswer::Yes);
     bool stillOpen = false;
-    whenShown([&](msg_INF* box) {
-        const QString arg = action.section(QLatin1Char(':'), 1);
-        if (action.startsWith(QLatin1String("key:")) || action.startsWith(QLatin1String("alt:"))) {
-            const Qt::Key key =
-                arg == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key(arg.at(0).unicode());
-            const auto mods = action.startsWith(QLatin1String("alt:")) ? Qt::AltModifier : Qt::NoModifier;
-            // Through the window, as a real key press arrives, so mnemonics get their turn.
-            QTest::keyClick(box->windowHandle(), key, mods);
-        } else if (action.startsWith(QLatin1String("click:"))) {
-            QPushButton* button = visibleButton(box, arg);
-            QVERIFY2(button, qPrintable(arg));
-            QTest::mouseClick(button, Qt::LeftButton);
-        } else {
-            box->close();
-        }
-        // A mnemonic presses its button with a short animation before it clicks.
-        QTest::qWait(200);
-        if (QApplication::activeModalWidget() == box) {
-            stillOpen = true;
-            QTest::keyClick(box, Qt::Key_Escape);
-        }
-    });
+    const bool early = action.startsWith(QLatin1String("early "));
+    if (early) action = action.mid(6);
+    whenShown(
+        [&](msg_INF* box) {
+            const QString arg = action.section(QLatin1Char(':'), 1);
+            const Qt::Key key = arg == QLatin1String("Escape")  ? Qt::Key_Escape
+                                : arg == QLatin1String("Enter") ? Qt::Key_Return
+                                : arg.isEmpty()                 ? Qt::Key_unknown
+                                                                : Qt::Key(arg.at(0).unicode());
+            if (action.startsWith(QLatin1String("held:"))) {
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, arg, true);
+                QApplication::sendEvent(box->focusWidget() ? box->focusWidget() : box, &repeat);
+            } else if (action.startsWith(QLatin1String("key:")) || action.startsWith(QLatin1String("alt:"))) {
+                const auto mods = action.startsWith(QLatin1String("alt:")) ? Qt::AltModifier : Qt::NoModifier;
+                // Through the window, as a real key press arrives, so mnemonics get their turn.
+                QTest::keyClick(box->windowHandle(), key, mods);
+            } else if (action.startsWith(QLatin1String("click:"))) {
+                QPushButton* button = visibleButton(box, arg);
+                QVERIFY2(button, qPrintable(arg));
+                QTest::mouseClick(button, Qt::LeftButton);
+            } else if (action == QLatin1String("close")) {
+                box->close();
+            }
+            // A mnemonic presses its button with a short animation before it clicks.
+            QTest::qWait(200);
+            if (QApplication::activeModalWidget() == box) {
+                QVERIFY(box->settled());
+                stillOpen = true;
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        },
+        early);
 
     if (question) {
         QCOMPARE(AskQuestion(MessageNumber::NewerVersion, nullptr), leaves ? result : MessageAnswer::Cancel);

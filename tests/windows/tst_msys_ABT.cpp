@@ -15,6 +15,7 @@ struct CountingPrompts : UpdatePrompts {
     int checksOff = 0;
     bool askToDownload() override { return false; }
     void tellNoUpdates() override {}
+    void tellCheckFailed() override {}
     void tellChecksAreOff() override { ++checksOff; }
     void showNotice(const QString&, const QString&) override {}
 };
@@ -24,7 +25,10 @@ class tst_msys_ABT : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1)); }
-    void cleanup() { setLinkOpener({}); }
+    void cleanup() {
+        setLinkOpener({});
+        setGrownUpGate({});
+    }
     void showsTheProgramsOwnTexts();
     void linksOpenTheirAddresses_data();
     void linksOpenTheirAddresses();
@@ -42,9 +46,9 @@ void tst_msys_ABT::showsTheProgramsOwnTexts() {
     QCOMPARE(credits->toPlainText(), appState().CreditsText);
     QVERIFY(credits->isReadOnly());
     QCOMPARE(credits->font(), box.findChild<QLabel*>("lblCOPY")->font());
-    QCOMPARE(box.findChild<QLabel*>("lblARTWORK")->text(),
-             QStringLiteral(
-                 "Pictures: Twemoji © Twitter, Inc and other contributors, CC-BY 4.0. Voices: eSpeak NG."));
+    QCOMPARE(
+        box.findChild<QLabel*>("lblARTWORK")->text(),
+        QStringLiteral("Twemoji artwork © Twitter, Inc and other contributors, licensed under CC-BY 4.0."));
     QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->text(), appState().WebBase);
     QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->toolTip(), QStringLiteral("Visit us on the web"));
     QCOMPARE(box.findChild<QLabel*>("lblEMAIL")->toolTip(), QStringLiteral("Send us a message"));
@@ -52,26 +56,38 @@ void tst_msys_ABT::showsTheProgramsOwnTexts() {
 }
 
 void tst_msys_ABT::linksOpenTheirAddresses_data() {
-    // Catches: links swapped, e-mail opened as a web address, or a click that opens twice.
+    // Catches: links swapped, e-mail opened as a web address, a click that opens twice, and a child's click
+    // alone opening anything without a grown-up.
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
-    QTest::newRow("web site") << "lblWEBSITE" << appState().WebBase;
-    QTest::newRow("social picture") << "imgSOCIAL" << appState().WebBase;
-    QTest::newRow("e-mail") << "lblEMAIL" << QStringLiteral("mailto:") + appState().ContactAddress;
+    QTest::addColumn<bool>("grownUpPasses");
+    for (const bool passes : {true, false}) {
+        const char* const who = passes ? "grown-up" : "child alone";
+        QTest::addRow("web site, %s", who) << "lblWEBSITE" << appState().WebBase << passes;
+        QTest::addRow("social picture, %s", who) << "imgSOCIAL" << appState().WebBase << passes;
+        QTest::addRow("e-mail, %s", who)
+            << "lblEMAIL" << QStringLiteral("mailto:") + appState().ContactAddress << passes;
+    }
 }
 
 void tst_msys_ABT::linksOpenTheirAddresses() {
     QFETCH(QString, control);
     QFETCH(QString, address);
-    QList<QUrl> opened;
+    QFETCH(bool, grownUpPasses);
+    QList<QUrl> opened, asked;
     setLinkOpener([&opened](const QUrl& url) {
         opened << url;
         return true;
     });
+    setGrownUpGate([&](const QUrl& url) {
+        asked << url;
+        return grownUpPasses;
+    });
     msys_ABT box;
     box.show();
     QTest::mouseClick(box.findChild<QLabel*>(control), Qt::LeftButton);
-    QCOMPARE(opened, QList<QUrl>{QUrl(address)});
+    QCOMPARE(asked, QList<QUrl>{QUrl(address)});
+    QCOMPARE(opened, grownUpPasses ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
 }
 
 void tst_msys_ABT::buttonsCheckAndClose_data() {
