@@ -72,7 +72,7 @@ int run(const AddOptions& options) {
     if (subject.isEmpty())
         return fail(QStringLiteral("unknown subject \"%1\"; the subjects are: %2")
                         .arg(options.subject, Subjects::all().join(QStringLiteral(", "))));
-    if (!options.voice.isEmpty() && options.voice != QStringLiteral("en-gb") && options.voice != QStringLiteral("en-us"))
+    if (!options.voice.isEmpty() && !Speech::isVoice(options.voice))
         return fail(QStringLiteral("unknown voice \"%1\"; use en-gb or en-us").arg(options.voice));
     if (options.pictures.isEmpty()) return fail(QStringLiteral("no picture given"));
     if (!options.word.isNull() && options.pictures.size() != 1)
