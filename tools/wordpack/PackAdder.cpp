@@ -3,6 +3,7 @@
 
 #include "CardPainter.h"
 #include "Speech.h"
+#include "SubjectRules.h"
 #include "Subjects.h"
 #include "WordList.h"
 #include "WordRules.h"
@@ -110,6 +111,8 @@ int run(const AddOptions& options) {
         plan.word = Catalogue::WordFromFileName(plan.pictureName);
         why = WordRules::unplayableReason(plan.word);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the word \"%2\" %3").arg(source, plan.word, why));
+        why = SubjectRules::misfit(subject, plan.word);
+        if (!why.isEmpty()) return fail(QStringLiteral("%1: %2").arg(source, why));
         if (names.contains(plan.pictureName.toLower()) || taken(plan.pictureName))
             return fail(QStringLiteral("%1: \"%2\" is already in %3").arg(source, plan.pictureName, subject));
         names.insert(plan.pictureName.toLower());
