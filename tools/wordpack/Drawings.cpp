@@ -1,4 +1,4 @@
-// Drawings: the pictures we draw ourselves where no artwork fits (shapes, an igloo, a dragonfly).
+// Drawings: the pictures we draw ourselves where no artwork fits (shapes, an igloo, insects, a xylophone).
 #include "Drawings.h"
 
 #include <QHash>
@@ -275,6 +275,143 @@ void dragonfly(QPainter& p, const Unit& u) {
     }
 }
 
+// What sets one insect apart from another in a top view: colours, proportions, wings and feelers.
+struct InsectLook {
+    QColor head, thorax, abdomen;
+    QColor stripe;            // bands across the abdomen, when valid
+    QColor wing;              // translucent for clear wings
+    enum class Wings { None, Clear, Broad } wings = Wings::None;
+    double thoraxLength = 0.1, thoraxWidth = 0.09;
+    double abdomenLength = 0.3, abdomenWidth = 0.16;
+    double headSize = 0.07;
+    double waist = 0;         // the gap a wasp has between thorax and abdomen
+    double legLength = 0.22;
+    bool feathery = false;    // a moth's feelers
+    QColor glow;              // a firefly's lit tail, when valid
+};
+
+void insect(QPainter& p, const Unit& u, const InsectLook& k) {
+    const double thoraxY = -0.18 + k.thoraxLength / 2;
+    const double abdomenTop = thoraxY + k.thoraxLength / 2 + k.waist;
+    const QColor dark = k.thorax.darker(220);
+    // Six jointed legs from the thorax: the front pair reaches forward, the hind pair back.
+    p.setPen(QPen(dark, u.len(0.016), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const double reach[3][4] = {{0.5, -0.35, 0.75, -0.9}, {0.6, 0.0, 0.95, 0.2}, {0.55, 0.3, 0.8, 0.95}};
+    for (int pair = 0; pair < 3; ++pair) {
+        const double y = thoraxY + (pair - 1) * k.thoraxLength * 0.3;
+        for (const double side : {-1.0, 1.0}) {
+            QPainterPath leg;
+            leg.moveTo(u.at(side * k.thoraxWidth * 0.4, y));
+            leg.lineTo(u.at(side * (k.thoraxWidth * 0.4 + k.legLength * reach[pair][0]), y + k.legLength * reach[pair][1]));
+            leg.lineTo(u.at(side * (k.thoraxWidth * 0.4 + k.legLength * reach[pair][2]), y + k.legLength * reach[pair][3]));
+            p.drawPath(leg);
+        }
+    }
+    // Wings lie behind the body.
+    for (const double side : {-1.0, 1.0}) {
+        if (k.wings == InsectLook::Wings::None) break;
+        const bool broad = k.wings == InsectLook::Wings::Broad;
+        for (int pair = 0; pair < 2; ++pair) {
+            p.save();
+            p.translate(u.at(side * k.thoraxWidth * 0.3, thoraxY + (pair ? 0.03 : -0.02)));
+            p.rotate(side * (broad ? (pair ? 60 : 20) : (pair ? 35 : 15)));
+            const double length = broad ? (pair ? 0.26 : 0.36) : (pair ? 0.24 : 0.3);
+            const double width = broad ? (pair ? 0.22 : 0.26) : 0.11;
+            QPainterPath w;
+            w.addEllipse(QPointF(side * u.len(length / 2), u.len(length * 0.15)), u.len(length / 2), u.len(width / 2));
+            paintShape(p, u, w, k.wing, k.wing.darker(170));
+            if (broad) {
+                QPainterPath spot;
+                spot.addEllipse(QPointF(side * u.len(length * 0.6), u.len(length * 0.15)), u.len(0.035), u.len(0.035));
+                paintShape(p, u, spot, k.wing.darker(150), k.wing.darker(190));
+            }
+            p.restore();
+        }
+    }
+    QPainterPath abdomen;
+    abdomen.addEllipse(u.rect(-k.abdomenWidth / 2, abdomenTop, k.abdomenWidth, k.abdomenLength));
+    paintShape(p, u, abdomen, k.abdomen, k.abdomen.darker(180));
+    if (k.stripe.isValid()) {
+        p.save();
+        p.setClipPath(abdomen);
+        p.setPen(Qt::NoPen);
+        p.setBrush(k.stripe);
+        for (double y = abdomenTop + k.abdomenLength * 0.18; y < abdomenTop + k.abdomenLength; y += k.abdomenLength * 0.22)
+            p.drawRect(u.rect(-0.5, y, 1, k.abdomenLength * 0.1));
+        p.restore();
+    }
+    if (k.glow.isValid()) {
+        const QPointF tip = u.at(0, abdomenTop + k.abdomenLength * 0.82);
+        QRadialGradient halo(tip, u.len(0.2));
+        halo.setColorAt(0, k.glow);
+        halo.setColorAt(0.35, QColor(k.glow.red(), k.glow.green(), k.glow.blue(), 150));
+        halo.setColorAt(1, QColor(k.glow.red(), k.glow.green(), k.glow.blue(), 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(halo);
+        p.drawEllipse(tip, u.len(0.2), u.len(0.2));
+    }
+    QPainterPath thorax;
+    thorax.addEllipse(u.rect(-k.thoraxWidth / 2, thoraxY - k.thoraxLength / 2, k.thoraxWidth, k.thoraxLength));
+    paintShape(p, u, thorax, k.thorax, k.thorax.darker(180));
+    const double headY = thoraxY - k.thoraxLength / 2 - k.headSize * 0.8;
+    // Feelers curve up and out from the head.
+    p.setPen(QPen(dark, u.len(0.012), Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const double side : {-1.0, 1.0}) {
+        QPainterPath feeler;
+        feeler.moveTo(u.at(side * 0.02, headY - k.headSize * 0.6));
+        feeler.quadTo(u.at(side * 0.04, headY - 0.16), u.at(side * 0.13, headY - 0.2));
+        p.drawPath(feeler);
+        if (k.feathery)
+            for (int i = 1; i < 6; ++i) {
+                const QPointF at = feeler.pointAtPercent(i / 6.0);
+                p.drawLine(at, at + QPointF(side * u.len(0.025), u.len(0.012)));
+                p.drawLine(at, at + QPointF(-side * u.len(0.012), -u.len(0.02)));
+            }
+    }
+    QPainterPath head;
+    head.addEllipse(u.at(0, headY), u.len(k.headSize * 0.7), u.len(k.headSize * 0.6));
+    paintShape(p, u, head, k.head, k.head.darker(180));
+    for (const double side : {-1.0, 1.0}) {
+        QPainterPath eye;
+        eye.addEllipse(u.at(side * k.headSize * 0.45, headY - k.headSize * 0.1), u.len(k.headSize * 0.22), u.len(k.headSize * 0.22));
+        paintShape(p, u, eye, QColor(25, 25, 30), QColor(10, 10, 15));
+    }
+}
+
+void xylophone(QPainter& p, const Unit& u) {
+    const QColor wood(150, 95, 50);
+    // Two rails that meet towards the short bars.
+    for (const double y : {-0.1, 0.22}) {
+        QPainterPath rail = polygon(u, {{-0.44, y - 0.12}, {0.4, y - 0.02}, {0.4, y + 0.02}, {-0.44, y - 0.06}});
+        paintShape(p, u, rail, wood, wood.darker(150));
+    }
+    const QColor colours[] = {{229, 57, 53}, {251, 140, 0}, {253, 216, 53}, {67, 160, 71},
+                              {0, 150, 136}, {30, 136, 229}, {63, 81, 181}, {142, 36, 170}};
+    for (int i = 0; i < 8; ++i) {
+        const double x = -0.41 + i * 0.1, half = 0.27 - i * 0.018;
+        const double centre = 0.02 + i * 0.004;
+        QPainterPath bar;
+        bar.addRoundedRect(u.rect(x, centre - half, 0.075, half * 2), u.len(0.015), u.len(0.015));
+        paintShape(p, u, bar, colours[i]);
+        for (const double y : {-0.1 - 0.06 + i * 0.013, 0.22 - 0.04 + i * 0.005}) {
+            QPainterPath nail;
+            nail.addEllipse(u.at(x + 0.0375, y), u.len(0.011), u.len(0.011));
+            paintShape(p, u, nail, QColor(220, 220, 225), QColor(120, 120, 130));
+        }
+    }
+    // Two mallets resting across the bars.
+    for (const double side : {0.0, 1.0}) {
+        p.setPen(QPen(wood.lighter(120), u.len(0.02), Qt::SolidLine, Qt::RoundCap));
+        const QPointF head = u.at(-0.05 + side * 0.22, 0.22 - side * 0.02), end = u.at(0.3 + side * 0.14, 0.44);
+        p.drawLine(head, end);
+        QPainterPath ball;
+        ball.addEllipse(head, u.len(0.04), u.len(0.04));
+        paintShape(p, u, ball, QColor(240, 240, 235), QColor(150, 150, 140));
+    }
+}
+
 using Painter = std::function<void(QPainter&, const Unit&)>;
 
 const QList<QPair<QString, Painter>>& table() {
@@ -324,6 +461,55 @@ const QList<QPair<QString, Painter>>& table() {
         {"pyramid", [yellow](QPainter& p, const Unit& u) { pyramid(p, u, yellow.darker(105)); }},
         {"prism", [teal](QPainter& p, const Unit& u) { prism(p, u, teal); }},
         {"igloo", [](QPainter& p, const Unit& u) { igloo(p, u); }},
+        {"xylophone", [](QPainter& p, const Unit& u) { xylophone(p, u); }},
+        {"wasp", [](QPainter& p, const Unit& u) {
+             InsectLook k;
+             k.head = k.thorax = QColor(45, 40, 35);
+             k.abdomen = QColor(253, 200, 30);
+             k.stripe = QColor(35, 30, 25);
+             k.wing = QColor(200, 225, 245, 170);
+             k.wings = InsectLook::Wings::Clear;
+             k.abdomenLength = 0.34, k.abdomenWidth = 0.17, k.waist = 0.03;
+             insect(p, u, k);
+         }},
+        {"moth", [](QPainter& p, const Unit& u) {
+             InsectLook k;
+             k.head = k.thorax = k.abdomen = QColor(150, 125, 100);
+             k.wing = QColor(190, 170, 140);
+             k.wings = InsectLook::Wings::Broad;
+             k.thoraxWidth = 0.11, k.abdomenLength = 0.26, k.abdomenWidth = 0.12;
+             k.legLength = 0.14;
+             k.feathery = true;
+             insect(p, u, k);
+         }},
+        {"firefly", [](QPainter& p, const Unit& u) {
+             InsectLook k;
+             k.head = QColor(40, 35, 35);
+             k.thorax = QColor(235, 120, 60);
+             k.abdomen = QColor(60, 55, 50);
+             k.wing = QColor(70, 65, 60, 200);
+             k.wings = InsectLook::Wings::Clear;
+             k.glow = QColor(255, 240, 90);
+             insect(p, u, k);
+         }},
+        {"termite", [](QPainter& p, const Unit& u) {
+             InsectLook k;
+             k.head = QColor(170, 100, 40);
+             k.thorax = QColor(235, 215, 180);
+             k.abdomen = QColor(245, 230, 200);
+             k.headSize = 0.12, k.abdomenLength = 0.32, k.abdomenWidth = 0.2;
+             k.legLength = 0.16;
+             insect(p, u, k);
+         }},
+        {"stickinsect", [](QPainter& p, const Unit& u) {
+             InsectLook k;
+             k.head = k.thorax = k.abdomen = QColor(140, 110, 60);
+             k.thoraxLength = 0.26, k.thoraxWidth = 0.04;
+             k.abdomenLength = 0.44, k.abdomenWidth = 0.045, k.headSize = 0.05;
+             k.legLength = 0.34;
+             // Drawn so the whole long body fits: shifted up, as the thorax starts higher than other insects'.
+             insect(p, Unit{u.box.translated(0, -u.len(0.08))}, k);
+         }},
         {"dragonfly", [](QPainter& p, const Unit& u) {
              // Drawn thin and long, so it is drawn larger to weigh as much as the other pictures.
              const QPointF c = u.box.center();

@@ -1,4 +1,4 @@
-// Drawings: the pictures we draw ourselves where no artwork fits (shapes, an igloo, a dragonfly).
+// Drawings: the pictures we draw ourselves where no artwork fits (shapes, an igloo, insects, a xylophone).
 #pragma once
 
 #include <QRectF>

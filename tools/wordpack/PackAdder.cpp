@@ -3,6 +3,7 @@
 
 #include "CardPainter.h"
 #include "Speech.h"
+#include "SubjectRules.h"
 #include "Subjects.h"
 #include "WordList.h"
 #include "WordRules.h"
@@ -72,7 +73,7 @@ int run(const AddOptions& options) {
     if (subject.isEmpty())
         return fail(QStringLiteral("unknown subject \"%1\"; the subjects are: %2")
                         .arg(options.subject, Subjects::all().join(QStringLiteral(", "))));
-    if (!options.voice.isEmpty() && options.voice != QStringLiteral("en-gb") && options.voice != QStringLiteral("en-us"))
+    if (!options.voice.isEmpty() && !Speech::isVoice(options.voice))
         return fail(QStringLiteral("unknown voice \"%1\"; use en-gb or en-us").arg(options.voice));
     if (options.pictures.isEmpty()) return fail(QStringLiteral("no picture given"));
     if (!options.word.isNull() && options.pictures.size() != 1)
@@ -110,6 +111,8 @@ int run(const AddOptions& options) {
         plan.word = Catalogue::WordFromFileName(plan.pictureName);
         why = WordRules::unplayableReason(plan.word);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the word \"%2\" %3").arg(source, plan.word, why));
+        why = SubjectRules::misfit(subject, plan.word);
+        if (!why.isEmpty()) return fail(QStringLiteral("%1: %2").arg(source, why));
         if (names.contains(plan.pictureName.toLower()) || taken(plan.pictureName))
             return fail(QStringLiteral("%1: \"%2\" is already in %3").arg(source, plan.pictureName, subject));
         names.insert(plan.pictureName.toLower());

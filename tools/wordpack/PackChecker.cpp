@@ -2,6 +2,7 @@
 #include "PackChecker.h"
 
 #include "Mp3Frames.h"
+#include "SubjectRules.h"
 #include "Subjects.h"
 #include "WordRules.h"
 #include "app/PathIgnoringCase.h"
@@ -54,6 +55,8 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
             *out << QStringLiteral("%1: the word \"%2\" %3").arg(where, word, why);
             continue;
         }
+        const QString misfit = SubjectRules::misfit(place, word);
+        if (!misfit.isEmpty()) *out << QStringLiteral("%1: %2").arg(where, misfit);
         const QString sound = word + QStringLiteral(".eda");
         if (!soundProblems.contains(sound.toLower())) {
             const QString found = findEntry(dir, sound, false);
@@ -75,6 +78,14 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
             if (!Catalogue::IsLanguageMatch(pictures[i], languageKey(british)) || !WordRules::unplayableReason(word).isEmpty()) continue;
             words.insert(word);
             if (i >= 1 && i <= 9) mixedWords.insert(word);
+        }
+        if (place.compare(SubjectRules::kAlphabetSubject, Qt::CaseInsensitive) == 0) {
+            QSet<QChar> firsts;
+            for (const QString& word : words) firsts.insert(word.front().toLower());
+            for (char c = 'a'; c <= 'z'; ++c)
+                if (!firsts.contains(QChar::fromLatin1(c)))
+                    *out << QStringLiteral("%1: no word starts with \"%2\" in %3 English")
+                                .arg(place, QChar::fromLatin1(c), languageName(british));
         }
         if (words.size() < 6)
             *out << QStringLiteral("%1: %2 different words in %3 English; the choose and memory games need six")

@@ -10,6 +10,10 @@ namespace {
 constexpr double kTargetRms = 0.13;  // about -18 dBFS over the voiced part
 constexpr double kPeakLimit = 0.89;  // about -1 dBFS
 constexpr double kGate = 0.01;       // 10 ms blocks quieter than this (-40 dBFS) are pauses
+constexpr double kTrimBelowLoudest = 0.00316; // -50 dB: far below any consonant
+constexpr double kTrimAboveNoise = 5.6;       // +15 dB over the quietest tenth of the blocks
+constexpr int kLeadInMs = 30;        // silence kept before the word and after it
+constexpr int kTailMs = 80;
 
 quint32 le32(const QByteArray& data, qsizetype at) { return qFromLittleEndian<quint32>(data.constData() + at); }
 quint16 le16(const QByteArray& data, qsizetype at) { return qFromLittleEndian<quint16>(data.constData() + at); }
@@ -76,15 +80,29 @@ Pcm Pcm::chime(int rate) {
 }
 
 void Pcm::trimSilence() {
-    const int threshold = int(kGate * 32767);
-    qsizetype first = 0, last = samples.size();
-    while (first < last && std::abs(samples[first]) < threshold) ++first;
-    while (last > first && std::abs(samples[last - 1]) < threshold) --last;
-    if (first >= last) return; // all quiet: leave it for the length check to catch
-    const qsizetype lead = rate * 40 / 1000, tail = rate * 80 / 1000;
-    first = std::max<qsizetype>(0, first - lead);
-    last = std::min<qsizetype>(samples.size(), last + tail);
-    samples = samples.mid(first, last - first);
+    // Measured in 10 ms blocks against the loudest one, so the soft start of "fish" or "hat" and the faint
+    // release of "cat" count as sound however loud or quiet the voice is; a voice recorded with room noise
+    // is measured against that noise instead.
+    const qsizetype block = std::max(1, rate / 100);
+    QVector<double> levels;
+    for (qsizetype start = 0; start < samples.size(); start += block) {
+        const qsizetype end = std::min(samples.size(), start + block);
+        double sum = 0;
+        for (qsizetype i = start; i < end; ++i) sum += double(samples[i]) * samples[i];
+        levels.append(std::sqrt(sum / double(end - start)));
+    }
+    const double loudest = levels.isEmpty() ? 0 : *std::max_element(levels.cbegin(), levels.cend());
+    if (loudest < 1) return; // all silent: leave it for the length check to catch
+    QVector<double> sorted = levels;
+    std::sort(sorted.begin(), sorted.end());
+    const double noise = sorted[sorted.size() / 10];
+    const double threshold = std::max(loudest * kTrimBelowLoudest, noise * kTrimAboveNoise);
+    qsizetype first = 0, last = levels.size();
+    while (levels[first] < threshold) ++first;
+    while (levels[last - 1] < threshold) --last;
+    const qsizetype from = std::max<qsizetype>(0, first * block - rate * kLeadInMs / 1000);
+    const qsizetype to = std::min<qsizetype>(samples.size(), last * block + rate * kTailMs / 1000);
+    samples = samples.mid(from, to - from);
 }
 
 void Pcm::normalise() {

@@ -16,7 +16,7 @@ struct Pcm {
     // A short bright two-note chime.
     static Pcm chime(int rate);
 
-    // Cuts the quiet lead-in and tail, keeping a little air around the sound.
+    // Cuts the silence before and after the sound down to a short lead-in and tail, never into the sound.
     void trimSilence();
     // Brings the voiced part to one loudness, so every word sounds equally loud, without clipping.
     void normalise();

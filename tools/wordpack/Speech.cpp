@@ -1,12 +1,29 @@
-// Speech: speaks a text with espeak-ng and encodes sounds to MP3 with lame (blocking; safe in worker threads).
+// Speech: speaks a text with the Flite synthesiser and encodes sounds to MP3 with lame (blocking; safe in worker threads).
 #include "Speech.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
 constexpr int kTimeoutMs = 30000;
+
+// The voices a speech recogniser understood best among those Debian packages (bench/bench_voices): the US
+// male voice for plain and American words, the Scottish male voice for British ones. Speech a little slower
+// than the voice's own pace was understood best, and suits children.
+struct VoiceSetting {
+    const char* name;
+    const char* fliteVoice;
+};
+constexpr VoiceSetting kVoices[] = {{"en-us", "rms"}, {"en-gb", "awb"}};
+constexpr const char* kDurationStretch = "duration_stretch=1.15";
+
+const char* fliteVoice(const QString& voice) {
+    for (const VoiceSetting& v : kVoices)
+        if (voice == QLatin1String(v.name)) return v.fliteVoice;
+    return nullptr;
+}
 
 bool run(const QString& program, const QStringList& args, const QByteArray& input, QByteArray* output,
          QString* error) {
@@ -36,12 +53,25 @@ bool run(const QString& program, const QStringList& args, const QByteArray& inpu
 
 namespace Speech {
 
+bool isVoice(const QString& voice) { return fliteVoice(voice) != nullptr; }
+
 bool speak(const QString& text, const QString& voice, Pcm* pcm, QString* error) {
-    QByteArray wav;
-    const QStringList args = {QStringLiteral("-v"), voice, QStringLiteral("-s"), QString::number(kWordsPerMinute),
-                              QStringLiteral("--stdout"), text};
-    if (!run(QStringLiteral("espeak-ng"), args, {}, &wav, error)) return false;
-    return Pcm::fromWav(wav, pcm, error);
+    if (!isVoice(voice)) {
+        *error = QStringLiteral("unknown voice \"%1\"").arg(voice);
+        return false;
+    }
+    // Flite writes its sound only to a file.
+    QTemporaryDir work;
+    const QString path = work.filePath(QStringLiteral("speech.wav"));
+    const QStringList args = {QStringLiteral("-voice"), QLatin1String(fliteVoice(voice)), QStringLiteral("--setf"),
+                              QLatin1String(kDurationStretch), QStringLiteral("-t"), text, QStringLiteral("-o"), path};
+    if (!work.isValid() || !run(QStringLiteral("flite"), args, {}, nullptr, error)) return false;
+    QFile wav(path);
+    if (!wav.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("flite wrote no sound");
+        return false;
+    }
+    return Pcm::fromWav(wav.readAll(), pcm, error);
 }
 
 bool encodeMp3(const Pcm& pcm, const QString& path, QString* error) {

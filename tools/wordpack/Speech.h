@@ -1,4 +1,4 @@
-// Speech: speaks a text with espeak-ng and encodes sounds to MP3 with lame (blocking; safe in worker threads).
+// Speech: speaks a text with the Flite synthesiser and encodes sounds to MP3 with lame (blocking; safe in worker threads).
 #pragma once
 
 #include "Pcm.h"
@@ -7,8 +7,8 @@
 
 namespace Speech {
 
-// Speaking rate in words per minute: a little slower than the synthesiser's default, for children.
-constexpr int kWordsPerMinute = 140;
+// The tool's voice names: "en-us" speaks plain and American words and the letters, "en-gb" British ones.
+bool isVoice(const QString& voice);
 
 bool speak(const QString& text, const QString& voice, Pcm* pcm, QString* error);
 // Writes the MP3 to a temporary name beside the target and renames it, so a target is never half written.

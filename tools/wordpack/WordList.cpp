@@ -1,6 +1,7 @@
 // WordList: the default word material read from its tab-separated list, checked before anything is made.
 #include "WordList.h"
 
+#include "SubjectRules.h"
 #include "Subjects.h"
 #include "WordRules.h"
 #include "catalogue/FileNames.h"
@@ -65,6 +66,19 @@ QList<WordEntry> parse(const QString& text, QStringList* errors) {
         if (!why.isEmpty()) {
             fail(QStringLiteral("\"%1\" %2").arg(entry.word, why));
             continue;
+        }
+        why = SubjectRules::misfit(entry.subject, entry.word);
+        if (!why.isEmpty()) {
+            fail(why);
+            continue;
+        }
+        if (SubjectRules::showsFirstLetter(entry.subject) && entry.picture.kind == PictureRecipe::Kind::Letters) {
+            const QString first = entry.word.left(1);
+            if (entry.picture.letters != first.toUpper() + first.toLower()) {
+                fail(QStringLiteral("the card shows \"%1\" but \"%2\" starts with \"%3\"")
+                         .arg(entry.picture.letters, entry.word, first));
+                continue;
+            }
         }
         if (Catalogue::WordFromFileName(entry.pictureFileName()) != entry.word) {
             fail(QStringLiteral("the games would read \"%1\" as \"%2\"")

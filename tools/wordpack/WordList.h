@@ -17,7 +17,7 @@ struct WordEntry {
 
     QString pictureFileName() const; // "colour type_uk.edi"
     QString soundFileName() const;   // "colour.eda"
-    QString voice() const;           // espeak-ng voice name
+    QString voice() const;           // the speech voice: "en-gb" or "en-us"
 };
 
 namespace WordList {

@@ -113,6 +113,7 @@ private slots:
         QTest::newRow("unknown subject") << QStringList{"--subject", "dinosaurs", "dog.png"} << "unknown subject";
         QTest::newRow("subject naming a path") << QStringList{"--subject", "../farm animals", "dog.png"} << "unknown subject";
         QTest::newRow("unknown voice") << QStringList{"--subject", subject, "--voice", "fr", "dog.png"} << "unknown voice";
+        QTest::newRow("not an insect") << QStringList{"--subject", "insects", "--word", "spider", "dog.png"} << "does not belong";
         QTest::newRow("word already there") << QStringList{"--subject", subject, "cow.png"} << "already in";
         QTest::newRow("missing file") << QStringList{"--subject", subject, "nothing.png"} << "no such file";
         QTest::newRow("a bad one spoils the batch")

@@ -19,6 +19,8 @@ private slots:
         QTest::newRow("bad colour") << "colors\tred\tcolour reddish" << "colour";
         QTest::newRow("number out of range") << "Big Numbers\tmillion\tnumber 1000000" << "number";
         QTest::newRow("letters without picture") << "vowels\tapple\tletters Aa" << "letters";
+        QTest::newRow("not an insect") << "insects\tspider\t1f577" << "does not belong in insects";
+        QTest::newRow("card of another letter") << "phonics a to z\tfox\tletters Xx 1f98a" << "starts with \"f\"";
     }
     void badLinesAreRefusedWithTheirLineNumber() {
         QFETCH(QString, line);
