@@ -28,7 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # `lexikite-wordpack add` speaks each new word and encodes it to MP3; the games need neither.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, lame")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "flite, lame")
 # CPack's own dependency pass runs `file` once per packaged file, some 1 200 of them in the word
 # material (two thirds of the packing time); DebianDepends.cmake asks dpkg-shlibdeps about the two
 # executables alone.

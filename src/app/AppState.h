@@ -30,8 +30,8 @@ inline constexpr int VersionMajor = LEXIKITE_VERSION_MAJOR;
 inline constexpr int VersionMinor = LEXIKITE_VERSION_MINOR;
 inline constexpr int VersionRevision = LEXIKITE_VERSION_PATCH;
 // The speech synthesiser that speaks the default words and letters, as the credits name it.
-inline constexpr const char* SpeechSynthesiser = "eSpeak NG";
-inline constexpr const char* SpeechSynthesiserHome = "https://github.com/espeak-ng/espeak-ng";
+inline constexpr const char* SpeechSynthesiser = "Flite";
+inline constexpr const char* SpeechSynthesiserHome = "http://cmuflite.org";
 } // namespace AppIdentity
 
 // The running program's record.

@@ -37,7 +37,7 @@ private slots:
               QString::fromLatin1(AppIdentity::SpeechSynthesiser), QStringLiteral("thank you")})
             QVERIFY2(credits.contains(needed), qPrintable(needed));
         const QRegularExpression addresses(
-            QStringLiteral("(https://\\S+), (https://\\S+), (https://\\S+) and (https://\\S+) "));
+            QStringLiteral("(https?://\\S+), (https?://\\S+), (https?://\\S+) and (https?://\\S+) "));
         QVERIFY2(addresses.match(credits).hasMatch(), qPrintable(credits));
     }
 
