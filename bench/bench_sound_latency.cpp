@@ -66,10 +66,10 @@ public:
     ~MonitorRecorder() { stop(); }
     bool start() {
         clock_.start();
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, Rate, 1};
         int error = 0;
         stream_ = pa_simple_new(nullptr, "bench_sound_latency", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                "monitor", &spec, nullptr, nullptr, &error);
+                                "monitor", &format, nullptr, nullptr, &error);
         if (!stream_) {
             std::fprintf(stderr, "cannot record the monitor: %s\n", pa_strerror(error));
             return false;
