@@ -21,16 +21,16 @@
 
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 #include "BenchMachine.h"
 #include "controls/HotSpot.h"
 #include "E2EGames.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_SBJ.h"
+#include "windows/HomeScreen.h"
+#include "windows/MainWindow.h"
+#include "windows/GameMenu.h"
 
 namespace {
 

@@ -22,10 +22,10 @@
 #include "app/Random.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/PictureLoader.h"
-#include "controls/uctl_BTN.h"
-#include "games/cards/fgam_CRD.h"
-#include "games/choose/fgam_CHS.h"
-#include "games/listening/fgam_LIS.h"
+#include "controls/ImageButton.h"
+#include "games/cards/FlashCardsWindow.h"
+#include "games/choose/ChooseWindow.h"
+#include "games/listening/ListeningWindow.h"
 
 namespace {
 constexpr int Pictures = 2000;

@@ -12,8 +12,8 @@
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "windows/Forms.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_IDX.h"
+#include "windows/HomeScreen.h"
+#include "windows/MainWindow.h"
 
 namespace {
 

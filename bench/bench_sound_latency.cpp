@@ -20,7 +20,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 
 namespace {

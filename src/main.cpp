@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
 #include "audio/SdlSoundDevice.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "games/RegisterGames.h"
 #include "windows/Startup.h"
 

@@ -1,12 +1,12 @@
 // RegisterGames: one line per game window; the game menu and SectionClick open them through the table.
 #include "games/RegisterGames.h"
 
-#include "games/cards/fgam_CRD.h"
-#include "games/choose/fgam_CHS.h"
-#include "games/hidden/fgam_HID.h"
-#include "games/listening/fgam_LIS.h"
-#include "games/memory/fgam_MEM.h"
-#include "games/mixed/fgam_MIX.h"
+#include "games/cards/FlashCardsWindow.h"
+#include "games/choose/ChooseWindow.h"
+#include "games/hidden/HiddenLettersWindow.h"
+#include "games/listening/ListeningWindow.h"
+#include "games/memory/MemoryWindow.h"
+#include "games/mixed/MixedLettersWindow.h"
 #include "windows/GameTable.h"
 
 void registerGames() {

@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/TextNumber.h"
 #include "controls/BusyCursor.h"
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 
 #include <QFile>

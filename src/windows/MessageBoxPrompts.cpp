@@ -1,9 +1,9 @@
 // MessageBoxPrompts: maps the update check's needs onto numbered messages.
 #include "windows/MessageBoxPrompts.h"
 
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "windows/Forms.h"
-#include "windows/mlib_MSG.h"
+#include "windows/MessageTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "windows/DialogPictures.h"
 
 namespace ResultParts {

@@ -2,9 +2,9 @@
 #include "windows/ShellForms.h"
 
 #include "windows/Forms.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/mdb_STR.h"
+#include "windows/HomeScreen.h"
+#include "windows/GameMenu.h"
+#include "windows/PictureHolder.h"
 
 void registerShellForms() {
     Forms& f = forms();

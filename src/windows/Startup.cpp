@@ -10,10 +10,10 @@
 #include "windows/GrownUpDialog.h"
 #include "windows/MessageBoxPrompts.h"
 #include "windows/ShellHooks.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_STR.h"
-#include "windows/msg_SPL.h"
-#include "windows/msys_ABT.h"
+#include "windows/MainWindow.h"
+#include "windows/PictureHolder.h"
+#include "windows/SplashScreen.h"
+#include "windows/AboutBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Tests of the SDL sound device on the silent dummy driver with a real MP3 word file.
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 
 #include <QElapsedTimer>

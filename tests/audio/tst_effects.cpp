@@ -1,5 +1,5 @@
 // Tests of the embedded effects: present in every executable, in the WAVE format and lengths expected.
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 
 #include <QFile>
 #include <QSet>

@@ -2,8 +2,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "controls/uctl_BAR.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ToolbarButton.h"
+#include "controls/ImageButton.h"
 
 class tst_Buttons : public QObject {
     Q_OBJECT

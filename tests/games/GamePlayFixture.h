@@ -20,9 +20,9 @@
 #include "controls/HotSpot.h"
 #include "games/common/GameWindow.h"
 #include "games/RegisterGames.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/GameMenu.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 
 inline const QString PlaySubject = QStringLiteral("farm animals");
 

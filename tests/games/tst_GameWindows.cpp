@@ -12,15 +12,15 @@
 #include "GamePlayFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
-#include "controls/uctl_BTN.h"
-#include "games/cards/fgam_CRD.h"
-#include "games/choose/fgam_CHS.h"
+#include "controls/ImageButton.h"
+#include "games/cards/FlashCardsWindow.h"
+#include "games/choose/ChooseWindow.h"
 #include "games/common/LevelMeter.h"
-#include "games/listening/fgam_LIS.h"
+#include "games/listening/ListeningWindow.h"
 #include "score/ScoreModel.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/mdb_SET.h"
-#include "windows/msg_WIN.h"
+#include "windows/GameMenu.h"
+#include "windows/SettingsDialog.h"
+#include "windows/ResultDialog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Tests of the update check against a local server: what the learner is asked or told, and when.
 #include "app/AppState.h"
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "TestHttpServer.h"

@@ -1,7 +1,7 @@
 // RecordingSoundDevice: a sound device for tests that records every call in order.
 #include "RecordingSoundDevice.h"
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 
 #include <QFile>
 

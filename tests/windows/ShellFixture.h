@@ -9,12 +9,12 @@
 #include <QtTest>
 
 #include "app/AppState.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "MemorySettingsStore.h"
 #include "RecordingSoundDevice.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_IDX.h"
+#include "windows/MainWindow.h"
 
 struct ShellFixture {
     ScopedMemoryStore store;

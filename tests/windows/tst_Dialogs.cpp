@@ -11,14 +11,14 @@
 #include <QtTest>
 
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "FakeGame.h"
 #include "ShellFixture.h"
 #include "windows/GrownUpDialog.h"
-#include "windows/mdb_SET.h"
-#include "windows/mlib_IDX.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/SettingsDialog.h"
+#include "windows/ResultDialogs.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 
 namespace {
 void click(QWidget* w) {

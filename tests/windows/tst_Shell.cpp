@@ -6,12 +6,12 @@
 
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
-#include "controls/uctl_BAR.h"
+#include "controls/ToolbarButton.h"
 #include "FakeGame.h"
 #include "score/ScoreModel.h"
 #include "ShellFixture.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_SBJ.h"
+#include "windows/HomeScreen.h"
+#include "windows/GameMenu.h"
 
 namespace {
 void hover(QWidget* w) {

@@ -2,7 +2,7 @@
 // read.
 #include "app/AppState.h"
 #include "score/ScoreModel.h"
-#include "windows/msg_SPL.h"
+#include "windows/SplashScreen.h"
 #include "windows/Startup.h"
 
 #include "MemorySettingsStore.h"

@@ -1,12 +1,12 @@
 // The update check end to end: local server, the program's message box, the learner's key.
 #include "app/AppState.h"
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "TestHttpServer.h"
 #include "windows/Forms.h"
 #include "windows/MessageBoxPrompts.h"
-#include "windows/msg_INF.h"
+#include "windows/MessageBox.h"
 
 #include <QApplication>
 #include <QLabel>

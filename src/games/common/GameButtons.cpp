@@ -4,7 +4,7 @@
 #include "app/ArtPaths.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 
 namespace GameButtons {
 

@@ -12,7 +12,7 @@
 #include "app/ArtPaths.h"
 #include "app/Random.h"
 #include "app/WindowPlacement.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "catalogue/PictureLoader.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
@@ -21,9 +21,9 @@
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
 #include "windows/Forms.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_STR.h"
-#include "windows/mlib_IDX.h"
+#include "windows/MainWindow.h"
+#include "windows/PictureHolder.h"
+#include "windows/ResultDialogs.h"
 #include "windows/ResultParts.h"
 
 namespace {

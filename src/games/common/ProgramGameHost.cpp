@@ -1,7 +1,7 @@
 // ProgramGameHost: the program's game host for effects, sounds and points.
 #include "games/common/ProgramGameHost.h"
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "score/ScoreModel.h"
 
 void ProgramGameHost::playEffect(Effect effect) {

@@ -1,15 +1,15 @@
 // fgam_LIS: the listening game window.
-#include "games/listening/fgam_LIS.h"
+#include "games/listening/ListeningWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 
 #include "app/ArtPaths.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/FitText.h"
 #include "games/common/GameButtons.h"
-#include "windows/mdb_IDX.h"
+#include "windows/MainWindow.h"
 
 namespace {
 // Four 4:3 cards in a row, left of the meter.

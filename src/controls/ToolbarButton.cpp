@@ -1,5 +1,5 @@
 // uctl_BAR: toolbar picture button with five kinds and three faces.
-#include "controls/uctl_BAR.h"
+#include "controls/ToolbarButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

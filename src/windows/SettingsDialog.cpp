@@ -1,5 +1,5 @@
 // mdb_SET: settings dialog; Save stores the language and refreshes the main window, Cancel changes nothing.
-#include "windows/mdb_SET.h"
+#include "windows/SettingsDialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,8 +7,8 @@
 
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
-#include "controls/uctl_BTN.h"
-#include "windows/mdb_IDX.h"
+#include "controls/ImageButton.h"
+#include "windows/MainWindow.h"
 
 mdb_SET::mdb_SET(QWidget* parent)
     : FramelessDialog(QStringLiteral("mdb_SET"), QStringLiteral("Settings"), QSize(360, 250), parent) {

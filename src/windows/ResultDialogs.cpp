@@ -1,5 +1,5 @@
 // mlib_IDX: fills and shows the result dialogs.
-#include "windows/mlib_IDX.h"
+#include "windows/ResultDialogs.h"
 
 #include <QPointer>
 
@@ -7,8 +7,8 @@
 #include "catalogue/PictureLoader.h"
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 #include "windows/ResultParts.h"
 
 namespace {

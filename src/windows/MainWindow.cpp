@@ -1,5 +1,5 @@
 // mdb_IDX: frame window with its toolbar strip, score labels and the services it offers the other windows.
-#include "windows/mdb_IDX.h"
+#include "windows/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,17 +12,17 @@
 #include "app/ArtPaths.h"
 #include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BAR.h"
+#include "controls/ToolbarButton.h"
 #include "score/ScoreModel.h"
 #include "windows/ChildForm.h"
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/mdb_SET.h"
+#include "windows/GameMenu.h"
+#include "windows/SettingsDialog.h"
 #include "windows/Placement.h"
 #include "windows/ShellForms.h"
 #include "windows/ShellHooks.h"

@@ -1,5 +1,5 @@
 // fgam_HID: the hidden letters game window.
-#include "games/hidden/fgam_HID.h"
+#include "games/hidden/HiddenLettersWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include "app/AppState.h"
 #include "app/ArtPaths.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/ButtonGrid.h"
 #include "games/common/FitText.h"
 #include "games/common/GameButtons.h"

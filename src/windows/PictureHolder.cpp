@@ -1,5 +1,5 @@
 // mdb_STR: holder window; loaded at start-up, never shown.
-#include "windows/mdb_STR.h"
+#include "windows/PictureHolder.h"
 
 #include <QLabel>
 

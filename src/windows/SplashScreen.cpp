@@ -1,5 +1,5 @@
 // msg_SPL: a small warm frameless window with the kite, the maker and the version.
-#include "windows/msg_SPL.h"
+#include "windows/SplashScreen.h"
 
 #include "app/AppLog.h"
 #include "app/AppState.h"

@@ -1,5 +1,5 @@
 // Tests of the downloader against a local server that answers well, badly or not at all.
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "TestHttpServer.h"
 
 #include <QElapsedTimer>
@@ -172,4 +172,4 @@ void tst_uctl_WEB::requestNamesOnlyTheProgramAndItsVersion() {
 }
 
 QTEST_MAIN(tst_uctl_WEB)
-#include "tst_uctl_WEB.moc"
+#include "tst_Downloader.moc"

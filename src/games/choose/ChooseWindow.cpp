@@ -1,10 +1,10 @@
 // fgam_CHS: the choose game window.
-#include "games/choose/fgam_CHS.h"
+#include "games/choose/ChooseWindow.h"
 
 #include <QLabel>
 
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/GameButtons.h"
 
 namespace {

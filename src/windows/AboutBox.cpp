@@ -1,10 +1,10 @@
 // msys_ABT: fills itself from AppState and hands its links and its update button to the services.
-#include "windows/msys_ABT.h"
+#include "windows/AboutBox.h"
 
 #include "app/AppState.h"
 #include "app/ArtPixmap.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "controls/WindowHelpers.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"

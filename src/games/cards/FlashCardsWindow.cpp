@@ -1,11 +1,11 @@
 // fgam_CRD: the flash cards window.
-#include "games/cards/fgam_CRD.h"
+#include "games/cards/FlashCardsWindow.h"
 
 #include <QLabel>
 
 #include "app/ArtPaths.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/GameButtons.h"
 
 namespace {

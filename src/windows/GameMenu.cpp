@@ -1,5 +1,5 @@
 // mdb_SBJ: the game menu.
-#include "windows/mdb_SBJ.h"
+#include "windows/GameMenu.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include "app/AppState.h"
 #include "app/ArtPaths.h"
 #include "app/WindowPlacement.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
@@ -17,7 +17,7 @@
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_IDX.h"
+#include "windows/MainWindow.h"
 
 namespace {
 

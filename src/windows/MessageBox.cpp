@@ -1,5 +1,5 @@
 // msg_INF: layout, buttons and keys of the message box.
-#include "windows/msg_INF.h"
+#include "windows/MessageBox.h"
 
 #include "app/ArtPixmap.h"
 #include "controls/WindowHelpers.h"

@@ -1,8 +1,8 @@
 // mlib_MSG: the message table and the two ways of showing it.
-#include "windows/mlib_MSG.h"
+#include "windows/MessageTexts.h"
 
 #include "app/AppState.h"
-#include "windows/msg_INF.h"
+#include "windows/MessageBox.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // Tests of the about box: what it shows and where each of its links and buttons leads.
 #include "app/AppState.h"
-#include "controls/uctl_BTN.h"
-#include "controls/uctl_WEB.h"
+#include "controls/ImageButton.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
-#include "windows/msys_ABT.h"
+#include "windows/AboutBox.h"
 
 #include <QLabel>
 #include <QTest>
@@ -122,4 +122,4 @@ void tst_msys_ABT::buttonsCheckAndClose() {
 }
 
 QTEST_MAIN(tst_msys_ABT)
-#include "tst_msys_ABT.moc"
+#include "tst_AboutBox.moc"

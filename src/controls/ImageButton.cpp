@@ -1,5 +1,5 @@
 // uctl_BTN: picture push button.
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

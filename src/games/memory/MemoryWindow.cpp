@@ -1,9 +1,9 @@
 // fgam_MEM: the memory game window.
-#include "games/memory/fgam_MEM.h"
+#include "games/memory/MemoryWindow.h"
 
 #include <QSet>
 
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/GameButtons.h"
 #include "games/common/LevelMeter.h"
 #include "games/memory/MemoryCard.h"

@@ -1,5 +1,5 @@
 // mlib_AUD: the sound module over the installed sound device.
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 
 #include "app/AppState.h"
 #include "app/PathIgnoringCase.h"

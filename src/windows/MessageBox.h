@@ -1,7 +1,7 @@
 // msg_INF: the program's own modal message box with a title, a description and one of three button bars.
 #pragma once
 
-#include "windows/mlib_MSG.h"
+#include "windows/MessageTexts.h"
 
 #include <QDialog>
 

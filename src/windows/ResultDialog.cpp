@@ -1,11 +1,11 @@
 // msg_WIN: result dialog with one picture.
-#include "windows/msg_WIN.h"
+#include "windows/ResultDialog.h"
 
 #include <QLabel>
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "windows/ResultParts.h"
 
 using namespace ResultParts;

@@ -1,7 +1,7 @@
 // Tests of the message box: its table, its keys and buttons, and the answer each way of leaving gives.
 #include "app/AppState.h"
-#include "windows/mlib_MSG.h"
-#include "windows/msg_INF.h"
+#include "windows/MessageTexts.h"
+#include "windows/MessageBox.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -166,4 +166,4 @@ void tst_msg_INF::unknownNumbersNeverTrapTheLearner() {
 }
 
 QTEST_MAIN(tst_msg_INF)
-#include "tst_msg_INF.moc"
+#include "tst_MessageBox.moc"

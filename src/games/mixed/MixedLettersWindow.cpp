@@ -1,5 +1,5 @@
 // fgam_MIX: the mixed letters game window.
-#include "games/mixed/fgam_MIX.h"
+#include "games/mixed/MixedLettersWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 
 #include "app/AppState.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/ButtonGrid.h"
 #include "games/common/FitText.h"
 #include "games/common/GameButtons.h"

@@ -1,5 +1,5 @@
 // uctl_WEB: one request at a time over Qt Network, bounded in time and in size.
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 
 #include "app/AppState.h"
 #include "controls/BusyCursor.h"

@@ -1,11 +1,11 @@
 // msg_LOS: mismatch dialog with two pictures.
-#include "windows/msg_LOS.h"
+#include "windows/MismatchDialog.h"
 
 #include <QLabel>
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "windows/ResultParts.h"
 
 using namespace ResultParts;

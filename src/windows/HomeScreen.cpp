@@ -1,5 +1,5 @@
 // mdb_HOM: the home screen.
-#include "windows/mdb_HOM.h"
+#include "windows/HomeScreen.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,14 +11,14 @@
 #include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
 #include "score/ScoreModel.h"
 #include "windows/Forms.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_SBJ.h"
+#include "windows/MainWindow.h"
+#include "windows/GameMenu.h"
 #include "windows/ShellHooks.h"
 
 namespace {

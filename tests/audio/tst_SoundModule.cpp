@@ -1,7 +1,7 @@
 // Tests of the sound module against a recording device: order of operations, the one current sound,
 // letters and effects.
 #include "app/AppState.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "RecordingSoundDevice.h"
 
 #include <QDir>
@@ -197,4 +197,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSoundModule)
-#include "tst_mlib_AUD.moc"
+#include "tst_SoundModule.moc"
