@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     SdlSoundDevice sound;
     setSoundDevice(&sound);
     registerGames();
-    Main();
+    startProgram();
     const int result = app.exec();
     setSoundDevice(nullptr);
     setSettingsStore(nullptr);

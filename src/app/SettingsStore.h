@@ -16,9 +16,9 @@ public:
 SettingsStore& settingsStore();
 void setSettingsStore(SettingsStore* store);
 
-QString RegReadString(const QString& keyPath, const QString& valueName, const QString& defaultText);
-bool RegWriteString(const QString& keyPath, const QString& valueName, const QString& text);
+QString readSetting(const QString& keyPath, const QString& valueName, const QString& defaultText);
+bool writeSetting(const QString& keyPath, const QString& valueName, const QString& text);
 
-// The two key paths the program uses, built on AppState::RegistryBase.
-QString detailsKey();                      // RegistryBase & "Settings\Details"
-QString windowKey(const QString& windowName); // RegistryBase & window name & "\Window"
+// The two key paths the program uses, built on the record's registryBase.
+QString detailsKey();                      // registryBase + "Settings\Details"
+QString windowKey(const QString& windowName); // registryBase + window name + "\Window"

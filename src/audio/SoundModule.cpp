@@ -1,4 +1,4 @@
-// mlib_AUD: the sound module over the installed sound device.
+// SoundModule: the sound module over the installed sound device.
 #include "audio/SoundModule.h"
 
 #include "app/AppState.h"
@@ -17,7 +17,7 @@ SoundDevice* currentDevice = nullptr;
 QStringList queuedFiles;
 
 QString letterSoundFile(const QString& letter) {
-    return resolvePathIgnoringCase(appState().ProgramFolder + QStringLiteral("/files/Letters/") + letter +
+    return resolvePathIgnoringCase(appState().programFolder + QStringLiteral("/files/Letters/") + letter +
                                    QStringLiteral(".eda"));
 }
 
@@ -26,11 +26,11 @@ bool startFile(const QString& path) {
     if (!device) return false;
     // Only one file sound at a time: the old one stops even when the new one cannot be opened.
     device->close();
-    if (!device->open(path, SoundTypeHint(path))) {
+    if (!device->open(path, soundTypeHint(path))) {
         qCWarning(lcAudio) << "cannot open sound" << path;
         return false;
     }
-    return device->playFrom(GetSoundPosition());
+    return device->playFrom(soundPosition());
 }
 
 void playNextQueued() {
@@ -51,7 +51,7 @@ SoundDevice* soundDevice() {
     return currentDevice;
 }
 
-QString SoundTypeHint(const QString& path) {
+QString soundTypeHint(const QString& path) {
     const QString suffix = path.right(4).toUpper();
     if (suffix == QLatin1String(".WAV")) return QStringLiteral("Waveaudio");
     if (suffix == QLatin1String(".AVI")) return QStringLiteral("AviVideo");
@@ -62,7 +62,7 @@ QString SoundTypeHint(const QString& path) {
     return {};
 }
 
-void PlaySoundFile(const QString& path) {
+void playSoundFile(const QString& path) {
     queuedFiles.clear();
     startFile(path);
 }
@@ -76,20 +76,20 @@ void cancelSoundQueue() {
     queuedFiles.clear();
 }
 
-qint32 GetSoundPosition() {
+qint32 soundPosition() {
     return currentDevice ? currentDevice->positionMs() : 0;
 }
 
-qint32 GetSoundLength() {
+qint32 soundLength() {
     return currentDevice ? currentDevice->lengthMs() : 0;
 }
 
-void PlayLetterSound(const QString& letter) {
+void playLetterSound(const QString& letter) {
     if (letter.isEmpty()) return;
-    PlaySoundFile(letterSoundFile(letter));
+    playSoundFile(letterSoundFile(letter));
 }
 
-void SpellWord(const QString& text, const QString& thenPath) {
+void spellWord(const QString& text, const QString& thenPath) {
     QStringList files;
     for (const QChar c : text)
         files << letterSoundFile(QString(c));
@@ -97,14 +97,14 @@ void SpellWord(const QString& text, const QString& thenPath) {
     if (!files.isEmpty()) playSoundFiles(files);
 }
 
-QString EffectResourcePath(const QString& name) {
+QString effectResourcePath(const QString& name) {
     return QStringLiteral(":/effects/%1.wav").arg(name.toUpper());
 }
 
-void PlayResourceSound(const QString& name) {
+void playResourceSound(const QString& name) {
     SoundDevice* device = currentDevice;
     if (!device) return;
-    QFile resource(EffectResourcePath(name));
+    QFile resource(effectResourcePath(name));
     if (!resource.open(QIODevice::ReadOnly)) {
         qCWarning(lcAudio) << "no effect named" << name;
         return;
@@ -113,29 +113,29 @@ void PlayResourceSound(const QString& name) {
     if (!device->playWaveBlocking(wave)) qCDebug(lcAudio) << "effect skipped" << name;
 }
 
-void PlayClick() {
-    PlayResourceSound(QStringLiteral("CLICK"));
+void playClick() {
+    playResourceSound(QStringLiteral("CLICK"));
 }
-void PlayClickHome() {
-    PlayResourceSound(QStringLiteral("CLICKHOME"));
+void playClickHome() {
+    playResourceSound(QStringLiteral("CLICKHOME"));
 }
-void PlayClickGame() {
-    PlayResourceSound(QStringLiteral("CLICKGAME"));
+void playClickGame() {
+    playResourceSound(QStringLiteral("CLICKGAME"));
 }
-void PlayCorrect() {
-    PlayResourceSound(QStringLiteral("CORRECT"));
+void playCorrect() {
+    playResourceSound(QStringLiteral("CORRECT"));
 }
-void PlayIncorrect() {
-    PlayResourceSound(QStringLiteral("INCORRECT"));
+void playIncorrect() {
+    playResourceSound(QStringLiteral("INCORRECT"));
 }
-void PlayCongrats() {
-    PlayResourceSound(QStringLiteral("CONGRATS"));
+void playCongrats() {
+    playResourceSound(QStringLiteral("CONGRATS"));
 }
-void PlayLose() {
-    PlayResourceSound(QStringLiteral("LOOSE"));
+void playLose() {
+    playResourceSound(QStringLiteral("LOOSE"));
 }
 
-QStringList EffectNames() {
+QStringList effectNames() {
     return {QStringLiteral("CLICK"),   QStringLiteral("CLICKHOME"), QStringLiteral("CLICKGAME"),
             QStringLiteral("CORRECT"), QStringLiteral("INCORRECT"), QStringLiteral("CONGRATS"),
             QStringLiteral("LOOSE"),   QStringLiteral("WIN")};

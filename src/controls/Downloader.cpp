@@ -1,4 +1,4 @@
-// uctl_WEB: one request at a time over Qt Network, bounded in time and in size.
+// Downloader: one request at a time over Qt Network, bounded in time and in size.
 #include "controls/Downloader.h"
 
 #include "app/AppState.h"
@@ -17,7 +17,7 @@ namespace {
 constexpr int MaxRedirects = 5;
 } // namespace
 
-uctl_WEB::uctl_WEB(QObject* parent) : QObject(parent), manager_(new QNetworkAccessManager(this)) {
+Downloader::Downloader(QObject* parent) : QObject(parent), manager_(new QNetworkAccessManager(this)) {
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {
         qCWarning(lcWeb) << "transfer timed out after" << timeoutMs_ << "ms";
@@ -25,11 +25,11 @@ uctl_WEB::uctl_WEB(QObject* parent) : QObject(parent), manager_(new QNetworkAcce
     });
 }
 
-uctl_WEB::~uctl_WEB() {
+Downloader::~Downloader() {
     dropReply();
 }
 
-QByteArray uctl_WEB::userAgent() {
+QByteArray Downloader::userAgent() {
     return QStringLiteral("%1/%2.%3.%4")
         .arg(QLatin1String(AppIdentity::Title))
         .arg(AppIdentity::VersionMajor)
@@ -38,11 +38,11 @@ QByteArray uctl_WEB::userAgent() {
         .toLatin1();
 }
 
-void uctl_WEB::DownloadStart(const QString& strURL, int Mode) {
+void Downloader::startDownload(const QString& address, int Mode) {
     Q_UNUSED(Mode);
     BusyCursor busy;
-    if (strURL.isEmpty()) return;
-    if (busy_) DownloadCancel();
+    if (address.isEmpty()) return;
+    if (busy_) cancelDownload();
 
     duration_ = 0;
     buffer_.clear();
@@ -50,11 +50,11 @@ void uctl_WEB::DownloadStart(const QString& strURL, int Mode) {
     clock_.start();
     const quint64 generation = ++generation_;
 
-    const QUrl url(strURL, QUrl::StrictMode);
+    const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        qCWarning(lcWeb) << "refusing to fetch" << strURL;
+        qCWarning(lcWeb) << "refusing to fetch" << address;
         // Reported later, like any other failure, so the caller never hears back from inside its own call.
         QTimer::singleShot(0, this, [this, generation] {
             if (generation == generation_ && busy_)
@@ -76,21 +76,21 @@ void uctl_WEB::DownloadStart(const QString& strURL, int Mode) {
 
     reply_ = manager_->get(request);
     reply_->setReadBufferSize(sizeCap_ + 1);
-    connect(reply_, &QNetworkReply::metaDataChanged, this, &uctl_WEB::onMetaData);
-    connect(reply_, &QNetworkReply::readyRead, this, &uctl_WEB::onReadyRead);
-    connect(reply_, &QNetworkReply::finished, this, &uctl_WEB::onFinished);
+    connect(reply_, &QNetworkReply::metaDataChanged, this, &Downloader::onMetaData);
+    connect(reply_, &QNetworkReply::readyRead, this, &Downloader::onReadyRead);
+    connect(reply_, &QNetworkReply::finished, this, &Downloader::onFinished);
     // Qt's own transfer timeout only notices silence; a server dripping bytes needs an overall deadline.
     deadline_.start(timeoutMs_);
 }
 
-void uctl_WEB::DownloadCancel() {
+void Downloader::cancelDownload() {
     dropReply();
     deadline_.stop();
     busy_ = false;
     ++generation_;
 }
 
-void uctl_WEB::dropReply() {
+void Downloader::dropReply() {
     if (QNetworkReply* reply = reply_.data()) {
         reply_.clear();
         reply->disconnect(this);
@@ -99,7 +99,7 @@ void uctl_WEB::dropReply() {
     }
 }
 
-void uctl_WEB::onMetaData() {
+void Downloader::onMetaData() {
     if (!reply_) return;
     const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > sizeCap_) {
@@ -108,7 +108,7 @@ void uctl_WEB::onMetaData() {
     }
 }
 
-void uctl_WEB::onReadyRead() {
+void Downloader::onReadyRead() {
     if (!reply_) return;
     buffer_ += reply_->read(sizeCap_ + 1 - buffer_.size());
     if (buffer_.size() > sizeCap_) {
@@ -117,7 +117,7 @@ void uctl_WEB::onReadyRead() {
     }
 }
 
-void uctl_WEB::onFinished() {
+void Downloader::onFinished() {
     if (!reply_) return;
     if (reply_->error() != QNetworkReply::NoError) {
         qCWarning(lcWeb) << "fetch failed:" << reply_->errorString();
@@ -134,7 +134,7 @@ void uctl_WEB::onFinished() {
     if (busy_) finish(true, 0, QString());
 }
 
-void uctl_WEB::finish(bool ok, int errorNo, const QString& description) {
+void Downloader::finish(bool ok, int errorNo, const QString& description) {
     dropReply();
     deadline_.stop();
     duration_ = static_cast<qint32>(qMin<qint64>(clock_.elapsed(), INT32_MAX));
@@ -145,7 +145,7 @@ void uctl_WEB::finish(bool ok, int errorNo, const QString& description) {
     buffer_.clear();
     // Emit last: a handler may start the next request or even delete this control.
     if (ok)
-        emit DownloadComplete(static_cast<qint32>(data_.size()));
+        emit downloadComplete(static_cast<qint32>(data_.size()));
     else
-        emit DownloadFailed(errorNo, description);
+        emit downloadFailed(errorNo, description);
 }

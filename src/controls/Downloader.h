@@ -1,4 +1,4 @@
-// uctl_WEB: the invisible downloader that fetches one web resource into memory and reports by signal.
+// Downloader: the invisible downloader that fetches one web resource into memory and reports by signal.
 #pragma once
 
 #include <QByteArray>
@@ -11,25 +11,25 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
-class uctl_WEB : public QObject {
+class Downloader : public QObject {
     Q_OBJECT
 public:
     static constexpr int DefaultMode = 512;
     static constexpr int DefaultTransferTimeoutMs = 10000;
     static constexpr qint64 DefaultSizeCap = 64 * 1024;
 
-    explicit uctl_WEB(QObject* parent = nullptr);
-    ~uctl_WEB() override;
+    explicit Downloader(QObject* parent = nullptr);
+    ~Downloader() override;
 
-    // Starts fetching strURL (http or https); a running request is cancelled first and never reports.
+    // Starts fetching address (http or https); a running request is cancelled first and never reports.
     // An empty address changes nothing. Mode is accepted for callers' sake: there is no cache to revalidate.
-    void DownloadStart(const QString& strURL, int Mode = DefaultMode);
+    void startDownload(const QString& address, int Mode = DefaultMode);
     // Drops the running request without reporting; the control is idle afterwards.
-    void DownloadCancel();
+    void cancelDownload();
 
-    QByteArray DataBytes() const { return data_; }
-    qint32 Duration() const { return duration_; }
-    bool StatusBusy() const { return busy_; }
+    QByteArray dataBytes() const { return data_; }
+    qint32 duration() const { return duration_; }
+    bool isBusy() const { return busy_; }
 
     // The whole transfer, redirects included, must end within this time.
     void setTransferTimeout(int ms) { timeoutMs_ = ms; }
@@ -40,8 +40,8 @@ public:
     static QByteArray userAgent();
 
 signals:
-    void DownloadComplete(qint32 lngNBYTES);
-    void DownloadFailed(qint32 lngERRORNO, const QString& strERRORDESC);
+    void downloadComplete(qint32 byteCount);
+    void downloadFailed(qint32 errorNumber, const QString& errorText);
 
 private:
     void onReadyRead();

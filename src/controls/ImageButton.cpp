@@ -1,4 +1,4 @@
-// uctl_BTN: picture push button.
+// ImageButton: picture push button.
 #include "controls/ImageButton.h"
 
 #include <QMouseEvent>
@@ -8,29 +8,29 @@
 #include "controls/ButtonFaces.h"
 #include "controls/WindowHelpers.h"
 
-uctl_BTN::uctl_BTN(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
+ImageButton::ImageButton(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
     setMouseTracking(true);
-    SetHandCursor(this);
+    setHandCursor(this);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(12);
     setFont(f);
     resize(sizeHint());
 }
 
-void uctl_BTN::setTextCaption(const QString& caption) {
+void ImageButton::setCaption(const QString& caption) {
     if (caption_ == caption) return;
     caption_ = caption;
     update();
 }
 
-void uctl_BTN::setFace(Face face, const QColor& caption) {
+void ImageButton::setFace(Face face, const QColor& caption) {
     if (face_ == face && captionColor_ == caption) return;
     face_ = face;
     captionColor_ = caption;
     update();
 }
 
-void uctl_BTN::paintEvent(QPaintEvent*) {
+void ImageButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // The faces have see-through corners: the window behind shows there, not a square of colour.
     const qreal dpr = devicePixelRatioF();
@@ -42,13 +42,13 @@ void uctl_BTN::paintEvent(QPaintEvent*) {
     p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, caption_);
 }
 
-void uctl_BTN::changeEvent(QEvent* event) {
+void ImageButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
         pressed_ = false;
         afterDoubleClick_ = false;
         if (ownEnabled()) {
             setFace(Face::Normal, Qt::black);
-            SetHandCursor(this);
+            setHandCursor(this);
         } else {
             setFace(Face::Pressed, backgroundColor());
             unsetCursor();
@@ -57,47 +57,47 @@ void uctl_BTN::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void uctl_BTN::enterEvent(QEnterEvent* event) {
+void ImageButton::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     if (!pressed_ && !afterDoubleClick_) setFace(Face::Highlighted, Qt::black);
 }
 
 // Leaving puts the normal face back at once; no polling needed.
-void uctl_BTN::leaveEvent(QEvent* event) {
+void ImageButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     afterDoubleClick_ = false;
     if (isEnabled()) setFace(Face::Normal, Qt::black);
 }
 
-void uctl_BTN::mouseMoveEvent(QMouseEvent* event) {
+void ImageButton::mouseMoveEvent(QMouseEvent* event) {
     if (!pressed_) {
         afterDoubleClick_ = false;
         setFace(Face::Highlighted, Qt::black);
     }
-    emit MouseMove(event->buttons(), event->modifiers(), event->position());
+    emit mouseMoved(event->buttons(), event->modifiers(), event->position());
 }
 
-void uctl_BTN::mousePressEvent(QMouseEvent* event) {
+void ImageButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     pressed_ = true;
     setFace(Face::Pressed, Qt::white);
 }
 
-void uctl_BTN::mouseReleaseEvent(QMouseEvent* event) {
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (afterDoubleClick_) return; // the double-click already raised its Click and keeps the pressed face
     setFace(Face::Highlighted, Qt::black);
-    if (wasPressed && rect().contains(event->position().toPoint())) emit Click();
+    if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 
 // The second click of a pair raises Click too, then shows the pressed face until the pointer moves on.
-void uctl_BTN::mouseDoubleClickEvent(QMouseEvent* event) {
+void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     pressed_ = false;
     afterDoubleClick_ = true;
-    QPointer<uctl_BTN> alive(this);
-    emit Click();
+    QPointer<ImageButton> alive(this);
+    emit clicked();
     if (alive && isEnabled()) setFace(Face::Pressed, Qt::white);
 }

@@ -1,19 +1,19 @@
-// uctl_BTN: the program's picture push button: three faces, a centred caption, Click and MouseMove.
+// ImageButton: the program's picture push button: three faces, a centred caption, Click and MouseMove.
 #pragma once
 
 #include <QColor>
 #include <QPointF>
 #include <QWidget>
 
-class uctl_BTN : public QWidget {
+class ImageButton : public QWidget {
     Q_OBJECT
 public:
     enum class Face { Normal, Highlighted, Pressed };
 
-    explicit uctl_BTN(const QString& caption = QStringLiteral("Textval"), QWidget* parent = nullptr);
+    explicit ImageButton(const QString& caption = QStringLiteral("Textval"), QWidget* parent = nullptr);
 
-    QString TextCaption() const { return caption_; }
-    void setTextCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
 
     // Disabling (setEnabled(false) on the button itself) shows the pressed face with the caption in the
     // background colour, so it vanishes; a disabled button raises no Click.
@@ -24,8 +24,8 @@ public:
     QSize sizeHint() const override { return QSize(148, 37); }
 
 signals:
-    void Click();
-    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
+    void clicked();
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,18 +1,18 @@
-// uctl_BAR: the toolbar picture button; its TextCaption number picks the picture set and tooltip.
+// ToolbarButton: the toolbar picture button; its caption, a number, picks the picture set and tooltip.
 #pragma once
 
 #include <QWidget>
 
-class uctl_BAR : public QWidget {
+class ToolbarButton : public QWidget {
     Q_OBJECT
 public:
     enum Face { Normal = 0, Highlighted = 1, Pressed = 2 };
 
-    explicit uctl_BAR(const QString& kind = QStringLiteral("0"), QWidget* parent = nullptr);
+    explicit ToolbarButton(const QString& kind = QStringLiteral("0"), QWidget* parent = nullptr);
 
-    QString TextCaption() const { return caption_; }
+    QString caption() const { return caption_; }
     // Re-applies the present face with the new kind.
-    void setTextCaption(const QString& kind);
+    void setCaption(const QString& kind);
 
     int kind() const;
     int face() const { return face_; }
@@ -23,7 +23,7 @@ public:
     QSize sizeHint() const override { return QSize(56, 51); }
 
 signals:
-    void Click();
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,7 +35,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void SetBarFace(int face);
+    void setBarFace(int face);
 
     QString caption_;
     int face_ = Normal;

@@ -1,4 +1,4 @@
-// RegisterGames: one line per game window; the game menu and SectionClick open them through the table.
+// RegisterGames: one line per game window; the game menu and chooseSubject open them through the table.
 #include "games/RegisterGames.h"
 
 #include "games/cards/FlashCardsWindow.h"
@@ -10,10 +10,10 @@
 #include "windows/GameTable.h"
 
 void registerGames() {
-    GameTable::registerGame(fgam_LIS::GameNumber, [] { return new fgam_LIS; });
-    GameTable::registerGame(fgam_CRD::GameNumber, [] { return new fgam_CRD; });
-    GameTable::registerGame(fgam_CHS::GameNumber, [] { return new fgam_CHS; });
-    GameTable::registerGame(fgam_MEM::GameNumber, [] { return new fgam_MEM; });
-    GameTable::registerGame(fgam_HID::GameNumber, [] { return new fgam_HID; });
-    GameTable::registerGame(fgam_MIX::GameNumber, [] { return new fgam_MIX; });
+    GameTable::registerGame(ListeningWindow::GameNumber, [] { return new ListeningWindow; });
+    GameTable::registerGame(FlashCardsWindow::GameNumber, [] { return new FlashCardsWindow; });
+    GameTable::registerGame(ChooseWindow::GameNumber, [] { return new ChooseWindow; });
+    GameTable::registerGame(MemoryWindow::GameNumber, [] { return new MemoryWindow; });
+    GameTable::registerGame(HiddenLettersWindow::GameNumber, [] { return new HiddenLettersWindow; });
+    GameTable::registerGame(MixedLettersWindow::GameNumber, [] { return new MixedLettersWindow; });
 }

@@ -1,4 +1,4 @@
-// msys_ABT: fills itself from AppState and hands its links and its update button to the services.
+// AboutBox: fills itself from AppState and hands its links and its update button to the services.
 #include "windows/AboutBox.h"
 
 #include "app/AppState.h"
@@ -64,8 +64,8 @@ QPixmap socialPicture(int size) {
 }
 } // namespace
 
-msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("msys_ABT"));
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("AboutBox"));
     setModal(true);
     setFixedWidth(600);
     const AppState& state = appState();
@@ -76,10 +76,10 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
 
     auto* head = new QHBoxLayout;
     head->setSpacing(16);
-    auto* imgICON = new QLabel(this);
-    imgICON->setObjectName(QStringLiteral("imgICON"));
-    imgICON->setPixmap(programIcon().pixmap(80, 80));
-    head->addWidget(imgICON, 0, Qt::AlignTop);
+    auto* iconLabel_ = new QLabel(this);
+    iconLabel_->setObjectName(QStringLiteral("iconLabel"));
+    iconLabel_->setPixmap(programIcon().pixmap(80, 80));
+    head->addWidget(iconLabel_, 0, Qt::AlignTop);
 
     auto* identity = new QVBoxLayout;
     identity->setSpacing(3);
@@ -89,16 +89,16 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setStyleSheet(QStringLiteral("color: %1;").arg(Ink.name()));
-    lablVERSION = new QLabel(state.VersionText, this);
-    lablVERSION->setObjectName(QStringLiteral("lablVERSION"));
-    lblCOPY = new QLabel(state.RightsText, this);
-    lblCOPY->setObjectName(QStringLiteral("lblCOPY"));
-    lblCREATED = new QLabel(QStringLiteral("Made with care for young learners by the %1 team.")
+    versionLabel_ = new QLabel(state.versionText, this);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    copyrightLabel_ = new QLabel(state.rightsText, this);
+    copyrightLabel_->setObjectName(QStringLiteral("copyrightLabel"));
+    madeByLabel_ = new QLabel(QStringLiteral("Made with care for young learners by the %1 team.")
                                 .arg(QLatin1String(AppIdentity::CompanyName)),
                             this);
-    lblCREATED->setObjectName(QStringLiteral("lblCREATED"));
-    lblCREATED->setWordWrap(true);
-    for (QLabel* label : {title, lablVERSION, lblCOPY, lblCREATED}) {
+    madeByLabel_->setObjectName(QStringLiteral("madeByLabel"));
+    madeByLabel_->setWordWrap(true);
+    for (QLabel* label : {title, versionLabel_, copyrightLabel_, madeByLabel_}) {
         label->setTextFormat(Qt::PlainText);
         identity->addWidget(label);
     }
@@ -106,61 +106,61 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     head->addLayout(identity, 1);
     outer->addLayout(head);
 
-    outer->addWidget(separator(this, "lneSEP01"));
-    textCREDITS = new QTextEdit(this);
-    textCREDITS->setObjectName(QStringLiteral("textCREDITS"));
-    textCREDITS->setReadOnly(true);
-    textCREDITS->setFont(lblCOPY->font());
-    textCREDITS->setPlainText(state.CreditsText);
-    textCREDITS->setFrameShape(QFrame::NoFrame);
+    outer->addWidget(separator(this, "topSeparator"));
+    creditsBox_ = new QTextEdit(this);
+    creditsBox_->setObjectName(QStringLiteral("creditsBox"));
+    creditsBox_->setReadOnly(true);
+    creditsBox_->setFont(copyrightLabel_->font());
+    creditsBox_->setPlainText(state.creditsText);
+    creditsBox_->setFrameShape(QFrame::NoFrame);
     // As tall as its text at the box's width, up to the height where it starts to scroll.
     // The editor lays its own document out at its current (unset) width, so measure a copy.
     const QMargins margins = outer->contentsMargins();
-    const std::unique_ptr<QTextDocument> measure(textCREDITS->document()->clone());
+    const std::unique_ptr<QTextDocument> measure(creditsBox_->document()->clone());
     measure->setTextWidth(width() - margins.left() - margins.right());
-    textCREDITS->setFixedHeight(std::min(120, int(std::ceil(measure->size().height()))));
-    textCREDITS->setStyleSheet(QStringLiteral("background: transparent;"));
-    outer->addWidget(textCREDITS);
+    creditsBox_->setFixedHeight(std::min(120, int(std::ceil(measure->size().height()))));
+    creditsBox_->setStyleSheet(QStringLiteral("background: transparent;"));
+    outer->addWidget(creditsBox_);
     // The artwork's licence asks for this line.
-    lblARTWORK = new QLabel(
+    artworkLabel_ = new QLabel(
         QStringLiteral("Twemoji artwork © Twitter, Inc and other contributors, licensed under CC-BY 4.0."),
         this);
-    lblARTWORK->setObjectName(QStringLiteral("lblARTWORK"));
-    lblARTWORK->setTextFormat(Qt::PlainText);
-    lblARTWORK->setWordWrap(true);
-    lblARTWORK->setFont(lblCOPY->font());
+    artworkLabel_->setObjectName(QStringLiteral("artworkLabel"));
+    artworkLabel_->setTextFormat(Qt::PlainText);
+    artworkLabel_->setWordWrap(true);
+    artworkLabel_->setFont(copyrightLabel_->font());
     // Lined up with the credits text, which sits inside the editor's document margin.
-    const int margin = int(textCREDITS->document()->documentMargin());
-    lblARTWORK->setContentsMargins(margin, 0, margin, 0);
-    outer->addWidget(lblARTWORK);
-    outer->addWidget(separator(this, "lneSEP02"));
+    const int margin = int(creditsBox_->document()->documentMargin());
+    artworkLabel_->setContentsMargins(margin, 0, margin, 0);
+    outer->addWidget(artworkLabel_);
+    outer->addWidget(separator(this, "bottomSeparator"));
 
     auto* links = new QHBoxLayout;
     links->setSpacing(12);
-    imgSOCIAL = new ClickLabel(this);
-    imgSOCIAL->setObjectName(QStringLiteral("imgSOCIAL"));
-    imgSOCIAL->setPixmap(socialPicture(28));
-    imgSOCIAL->setToolTip(QStringLiteral("Visit us on the web"));
+    socialLink_ = new ClickLabel(this);
+    socialLink_->setObjectName(QStringLiteral("socialLink"));
+    socialLink_->setPixmap(socialPicture(28));
+    socialLink_->setToolTip(QStringLiteral("Visit us on the web"));
     auto* addresses = new QVBoxLayout;
     addresses->setSpacing(2);
-    lblWEBSITE = linkLabel(this, "lblWEBSITE", state.WebBase, QStringLiteral("Visit us on the web"));
-    lblEMAIL = linkLabel(this, "lblEMAIL", state.ContactAddress, QStringLiteral("Send us a message"));
+    websiteLink_ = linkLabel(this, "websiteLink", state.webBase, QStringLiteral("Visit us on the web"));
+    emailLink_ = linkLabel(this, "emailLink", state.contactAddress, QStringLiteral("Send us a message"));
     // Left-aligned at their own width, so only the text itself is a link.
-    addresses->addWidget(lblWEBSITE, 0, Qt::AlignLeft);
-    addresses->addWidget(lblEMAIL, 0, Qt::AlignLeft);
-    links->addWidget(imgSOCIAL, 0, Qt::AlignVCenter);
+    addresses->addWidget(websiteLink_, 0, Qt::AlignLeft);
+    addresses->addWidget(emailLink_, 0, Qt::AlignLeft);
+    links->addWidget(socialLink_, 0, Qt::AlignVCenter);
     links->addLayout(addresses, 1);
 
-    btnUPDATE = new uctl_BTN(QStringLiteral("Update"), this);
-    btnUPDATE->setObjectName(QStringLiteral("btnUPDATE"));
-    btnUPDATE->setToolTip(QStringLiteral("Check for updates"));
-    btnCLOSE = new uctl_BTN(QStringLiteral("OK"), this);
-    btnCLOSE->setObjectName(QStringLiteral("btnCLOSE"));
+    updateButton_ = new ImageButton(QStringLiteral("Update"), this);
+    updateButton_->setObjectName(QStringLiteral("updateButton"));
+    updateButton_->setToolTip(QStringLiteral("Check for updates"));
+    closeButton_ = new ImageButton(QStringLiteral("OK"), this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
     // The picture buttons are wide; on a row of their own the addresses keep their full length.
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     buttons->addStretch();
-    for (uctl_BTN* button : {btnUPDATE, btnCLOSE}) {
+    for (ImageButton* button : {updateButton_, closeButton_}) {
         button->setFixedSize(button->sizeHint());
         buttons->addWidget(button);
     }
@@ -170,38 +170,38 @@ msys_ABT::msys_ABT(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     // The wrapping labels would otherwise leave the height guessed for a narrower box, as gaps.
     if (const int height = heightForWidth(width()); height > 0) setFixedHeight(height);
 
-    connect(btnUPDATE, &uctl_BTN::Click, this, [] { CheckForUpdate(true); });
-    connect(btnCLOSE, &uctl_BTN::Click, this, &QDialog::accept);
-    const auto openWeb = [] { OpenLink(QString(), appState().WebBase); };
-    connect(lblWEBSITE, &ClickLabel::Click, this, openWeb);
-    connect(imgSOCIAL, &ClickLabel::Click, this, openWeb);
-    connect(lblEMAIL, &ClickLabel::Click, this,
-            [] { OpenLink(QStringLiteral("mailto:"), appState().ContactAddress); });
+    connect(updateButton_, &ImageButton::clicked, this, [] { checkForUpdate(true); });
+    connect(closeButton_, &ImageButton::clicked, this, &QDialog::accept);
+    const auto openWeb = [] { openLink(QString(), appState().webBase); };
+    connect(websiteLink_, &ClickLabel::clicked, this, openWeb);
+    connect(socialLink_, &ClickLabel::clicked, this, openWeb);
+    connect(emailLink_, &ClickLabel::clicked, this,
+            [] { openLink(QStringLiteral("mailto:"), appState().contactAddress); });
 
     for (QWidget* background : std::initializer_list<QWidget*>{this, title})
-        new BackgroundDrag(background, this);
+        new backgroundDragged(background, this);
 }
 
 namespace {
-QPointer<msys_ABT>& openBox() {
-    static QPointer<msys_ABT> box;
+QPointer<AboutBox>& openBox() {
+    static QPointer<AboutBox> box;
     return box;
 }
 } // namespace
 
-void msys_ABT::showModal(QWidget* owner) {
+void AboutBox::showModal(QWidget* owner) {
     if (openBox()) return; // already up: a second click must not stack another box
-    QPointer<msys_ABT> box = new msys_ABT(owner);
+    QPointer<AboutBox> box = new AboutBox(owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     openBox() = box;
     box->exec();
 }
 
-void msys_ABT::unload() {
-    if (msys_ABT* box = openBox()) box->reject();
+void AboutBox::unload() {
+    if (AboutBox* box = openBox()) box->reject();
 }
 
-void msys_ABT::keyPressEvent(QKeyEvent* event) {
+void AboutBox::keyPressEvent(QKeyEvent* event) {
     // Enter is OK, as it was when OK was a default push button; Escape still closes through QDialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         accept();
@@ -210,7 +210,7 @@ void msys_ABT::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void msys_ABT::paintEvent(QPaintEvent* event) {
+void AboutBox::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     QPainter p(this);
     p.setPen(QPen(Edge, 3));

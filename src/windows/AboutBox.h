@@ -1,4 +1,4 @@
-// msys_ABT: the about box with version, rights, credits, the maker's addresses and the update button.
+// AboutBox: the about box with version, rights, credits, the maker's addresses and the update button.
 #pragma once
 
 #include <QDialog>
@@ -6,12 +6,12 @@
 class ClickLabel;
 class QLabel;
 class QTextEdit;
-class uctl_BTN;
+class ImageButton;
 
-class msys_ABT : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit msys_ABT(QWidget* owner = nullptr);
+    explicit AboutBox(QWidget* owner = nullptr);
 
     // The main window's About: the one box, modal over owner. Unload closes it when it is open.
     static void showModal(QWidget* owner);
@@ -22,14 +22,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* lablVERSION;
-    QLabel* lblCOPY;
-    QLabel* lblCREATED;
-    QTextEdit* textCREDITS;
-    QLabel* lblARTWORK;
-    ClickLabel* lblWEBSITE;
-    ClickLabel* lblEMAIL;
-    ClickLabel* imgSOCIAL;
-    uctl_BTN* btnUPDATE;
-    uctl_BTN* btnCLOSE;
+    QLabel* versionLabel_;
+    QLabel* copyrightLabel_;
+    QLabel* madeByLabel_;
+    QTextEdit* creditsBox_;
+    QLabel* artworkLabel_;
+    ClickLabel* websiteLink_;
+    ClickLabel* emailLink_;
+    ClickLabel* socialLink_;
+    ImageButton* updateButton_;
+    ImageButton* closeButton_;
 };

@@ -1,4 +1,4 @@
-// mdb_SBJ: the game menu.
+// GameMenu: the game menu.
 #include "windows/GameMenu.h"
 
 #include <QFrame>
@@ -22,7 +22,7 @@
 namespace {
 
 // The six pictures in the game table's order (index i opens game number i + 1), in twips.
-const QRect GameSpots[mdb_SBJ::GameCount] = {
+const QRect GameSpots[GameMenu::GameCount] = {
     {825, 2760, 1605, 645},  {2865, 4770, 2505, 660}, {5580, 2040, 1680, 915},
     {7860, 4425, 2535, 885}, {9630, 2970, 2865, 705}, {12750, 4680, 2145, 675},
 };
@@ -34,80 +34,80 @@ QRect px(const QRect& twips) {
 
 } // namespace
 
-mdb_SBJ::mdb_SBJ(QWidget* parent) : ChildForm(QStringLiteral("mdb_SBJ"), parent) {
+GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    shpSELECT = NewHoverFrame(this, QStringLiteral("shpSELECT"));
+    hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
 
     const auto& games = GameTable::entries();
     for (int i = 0; i < GameCount; ++i) {
         auto* spot = new HotSpot(i, this);
-        spot->setObjectName(QStringLiteral("imgSUBJECT_%1").arg(i));
+        spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(GameSpots[i]));
         if (i < games.size()) spot->setToolTip(games[i].title);
-        connect(spot, &HotSpot::Hover, this, &mdb_SBJ::GameHover);
-        connect(spot, &HotSpot::Click, this, &mdb_SBJ::GameClick);
-        imgSUBJECT[i] = spot;
+        connect(spot, &HotSpot::hovered, this, &GameMenu::gameHovered);
+        connect(spot, &HotSpot::clicked, this, &GameMenu::openGame);
+        spots_[i] = spot;
     }
 
-    lblTITLE = new QLabel(QStringLiteral("Subject"), this);
-    lblTITLE->setObjectName(QStringLiteral("lblTITLE"));
+    titleLabel_ = new QLabel(QStringLiteral("Subject"), this);
+    titleLabel_->setObjectName(QStringLiteral("titleLabel"));
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(14);
     f.setBold(true);
-    lblTITLE->setFont(f);
-    lblTITLE->setStyleSheet(QStringLiteral("color: white;"));
+    titleLabel_->setFont(f);
+    titleLabel_->setStyleSheet(QStringLiteral("color: white;"));
     // 1725 x 480 twips is too narrow for the longer subject names; widen it rather than cut them.
-    lblTITLE->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
-    lblTITLE->setAttribute(Qt::WA_TransparentForMouseEvents);
+    titleLabel_->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
+    titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QString mdb_SBJ::title() const {
-    return lblTITLE->text();
+QString GameMenu::title() const {
+    return titleLabel_->text();
 }
 
-void mdb_SBJ::setTitle(const QString& title) {
-    lblTITLE->setText(title);
-    lblTITLE->adjustSize();
-    if (lblTITLE->x() + lblTITLE->width() > width() - 8)
-        lblTITLE->move(std::max(8, width() - 8 - lblTITLE->width()), lblTITLE->y());
+void GameMenu::setTitle(const QString& title) {
+    titleLabel_->setText(title);
+    titleLabel_->adjustSize();
+    if (titleLabel_->x() + titleLabel_->width() > width() - 8)
+        titleLabel_->move(std::max(8, width() - 8 - titleLabel_->width()), titleLabel_->y());
 }
 
-void mdb_SBJ::Activate() {
-    setTag(lblTITLE->text());
-    mdb_IDX* main = mainWindow();
+void GameMenu::activate() {
+    setTag(titleLabel_->text());
+    MainWindow* main = mainWindow();
     if (main) {
         main->setScoreLabelsVisible(true);
-        main->SectionClick(appState().Section);
+        main->chooseSubject(appState().section);
     }
-    scoreModel().LoadHighScore();
+    scoreModel().loadHighScore();
 }
 
-void mdb_SBJ::GameHover(int i) {
+void GameMenu::gameHovered(int i) {
     if (i < 0 || i >= GameCount) return;
-    if (shpSELECT->geometry() != imgSUBJECT[i]->geometry()) shpSELECT->setGeometry(imgSUBJECT[i]->geometry());
-    if (shpSELECT->isHidden()) shpSELECT->show();
+    if (hoverFrame_->geometry() != spots_[i]->geometry()) hoverFrame_->setGeometry(spots_[i]->geometry());
+    if (hoverFrame_->isHidden()) hoverFrame_->show();
 }
 
-void mdb_SBJ::mouseMoveEvent(QMouseEvent* event) {
+void GameMenu::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    if (!shpSELECT->isHidden()) shpSELECT->hide();
+    if (!hoverFrame_->isHidden()) hoverFrame_->hide();
 }
 
 // Opens the game afresh for this menu's subject; a game whose window is not there does nothing.
-void mdb_SBJ::GameClick(int i) {
-    PlayClickGame();
+void GameMenu::openGame(int i) {
+    playClickGame();
     const GameEntry* game = GameTable::byNumber(i + 1);
     if (!game || !game->factory) return;
     forms().unload(game->windowName);
     auto* window = forms().load<GameForm>(game->windowName);
     if (!window) return;
-    window->setSubject(lblTITLE->text());
-    if (forms().show(game->windowName)) window->StartFromMenu();
+    window->setSubject(titleLabel_->text());
+    if (forms().show(game->windowName)) window->startFromMenu();
 }
 
-void mdb_SBJ::paintEvent(QPaintEvent*) {
+void GameMenu::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPixmap picture = ButtonFaces::cachedArt(Art::Menu, devicePixelRatioF());
     if (picture.isNull())

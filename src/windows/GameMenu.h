@@ -1,4 +1,4 @@
-// mdb_SBJ: the game menu: six game pictures for the current subject; a click opens that game.
+// GameMenu: the game menu: six game pictures for the current subject; a click opens that game.
 #pragma once
 
 #include <array>
@@ -9,30 +9,30 @@ class HotSpot;
 class QFrame;
 class QLabel;
 
-class mdb_SBJ : public ChildForm {
+class GameMenu : public ChildForm {
     Q_OBJECT
 public:
     static constexpr int GameCount = 6;
 
-    explicit mdb_SBJ(QWidget* parent = nullptr);
+    explicit GameMenu(QWidget* parent = nullptr);
 
-    // lblTITLE: the subject's name, set by whoever opens the menu.
+    // titleLabel_: the subject's name, set by whoever opens the menu.
     QString title() const;
     void setTitle(const QString& title);
 
-    HotSpot* spot(int i) const { return imgSUBJECT[i]; }
-    QFrame* frame() const { return shpSELECT; }
+    HotSpot* spot(int i) const { return spots_[i]; }
+    QFrame* frame() const { return hoverFrame_; }
 
-    void GameHover(int i);
-    void GameClick(int i);
+    void gameHovered(int i);
+    void openGame(int i);
 
 protected:
-    void Activate() override;
+    void activate() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    std::array<HotSpot*, GameCount> imgSUBJECT{};
-    QLabel* lblTITLE = nullptr;
-    QFrame* shpSELECT = nullptr;
+    std::array<HotSpot*, GameCount> spots_{};
+    QLabel* titleLabel_ = nullptr;
+    QFrame* hoverFrame_ = nullptr;
 };

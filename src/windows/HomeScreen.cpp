@@ -1,4 +1,4 @@
-// mdb_HOM: the home screen.
+// HomeScreen: the home screen.
 #include "windows/HomeScreen.h"
 
 #include <QFrame>
@@ -42,32 +42,32 @@ QFont captionFont() {
 
 } // namespace
 
-mdb_HOM::mdb_HOM(QWidget* parent) : ChildForm(QStringLiteral("mdb_HOM"), parent) {
+HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen"), parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     for (int i = 0; i < HomeSubjectCount; ++i) {
         auto* spot = new HotSpot(i, this);
-        spot->setObjectName(QStringLiteral("imgSUBJECT_%1").arg(i));
+        spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(HomeSubjects[i].spot));
         spot->setToolTip(QLatin1String(HomeSubjects[i].name));
-        connect(spot, &HotSpot::Hover, this, &mdb_HOM::SubjectHover);
-        connect(spot, &HotSpot::Click, this, &mdb_HOM::SubjectClick);
-        imgSUBJECT[i] = spot;
+        connect(spot, &HotSpot::hovered, this, &HomeScreen::subjectHovered);
+        connect(spot, &HotSpot::clicked, this, &HomeScreen::openSubject);
+        spots_[i] = spot;
     }
 
-    shpSEL = NewHoverFrame(this, QStringLiteral("shpSEL"));
+    hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
 
-    lblBACK = new QLabel(QStringLiteral("back"), this);
-    lblBACK->setObjectName(QStringLiteral("lblBACK"));
-    lblBACK->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblBACK->setStyleSheet(QStringLiteral("color: #202020;"));
-    lblBACK->setWordWrap(true);
-    lblBACK->hide();
+    shadowLabel_ = new QLabel(QStringLiteral("back"), this);
+    shadowLabel_->setObjectName(QStringLiteral("shadowLabel"));
+    shadowLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shadowLabel_->setStyleSheet(QStringLiteral("color: #202020;"));
+    shadowLabel_->setWordWrap(true);
+    shadowLabel_->hide();
 
     for (int i = 0; i < HomeSubjectCount; ++i) {
         auto* label = new QLabel(QLatin1String(HomeSubjects[i].caption), this);
-        label->setObjectName(QStringLiteral("lblTEXT_%1").arg(i));
+        label->setObjectName(QStringLiteral("caption%1").arg(i));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(captionFont());
         label->setWordWrap(true);
@@ -85,50 +85,50 @@ mdb_HOM::mdb_HOM(QWidget* parent) : ChildForm(QStringLiteral("mdb_HOM"), parent)
         if (r.height() < label->heightForWidth(r.width())) r.setHeight(label->heightForWidth(r.width()));
         label->setGeometry(r);
         label->hide();
-        lblTEXT[i] = label;
+        captions_[i] = label;
     }
 }
 
-void mdb_HOM::Activate() {
-    scoreModel().ResetRunningScore();
-    if (mdb_IDX* main = mainWindow()) main->setScoreLabelsVisible(false);
+void HomeScreen::activate() {
+    scoreModel().resetRunningScore();
+    if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSubjectCount; ++i) {
-        scoreCaption_[i] = RegReadString(
+        scoreCaption_[i] = readSetting(
             detailsKey(), QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name), QString());
         scorePoints_[i] = pointsText(scoreCaption_[i]);
     }
 }
 
-void mdb_HOM::SubjectHover(int i) {
+void HomeScreen::subjectHovered(int i) {
     if (i < 0 || i >= HomeSubjectCount) return;
-    QLabel* text = lblTEXT[i];
+    QLabel* text = captions_[i];
     text->setStyleSheet(QStringLiteral("color: white;"));
     text->show();
     text->raise();
     if (i == hoverIndex_) return;
 
-    lblBACK->setText(text->text());
-    lblBACK->setFont(text->font());
+    shadowLabel_->setText(text->text());
+    shadowLabel_->setFont(text->font());
     hoverIndex_ = i;
     for (int j = 0; j < HomeSubjectCount; ++j)
-        if (j != i) lblTEXT[j]->hide();
-    lblTITLE_ = QLatin1String(HomeSubjects[i].name);
-    shpSEL->setGeometry(imgSUBJECT[i]->geometry());
-    shpSEL->show();
-    lblBACK->setGeometry(text->geometry().translated(1, 1));
-    lblBACK->show();
-    shpSEL->raise();
-    lblBACK->raise();
+        if (j != i) captions_[j]->hide();
+    hoveredTitle_ = QLatin1String(HomeSubjects[i].name);
+    hoverFrame_->setGeometry(spots_[i]->geometry());
+    hoverFrame_->show();
+    shadowLabel_->setGeometry(text->geometry().translated(1, 1));
+    shadowLabel_->show();
+    hoverFrame_->raise();
+    shadowLabel_->raise();
     text->raise();
-    if (mdb_IDX* main = mainWindow()) main->setScoreLabelsVisible(true);
-    scoreModel().setScoreCaption(lblTITLE_);
+    if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(true);
+    scoreModel().setScoreCaption(hoveredTitle_);
     scoreModel().setHighScoreCaption(scorePoints_[i]);
 }
 
-void mdb_HOM::BackgroundHover() {
-    shpSEL->hide();
-    lblBACK->hide();
-    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) lblTEXT[hoverIndex_]->hide();
+void HomeScreen::backgroundHovered() {
+    hoverFrame_->hide();
+    shadowLabel_->hide();
+    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) captions_[hoverIndex_]->hide();
     if (hoverIndex_ != NoHover) {
         scoreModel().setScoreCaption(QString());
         scoreModel().setHighScoreCaption(QString());
@@ -136,44 +136,44 @@ void mdb_HOM::BackgroundHover() {
     hoverIndex_ = NoHover;
 }
 
-void mdb_HOM::hideHoverMarks() {
-    shpSEL->hide();
-    lblBACK->hide();
+void HomeScreen::hideHoverMarks() {
+    hoverFrame_->hide();
+    shadowLabel_->hide();
     if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) {
-        lblTEXT[hoverIndex_]->setStyleSheet(QStringLiteral("color: white;"));
-        lblTEXT[hoverIndex_]->hide();
+        captions_[hoverIndex_]->setStyleSheet(QStringLiteral("color: white;"));
+        captions_[hoverIndex_]->hide();
     }
 }
 
-void mdb_HOM::SubjectClick(int i) {
+void HomeScreen::openSubject(int i) {
     if (i < 0 || i >= HomeSubjectCount) return;
-    lblTEXT[i]->hide();
-    PlayClickHome();
-    shpSEL->hide();
+    captions_[i]->hide();
+    playClickHome();
+    hoverFrame_->hide();
     // The clicked spot is the hovered one; taking its name directly also covers a click with no hover before
     // it.
-    lblTITLE_ = QLatin1String(HomeSubjects[i].name);
-    appState().Section = lblTITLE_;
+    hoveredTitle_ = QLatin1String(HomeSubjects[i].name);
+    appState().section = hoveredTitle_;
     scoreModel().setScoreCaption(QString());
     scoreModel().setHighScoreCaption(QString());
     forms().unload(objectName());
     if (shellHooks().unloadAbout) shellHooks().unloadAbout();
-    forms().show(QStringLiteral("mdb_SBJ"));
-    if (auto* menu = forms().find<mdb_SBJ>(QStringLiteral("mdb_SBJ"))) menu->setTitle(appState().Section);
+    forms().show(QStringLiteral("GameMenu"));
+    if (auto* menu = forms().find<GameMenu>(QStringLiteral("GameMenu"))) menu->setTitle(appState().section);
 }
 
-void mdb_HOM::mouseMoveEvent(QMouseEvent* event) {
+void HomeScreen::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    BackgroundHover();
+    backgroundHovered();
 }
 
 // Leaving the screen (to the toolbar or out of the window) takes the marks away at once.
-void mdb_HOM::leaveEvent(QEvent* event) {
+void HomeScreen::leaveEvent(QEvent* event) {
     ChildForm::leaveEvent(event);
     hideHoverMarks();
 }
 
-void mdb_HOM::paintEvent(QPaintEvent*) {
+void HomeScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPixmap picture = ButtonFaces::cachedArt(Art::Home, devicePixelRatioF());
     if (picture.isNull())

@@ -1,4 +1,4 @@
-// mdb_HOM: the home screen: 28 subject hot spots over one picture; hovering shows the subject, a click opens
+// HomeScreen: the home screen: 28 subject hot spots over one picture; hovering shows the subject, a click opens
 // it.
 #pragma once
 
@@ -12,31 +12,31 @@ class HotSpot;
 class QFrame;
 class QLabel;
 
-class mdb_HOM : public ChildForm {
+class HomeScreen : public ChildForm {
     Q_OBJECT
 public:
     static constexpr int NoHover = 99;
 
-    explicit mdb_HOM(QWidget* parent = nullptr);
+    explicit HomeScreen(QWidget* parent = nullptr);
 
-    int HoverIndex() const { return hoverIndex_; }
-    // lblTITLE: the hovered subject's name.
-    QString title() const { return lblTITLE_; }
-    // lblSCORE(i): the stored high score and its points text ("40 points", "1 point").
+    int hoverIndex() const { return hoverIndex_; }
+    // titleLabel_: the hovered subject's name.
+    QString title() const { return hoveredTitle_; }
+    // scoreLabel_(i): the stored high score and its points text ("40 points", "1 point").
     QString storedScore(int i) const { return scoreCaption_[i]; }
     QString storedScorePoints(int i) const { return scorePoints_[i]; }
 
-    HotSpot* spot(int i) const { return imgSUBJECT[i]; }
-    QLabel* caption(int i) const { return lblTEXT[i]; }
-    QLabel* shadow() const { return lblBACK; }
-    QFrame* frame() const { return shpSEL; }
+    HotSpot* spot(int i) const { return spots_[i]; }
+    QLabel* caption(int i) const { return captions_[i]; }
+    QLabel* shadow() const { return shadowLabel_; }
+    QFrame* frame() const { return hoverFrame_; }
 
-    void SubjectHover(int i);
-    void SubjectClick(int i);
-    void BackgroundHover();
+    void subjectHovered(int i);
+    void openSubject(int i);
+    void backgroundHovered();
 
 protected:
-    void Activate() override;
+    void activate() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -44,12 +44,12 @@ protected:
 private:
     void hideHoverMarks();
 
-    std::array<HotSpot*, HomeSubjectCount> imgSUBJECT{};
-    std::array<QLabel*, HomeSubjectCount> lblTEXT{};
+    std::array<HotSpot*, HomeSubjectCount> spots_{};
+    std::array<QLabel*, HomeSubjectCount> captions_{};
     std::array<QString, HomeSubjectCount> scoreCaption_;
     std::array<QString, HomeSubjectCount> scorePoints_;
-    QLabel* lblBACK = nullptr;
-    QFrame* shpSEL = nullptr;
-    QString lblTITLE_;
+    QLabel* shadowLabel_ = nullptr;
+    QFrame* hoverFrame_ = nullptr;
+    QString hoveredTitle_;
     int hoverIndex_ = NoHover;
 };

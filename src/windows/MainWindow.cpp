@@ -1,4 +1,4 @@
-// mdb_IDX: frame window with its toolbar strip, score labels and the services it offers the other windows.
+// MainWindow: frame window with its toolbar strip, score labels and the services it offers the other windows.
 #include "windows/MainWindow.h"
 
 #include <QCloseEvent>
@@ -29,7 +29,11 @@
 
 namespace {
 
-QPointer<mdb_IDX> theMainWindow;
+QPointer<MainWindow> theMainWindow;
+
+// The window position is stored under the name the first versions gave this window; settings files
+// written by them keep their place.
+const QString StoredPlacementName = QStringLiteral("mdb_IDX");
 
 // The strip along the bottom, behind the toolbar.
 class Strip : public QWidget {
@@ -47,18 +51,18 @@ protected:
     }
 };
 
-const char* const UnloadOrder[] = {"fgam_CRD", "fgam_HID", "fgam_LIS", "fgam_MEM", "mdb_HOM",
-                                   "mdb_SBJ",  "fgam_MIX", "fgam_CHS", "msys_ABT", "mdb_SET",
-                                   "msg_WIN",  "msg_LOS",  "mdb_STR"};
+const char* const UnloadOrder[] = {"FlashCardsWindow", "HiddenLettersWindow", "ListeningWindow", "MemoryWindow", "HomeScreen",
+                                   "GameMenu",  "MixedLettersWindow", "ChooseWindow", "AboutBox", "SettingsDialog",
+                                   "ResultDialog",  "MismatchDialog",  "PictureHolder"};
 
 } // namespace
 
-mdb_IDX* mainWindow() {
+MainWindow* mainWindow() {
     return theMainWindow.data();
 }
 
-mdb_IDX::mdb_IDX(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("mdb_IDX"));
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainWindow"));
     // No maximise: the size is fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -76,128 +80,128 @@ mdb_IDX::mdb_IDX(QWidget* parent) : QMainWindow(parent) {
     registerShellForms();
     forms().setChildArea(childArea_);
     forms().setDialogOwner(this);
-    connect(&scoreModel(), &ScoreModel::changed, this, &mdb_IDX::refreshScoreLabels);
+    connect(&scoreModel(), &ScoreModel::changed, this, &MainWindow::refreshScoreLabels);
     refreshScoreLabels();
 }
 
-mdb_IDX::~mdb_IDX() {
+MainWindow::~MainWindow() {
     if (!unloaded_) forms().unloadAll();
     if (forms().childArea() == childArea_) forms().setChildArea(nullptr);
     if (forms().dialogOwner() == this) forms().setDialogOwner(nullptr);
 }
 
-void mdb_IDX::buildStrip() {
-    picSECTIONS = new Strip(centralWidget());
-    picSECTIONS->setObjectName(QStringLiteral("picSECTIONS"));
-    picSECTIONS->setGeometry(0, ChildAreaHeight, ClientWidth, StripHeight);
+void MainWindow::buildStrip() {
+    strip_ = new Strip(centralWidget());
+    strip_->setObjectName(QStringLiteral("strip"));
+    strip_->setGeometry(0, ChildAreaHeight, ClientWidth, StripHeight);
 
-    pfrbar = new QWidget(picSECTIONS);
-    pfrbar->setObjectName(QStringLiteral("pfrbar"));
-    pfrbar->setGeometry(4, 2, 5 * 60 + 4, 52);
-    pfrbar->setStyleSheet(
-        QStringLiteral("#pfrbar { background: rgba(255,255,255,70); border-radius: 12px; }"));
+    toolbar_ = new QWidget(strip_);
+    toolbar_->setObjectName(QStringLiteral("toolbar_"));
+    toolbar_->setGeometry(4, 2, 5 * 60 + 4, 52);
+    toolbar_->setStyleSheet(
+        QStringLiteral("#toolbar_ { background: rgba(255,255,255,70); border-radius: 12px; }"));
 
-    auto addButton = [this](const char* name, const char* kind, int slot, void (mdb_IDX::*handler)()) {
-        auto* b = new uctl_BAR(QLatin1String(kind), picSECTIONS);
+    auto addButton = [this](const char* name, const char* kind, int slot, void (MainWindow::*handler)()) {
+        auto* b = new ToolbarButton(QLatin1String(kind), strip_);
         b->setObjectName(QLatin1String(name));
         b->move(6 + slot * 60, 2);
-        connect(b, &uctl_BAR::Click, this, handler);
+        connect(b, &ToolbarButton::clicked, this, handler);
         return b;
     };
-    btnHOME = addButton("btnHOME", "2", 0, &mdb_IDX::HomeClick);
-    btnMENU = addButton("btnMENU", "3", 1, &mdb_IDX::MenuClick);
-    btnSETTINGS = addButton("btnSETTINGS", "5", 2, &mdb_IDX::SettingsClick);
-    btnABOUT = addButton("btnABOUT", "4", 3, &mdb_IDX::AboutClick);
-    btnFACEBOOK = addButton("btnFACEBOOK", "1", 4, &mdb_IDX::SocialClick);
+    homeButton_ = addButton("homeButton", "2", 0, &MainWindow::goHome);
+    menuButton_ = addButton("menuButton", "3", 1, &MainWindow::goToMenu);
+    settingsButton_ = addButton("settingsButton", "5", 2, &MainWindow::openSettings);
+    aboutButton_ = addButton("aboutButton", "4", 3, &MainWindow::openAbout);
+    socialButton_ = addButton("socialButton", "1", 4, &MainWindow::openSocialPage);
 
     QFont scoreFont(QStringLiteral("Verdana"));
     scoreFont.setPointSize(11);
     scoreFont.setBold(true);
-    lablSCORE = new QLabel(picSECTIONS);
-    lablSCORE->setObjectName(QStringLiteral("lablSCORE"));
-    lablSCORE->setFont(scoreFont);
-    lablSCORE->setGeometry(330, 4, 300, 24);
-    lablSCORE->setStyleSheet(QStringLiteral("color: white;"));
+    scoreLabel_ = new QLabel(strip_);
+    scoreLabel_->setObjectName(QStringLiteral("scoreLabel"));
+    scoreLabel_->setFont(scoreFont);
+    scoreLabel_->setGeometry(330, 4, 300, 24);
+    scoreLabel_->setStyleSheet(QStringLiteral("color: white;"));
 
-    lablSCOREHIGH = new ClickLabel(picSECTIONS);
-    lablSCOREHIGH->setObjectName(QStringLiteral("lablSCOREHIGH"));
-    lablSCOREHIGH->setFont(scoreFont);
-    lablSCOREHIGH->setGeometry(330, 28, 300, 24);
-    lablSCOREHIGH->setStyleSheet(QStringLiteral("color: white;"));
+    highScoreLabel_ = new ClickLabel(strip_);
+    highScoreLabel_->setObjectName(QStringLiteral("highScoreLabel"));
+    highScoreLabel_->setFont(scoreFont);
+    highScoreLabel_->setGeometry(330, 28, 300, 24);
+    highScoreLabel_->setStyleSheet(QStringLiteral("color: white;"));
     // A single stray click must not wipe a best score.
-    connect(lablSCOREHIGH, &ClickLabel::DoubleClick, this, [] { scoreModel().ResetHighScore(); });
+    connect(highScoreLabel_, &ClickLabel::doubleClicked, this, [] { scoreModel().resetHighScore(); });
 
-    lblUPDATE = new ClickLabel(QStringLiteral("check for updates"), picSECTIONS);
-    lblUPDATE->setObjectName(QStringLiteral("lblUPDATE"));
+    updateLink_ = new ClickLabel(QStringLiteral("check for updates"), strip_);
+    updateLink_->setObjectName(QStringLiteral("updateLink"));
     QFont linkFont(QStringLiteral("Verdana"));
     linkFont.setPointSize(9);
     linkFont.setUnderline(true);
-    lblUPDATE->setFont(linkFont);
-    lblUPDATE->setStyleSheet(QStringLiteral("color: #fff3b0;"));
-    lblUPDATE->adjustSize();
-    lblUPDATE->move(ClientWidth - lblUPDATE->width() - 12, (StripHeight - lblUPDATE->height()) / 2);
-    connect(lblUPDATE, &ClickLabel::Click, this, &mdb_IDX::UpdateClick);
+    updateLink_->setFont(linkFont);
+    updateLink_->setStyleSheet(QStringLiteral("color: #fff3b0;"));
+    updateLink_->adjustSize();
+    updateLink_->move(ClientWidth - updateLink_->width() - 12, (StripHeight - updateLink_->height()) / 2);
+    connect(updateLink_, &ClickLabel::clicked, this, &MainWindow::askForUpdateCheck);
 
     // Kept for its name; nothing drives it.
-    prgTEST = new QProgressBar(picSECTIONS);
-    prgTEST->setObjectName(QStringLiteral("prgTEST"));
-    prgTEST->hide();
+    downloadProgress_ = new QProgressBar(strip_);
+    downloadProgress_->setObjectName(QStringLiteral("downloadProgress"));
+    downloadProgress_->hide();
 }
 
-QLabel* mdb_IDX::scoreLabel() const {
-    return lablSCORE;
+QLabel* MainWindow::scoreLabel() const {
+    return scoreLabel_;
 }
-QLabel* mdb_IDX::highScoreLabel() const {
-    return lablSCOREHIGH;
+QLabel* MainWindow::highScoreLabel() const {
+    return highScoreLabel_;
 }
 
-void mdb_IDX::refreshScoreLabels() {
-    lablSCORE->setText(scoreModel().scoreCaption());
-    lablSCOREHIGH->setText(scoreModel().highScoreCaption());
+void MainWindow::refreshScoreLabels() {
+    scoreLabel_->setText(scoreModel().scoreCaption());
+    highScoreLabel_->setText(scoreModel().highScoreCaption());
     // Only a subject's own score can be reset; the home screen's hover shows no such score.
     const bool resettable = !scoreModel().highScoreSubject().isEmpty();
-    lablSCOREHIGH->setCursor(resettable ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    lablSCOREHIGH->setToolTip(resettable ? QStringLiteral("Double Click to reset") : QString());
+    highScoreLabel_->setCursor(resettable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    highScoreLabel_->setToolTip(resettable ? QStringLiteral("Double Click to reset") : QString());
 }
 
-void mdb_IDX::setScoreLabelsVisible(bool visible) {
-    lablSCORE->setVisible(visible);
-    lablSCOREHIGH->setVisible(visible);
+void MainWindow::setScoreLabelsVisible(bool visible) {
+    scoreLabel_->setVisible(visible);
+    highScoreLabel_->setVisible(visible);
 }
 
-void mdb_IDX::Load() {
+void MainWindow::load() {
     if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(false);
     // The first run opens centred on the primary screen; later runs where the window was closed.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
-    RestoreWindowPlacement(this, objectName());
-    TitleUpdate();
+    restoreWindowPlacement(this, StoredPlacementName);
+    updateTitles();
     if (shellHooks().checkLocalVersionFile) shellHooks().checkLocalVersionFile(false);
     setFixedSize(ClientWidth, ClientHeight);
     hide();
-    forms().show(QStringLiteral("mdb_HOM"));
+    forms().show(QStringLiteral("HomeScreen"));
     setWindowTitle(QLatin1String(AppIdentity::Title));
     show();
 }
 
-void mdb_IDX::DisableMaxButton() {
+void MainWindow::disableMaximizeButton() {
     if (!(windowFlags() & Qt::WindowMaximizeButtonHint)) return;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     if (wasVisible) show();
 }
 
-void mdb_IDX::TitleUpdate() {
+void MainWindow::updateTitles() {
     setWindowTitle(QLatin1String(AppIdentity::Title) + QLatin1Char(' '));
-    DisableMaxButton();
+    disableMaximizeButton();
 }
 
-void mdb_IDX::TitleSet() {
-    appState().Language = RegReadString(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
-    TitleUpdate();
+void MainWindow::setTitles() {
+    appState().language = readSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
+    updateTitles();
 }
 
-void mdb_IDX::SectionClick(const QString& name) {
+void MainWindow::chooseSubject(const QString& name) {
     ChildForm* active = forms().activeChild();
     if (active) {
         const qint32 number = leadingInt(active->tag());
@@ -212,75 +216,75 @@ void mdb_IDX::SectionClick(const QString& name) {
             if (auto* window = forms().load<GameForm>(game->windowName)) {
                 window->setSubject(name);
                 if (forms().show(game->windowName)) {
-                    window->StartFromSectionClick();
+                    window->startFromSubjectChoice();
                     opened = true;
                 }
             }
         }
         // Any other number, or a game that cannot be opened: the game menu, so the area is never left empty.
-        if (!opened) forms().show(QStringLiteral("mdb_SBJ"));
+        if (!opened) forms().show(QStringLiteral("GameMenu"));
     }
-    if (auto* menu = forms().load<mdb_SBJ>(QStringLiteral("mdb_SBJ"))) menu->setTitle(name);
+    if (auto* menu = forms().load<GameMenu>(QStringLiteral("GameMenu"))) menu->setTitle(name);
     forms().fitActiveChild();
 }
 
-void mdb_IDX::HomeClick() {
+void MainWindow::goHome() {
     setValueString(0);
-    PlayClickHome();
+    playClickHome();
     if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
     if (shellHooks().unloadAbout) shellHooks().unloadAbout();
-    forms().unload(QStringLiteral("mdb_SBJ"));
-    forms().show(QStringLiteral("mdb_HOM"));
+    forms().unload(QStringLiteral("GameMenu"));
+    forms().show(QStringLiteral("HomeScreen"));
 }
 
-void mdb_IDX::MenuClick() {
+void MainWindow::goToMenu() {
     setValueString(0);
-    PlayClickHome();
+    playClickHome();
     if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
     if (shellHooks().unloadAbout) shellHooks().unloadAbout();
-    forms().show(QStringLiteral("mdb_SBJ"));
-    if (auto* menu = forms().find<mdb_SBJ>(QStringLiteral("mdb_SBJ"))) menu->setTitle(appState().Section);
+    forms().show(QStringLiteral("GameMenu"));
+    if (auto* menu = forms().find<GameMenu>(QStringLiteral("GameMenu"))) menu->setTitle(appState().section);
 }
 
-void mdb_IDX::SettingsClick() {
-    PlayClickHome();
-    const QString language = appState().Language;
-    QPointer<mdb_SET> dialog = new mdb_SET(this);
+void MainWindow::openSettings() {
+    playClickHome();
+    const QString language = appState().language;
+    QPointer<SettingsDialog> dialog = new SettingsDialog(this);
     dialog->exec();
     delete dialog.data();
     // A saved language applies at once: an open game deals again with the pictures of that English.
-    if (appState().Language != language) {
+    if (appState().language != language) {
         auto* game = qobject_cast<GameForm*>(forms().activeChild());
-        if (game && isVisible()) SectionClick(game->subject());
+        if (game && isVisible()) chooseSubject(game->subject());
     }
 }
 
-void mdb_IDX::AboutClick() {
-    PlayClickHome();
+void MainWindow::openAbout() {
+    playClickHome();
     if (shellHooks().showAbout) shellHooks().showAbout(this);
 }
 
-void mdb_IDX::SocialClick() {
-    PlayClickHome();
+void MainWindow::openSocialPage() {
+    playClickHome();
     if (shellHooks().openSocialPage) shellHooks().openSocialPage(this);
 }
 
-void mdb_IDX::UpdateClick() {
+void MainWindow::askForUpdateCheck() {
     if (shellHooks().checkForUpdate) shellHooks().checkForUpdate(true);
 }
 
-void mdb_IDX::Unload() {
+void MainWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     for (const char* name : UnloadOrder) {
-        if (qstrcmp(name, "msys_ABT") == 0 && shellHooks().unloadAbout) shellHooks().unloadAbout();
+        if (qstrcmp(name, "AboutBox") == 0 && shellHooks().unloadAbout) shellHooks().unloadAbout();
         forms().unload(QLatin1String(name), Forms::Now);
     }
     forms().unloadAll();
-    SaveWindowPlacement(this, objectName());
+    saveWindowPlacement(this, StoredPlacementName);
 }
 
-void mdb_IDX::closeEvent(QCloseEvent* event) {
-    Unload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    unload();
     event->accept();
 }

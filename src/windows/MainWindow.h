@@ -1,4 +1,4 @@
-// mdb_IDX: the program's frame window: the child area, the toolbar strip and the score labels.
+// MainWindow: the program's frame window: the child area, the toolbar strip and the score labels.
 #pragma once
 
 #include <QMainWindow>
@@ -7,9 +7,9 @@
 class ClickLabel;
 class QLabel;
 class QProgressBar;
-class uctl_BAR;
+class ToolbarButton;
 
-class mdb_IDX : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Client size in pixels at 96 dpi: 15360 twips wide, the strip plus 8505 twips high.
@@ -18,21 +18,21 @@ public:
     static constexpr int ChildAreaHeight = 567;
     static constexpr int ClientHeight = ChildAreaHeight + StripHeight;
 
-    explicit mdb_IDX(QWidget* parent = nullptr);
-    ~mdb_IDX() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The load steps: silent update check, placement, title, local version file, size, the home screen,
     // shown.
-    void Load();
+    void load();
 
     // Re-opens the remembered game for a subject, or the game menu (called by the menu's activation).
-    void SectionClick(const QString& name);
-    // Reads the stored language again, then TitleUpdate.
-    void TitleSet();
-    void TitleUpdate();
+    void chooseSubject(const QString& name);
+    // Reads the stored language again, then updateTitles.
+    void setTitles();
+    void updateTitles();
     // Write-only remembered game number; every caller writes 0.
     void setValueString(qint32 gameNumber) { gameNumber_ = gameNumber; }
-    qint32 GameNumber() const { return gameNumber_; }
+    qint32 gameNumber() const { return gameNumber_; }
 
     // The home screen hides both score labels; hovering and the game menu show them.
     void setScoreLabelsVisible(bool visible);
@@ -42,12 +42,12 @@ public:
     QLabel* highScoreLabel() const;
 
     // The toolbar's actions, also reached from tests.
-    void HomeClick();
-    void MenuClick();
-    void SettingsClick();
-    void AboutClick();
-    void SocialClick();
-    void UpdateClick();
+    void goHome();
+    void goToMenu();
+    void openSettings();
+    void openAbout();
+    void openSocialPage();
+    void askForUpdateCheck();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,24 +55,24 @@ protected:
 private:
     void buildStrip();
     void refreshScoreLabels();
-    void DisableMaxButton();
-    void Unload();
+    void disableMaximizeButton();
+    void unload();
 
     QWidget* childArea_ = nullptr;
-    QWidget* picSECTIONS = nullptr;
-    QWidget* pfrbar = nullptr;
-    uctl_BAR* btnHOME = nullptr;
-    uctl_BAR* btnMENU = nullptr;
-    uctl_BAR* btnSETTINGS = nullptr;
-    uctl_BAR* btnABOUT = nullptr;
-    uctl_BAR* btnFACEBOOK = nullptr;
-    ClickLabel* lblUPDATE = nullptr;
-    QLabel* lablSCORE = nullptr;
-    ClickLabel* lablSCOREHIGH = nullptr;
-    QProgressBar* prgTEST = nullptr;
+    QWidget* strip_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    ToolbarButton* homeButton_ = nullptr;
+    ToolbarButton* menuButton_ = nullptr;
+    ToolbarButton* settingsButton_ = nullptr;
+    ToolbarButton* aboutButton_ = nullptr;
+    ToolbarButton* socialButton_ = nullptr;
+    ClickLabel* updateLink_ = nullptr;
+    QLabel* scoreLabel_ = nullptr;
+    ClickLabel* highScoreLabel_ = nullptr;
+    QProgressBar* downloadProgress_ = nullptr;
     qint32 gameNumber_ = 0;
     bool unloaded_ = false;
 };
 
 // The program's main window, or null before it exists and after it is gone.
-mdb_IDX* mainWindow();
+MainWindow* mainWindow();

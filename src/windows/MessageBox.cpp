@@ -1,4 +1,4 @@
-// msg_INF: layout, buttons and keys of the message box.
+// MessageBox: layout, buttons and keys of the message box.
 #include "windows/MessageBox.h"
 
 #include "app/ArtPixmap.h"
@@ -17,15 +17,15 @@ namespace {
 const QColor Paper(0xFF, 0xFB, 0xF0);
 const QColor Edge(0xF2, 0xA5, 0x3A);
 const QColor Ink(0x3B, 0x2F, 0x5C);
-int settleMs = msg_INF::DefaultSettleMs;
+int settleMs = MessageBox::DefaultSettleMs;
 } // namespace
 
-void msg_INF::setSettleMs(int ms) {
+void MessageBox::setSettleMs(int ms) {
     settleMs = ms;
 }
 
-msg_INF::msg_INF(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("msg_INF"));
+MessageBox::MessageBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("MessageBox"));
     setModal(true);
     setFixedWidth(460);
 
@@ -33,70 +33,70 @@ msg_INF::msg_INF(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWind
     outer->setContentsMargins(18, 16, 18, 14);
     outer->setSpacing(10);
 
-    auto* pfrGEN = new QWidget(this);
-    pfrGEN->setObjectName(QStringLiteral("pfrGEN"));
-    auto* body = new QHBoxLayout(pfrGEN);
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("content"));
+    auto* body = new QHBoxLayout(content);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(14);
-    auto* imgLOGO = new QLabel(pfrGEN);
-    imgLOGO->setObjectName(QStringLiteral("imgLOGO"));
-    imgLOGO->setPixmap(programIcon().pixmap(64, 64));
-    imgLOGO->setAlignment(Qt::AlignTop);
-    body->addWidget(imgLOGO, 0, Qt::AlignTop);
+    auto* logo = new QLabel(content);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(programIcon().pixmap(64, 64));
+    logo->setAlignment(Qt::AlignTop);
+    body->addWidget(logo, 0, Qt::AlignTop);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(6);
-    lablTITLE = new QLabel(pfrGEN);
-    lablTITLE->setObjectName(QStringLiteral("lablTITLE"));
-    lablTITLE->setWordWrap(true);
-    QFont titleFont = lablTITLE->font();
+    titleLabel_ = new QLabel(content);
+    titleLabel_->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel_->setWordWrap(true);
+    QFont titleFont = titleLabel_->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     titleFont.setBold(true);
-    lablTITLE->setFont(titleFont);
-    lablTITLE->setStyleSheet(QStringLiteral("color: %1;").arg(Ink.name()));
-    lblDESCRIPTION = new QLabel(pfrGEN);
-    lblDESCRIPTION->setObjectName(QStringLiteral("lblDESCRIPTION"));
-    lblDESCRIPTION->setWordWrap(true);
-    lblDESCRIPTION->setTextFormat(Qt::PlainText);
-    lablTITLE->setTextFormat(Qt::PlainText);
-    texts->addWidget(lablTITLE);
-    texts->addWidget(lblDESCRIPTION);
+    titleLabel_->setFont(titleFont);
+    titleLabel_->setStyleSheet(QStringLiteral("color: %1;").arg(Ink.name()));
+    descriptionLabel_ = new QLabel(content);
+    descriptionLabel_->setObjectName(QStringLiteral("descriptionLabel"));
+    descriptionLabel_->setWordWrap(true);
+    descriptionLabel_->setTextFormat(Qt::PlainText);
+    titleLabel_->setTextFormat(Qt::PlainText);
+    texts->addWidget(titleLabel_);
+    texts->addWidget(descriptionLabel_);
     texts->addStretch();
     body->addLayout(texts, 1);
-    outer->addWidget(pfrGEN);
+    outer->addWidget(content);
 
-    auto* lneSEP0 = new QFrame(this);
-    lneSEP0->setObjectName(QStringLiteral("lneSEP0"));
-    lneSEP0->setFrameShape(QFrame::HLine);
-    lneSEP0->setStyleSheet(QStringLiteral("color: %1;").arg(Edge.name()));
-    outer->addWidget(lneSEP0);
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("separator"));
+    separator->setFrameShape(QFrame::HLine);
+    separator->setStyleSheet(QStringLiteral("color: %1;").arg(Edge.name()));
+    outer->addWidget(separator);
 
-    btnCLOSE = makeButton("btnCLOSE", QStringLiteral(" &Close "));
-    btnYES[1] = makeButton("btnYES_1", QStringLiteral(" &Yes "));
-    btnNO[1] = makeButton("btnNO_1", QStringLiteral(" &No "));
-    btnYES[0] = makeButton("btnYES_0", QStringLiteral(" &Save "));
-    btnNO[0] = makeButton("btnNO_0", QStringLiteral(" &Don't save "));
-    btnCANCEL = makeButton("btnCANCEL", QStringLiteral(" Cancel "));
-    pfrBTNBARO = makeBar("pfrBTNBARO", {btnCLOSE});
-    pfrBTNBARYN = makeBar("pfrBTNBARYN", {btnYES[1], btnNO[1]});
-    pfrBTNBARYNC = makeBar("pfrBTNBARYNC", {btnYES[0], btnNO[0], btnCANCEL});
-    for (QWidget* bar : {pfrBTNBARO, pfrBTNBARYN, pfrBTNBARYNC}) {
+    closeButton_ = makeButton("closeButton", QStringLiteral(" &Close "));
+    yesButton_[1] = makeButton("yesButton", QStringLiteral(" &Yes "));
+    noButton_[1] = makeButton("noButton", QStringLiteral(" &No "));
+    yesButton_[0] = makeButton("saveButton", QStringLiteral(" &Save "));
+    noButton_[0] = makeButton("dontSaveButton", QStringLiteral(" &Don't save "));
+    cancelButton_ = makeButton("cancelButton", QStringLiteral(" Cancel "));
+    closeBar_ = makeBar("closeBar", {closeButton_});
+    yesNoBar_ = makeBar("yesNoBar", {yesButton_[1], noButton_[1]});
+    saveBar_ = makeBar("saveBar", {yesButton_[0], noButton_[0], cancelButton_});
+    for (QWidget* bar : {closeBar_, yesNoBar_, saveBar_}) {
         outer->addWidget(bar);
         bar->hide();
     }
 
-    connect(btnCLOSE, &QPushButton::clicked, this, [this] { accept(); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { accept(); });
     for (int i = 0; i < 2; ++i) {
-        connect(btnYES[i], &QPushButton::clicked, this, [this] { answer(MessageAnswer::Yes); });
-        connect(btnNO[i], &QPushButton::clicked, this, [this] { answer(MessageAnswer::No); });
+        connect(yesButton_[i], &QPushButton::clicked, this, [this] { answer(MessageAnswer::Yes); });
+        connect(noButton_[i], &QPushButton::clicked, this, [this] { answer(MessageAnswer::No); });
     }
-    connect(btnCANCEL, &QPushButton::clicked, this, [this] { answer(MessageAnswer::Cancel); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { answer(MessageAnswer::Cancel); });
 
-    for (QWidget* background : std::initializer_list<QWidget*>{this, pfrGEN, lablTITLE})
-        new BackgroundDrag(background, this);
+    for (QWidget* background : std::initializer_list<QWidget*>{this, content, titleLabel_})
+        new backgroundDragged(background, this);
 }
 
-QPushButton* msg_INF::makeButton(const char* name, const QString& caption) {
+QPushButton* MessageBox::makeButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
     QFont font(QStringLiteral("Verdana"));
@@ -107,7 +107,7 @@ QPushButton* msg_INF::makeButton(const char* name, const QString& caption) {
     return button;
 }
 
-QWidget* msg_INF::makeBar(const char* name, const QList<QPushButton*>& buttons) {
+QWidget* MessageBox::makeBar(const char* name, const QList<QPushButton*>& buttons) {
     auto* bar = new QWidget(this);
     bar->setObjectName(QLatin1String(name));
     auto* row = new QHBoxLayout(bar);
@@ -120,25 +120,25 @@ QWidget* msg_INF::makeBar(const char* name, const QList<QPushButton*>& buttons) 
     return bar;
 }
 
-void msg_INF::setMessage(const MessageText& text) {
-    lablTITLE->setText(text.title);
+void MessageBox::setMessage(const MessageText& text) {
+    titleLabel_->setText(text.title);
     // The table keeps the CR LF pair; a label breaks the line on LF alone.
-    lblDESCRIPTION->setText(QString(text.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    pfrBTNBARO->setVisible(text.bar == MessageBar::Information);
-    pfrBTNBARYN->setVisible(text.bar == MessageBar::YesNo);
-    pfrBTNBARYNC->setVisible(text.bar == MessageBar::YesNoCancel);
+    descriptionLabel_->setText(QString(text.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    closeBar_->setVisible(text.bar == MessageBar::Information);
+    yesNoBar_->setVisible(text.bar == MessageBar::YesNo);
+    saveBar_->setVisible(text.bar == MessageBar::YesNoCancel);
     if (!text.yesCaption.isEmpty()) {
-        btnYES[0]->setText(text.yesCaption);
-        btnYES[1]->setText(text.yesCaption);
+        yesButton_[0]->setText(text.yesCaption);
+        yesButton_[1]->setText(text.yesCaption);
     }
     if (!text.noCaption.isEmpty()) {
-        btnNO[0]->setText(text.noCaption);
-        btnNO[1]->setText(text.noCaption);
+        noButton_[0]->setText(text.noCaption);
+        noButton_[1]->setText(text.noCaption);
     }
     // A question's Enter is its safe answer: "&Ignore", never "&Download".
-    firstButton_ = text.bar == MessageBar::Information   ? btnCLOSE
-                   : text.bar == MessageBar::YesNo       ? btnNO[1]
-                   : text.bar == MessageBar::YesNoCancel ? btnYES[0]
+    firstButton_ = text.bar == MessageBar::Information   ? closeButton_
+                   : text.bar == MessageBar::YesNo       ? noButton_[1]
+                   : text.bar == MessageBar::YesNoCancel ? yesButton_[0]
                                                          : nullptr;
     if (firstButton_) {
         firstButton_->setDefault(true);
@@ -149,19 +149,19 @@ void msg_INF::setMessage(const MessageText& text) {
     resize(width(), layout()->totalHeightForWidth(width()));
 }
 
-MessageBar msg_INF::visibleBar() const {
-    if (pfrBTNBARYNC->isVisibleTo(this)) return MessageBar::YesNoCancel;
-    if (pfrBTNBARYN->isVisibleTo(this)) return MessageBar::YesNo;
-    if (pfrBTNBARO->isVisibleTo(this)) return MessageBar::Information;
+MessageBar MessageBox::visibleBar() const {
+    if (saveBar_->isVisibleTo(this)) return MessageBar::YesNoCancel;
+    if (yesNoBar_->isVisibleTo(this)) return MessageBar::YesNo;
+    if (closeBar_->isVisibleTo(this)) return MessageBar::Information;
     return MessageBar::None;
 }
 
-void msg_INF::answer(qint32 result) {
-    SetMessageResult(result);
+void MessageBox::answer(qint32 result) {
+    setLastMessageResult(result);
     accept();
 }
 
-bool msg_INF::HandleDialogKey(int key) {
+bool MessageBox::handleDialogKey(int key) {
     const MessageBar bar = visibleBar();
     // Escape always leaves, even from a box without any bar: the learner must never be stuck in it.
     if (key == Qt::Key_Escape) {
@@ -193,22 +193,22 @@ bool msg_INF::HandleDialogKey(int key) {
     return false;
 }
 
-void msg_INF::showEvent(QShowEvent* event) {
+void MessageBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (settled_ || settling_) return;
     settling_ = true;
     // Disabled buttons take neither clicks nor their mnemonics.
-    for (QWidget* bar : {pfrBTNBARO, pfrBTNBARYN, pfrBTNBARYNC})
+    for (QWidget* bar : {closeBar_, yesNoBar_, saveBar_})
         bar->setEnabled(false);
     QTimer::singleShot(settleMs, this, [this] {
         settled_ = true;
-        for (QWidget* bar : {pfrBTNBARO, pfrBTNBARYN, pfrBTNBARYNC})
+        for (QWidget* bar : {closeBar_, yesNoBar_, saveBar_})
             bar->setEnabled(true);
         if (firstButton_) firstButton_->setFocus();
     });
 }
 
-void msg_INF::keyPressEvent(QKeyEvent* event) {
+void MessageBox::keyPressEvent(QKeyEvent* event) {
     // A key already held, or typed before the box could be seen, answers nothing.
     if (!settled_ || event->isAutoRepeat()) {
         event->accept();
@@ -216,11 +216,11 @@ void msg_INF::keyPressEvent(QKeyEvent* event) {
     }
     // Plain letters only: Alt+letter is the buttons' own mnemonic and reaches them directly.
     const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (mods == Qt::NoModifier && HandleDialogKey(event->key())) return;
+    if (mods == Qt::NoModifier && handleDialogKey(event->key())) return;
     QDialog::keyPressEvent(event);
 }
 
-void msg_INF::paintEvent(QPaintEvent* event) {
+void MessageBox::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,4 @@
-// mlib_MSG: the message table and the two ways of showing it.
+// MessageTexts: the message table and the two ways of showing it.
 #include "windows/MessageTexts.h"
 
 #include "app/AppState.h"
@@ -17,7 +17,7 @@ qint32 messageResult = 0;
 qint32 runDialog(const MessageText& text, QWidget* owner) {
     // Cleared on every opening, so a box closed without a button never repeats an earlier answer.
     messageResult = 0;
-    QPointer<msg_INF> dialog = new msg_INF(owner);
+    QPointer<MessageBox> dialog = new MessageBox(owner);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setMessage(text);
     // A caller may be showing the busy pointer; the learner needs the ordinary one to answer.
@@ -60,7 +60,7 @@ MessageText questionMessage(int number) {
     if (number == MessageNumber::NewerVersion) {
         text.title = QStringLiteral("You Can Now Download a Newer Version");
         text.description = QStringLiteral("Your current version: ") +
-                           QString::number(appState().VersionNumber) + QStringLiteral("\r\n") +
+                           QString::number(appState().versionNumber) + QStringLiteral("\r\n") +
                            QStringLiteral("The changes can be found on the website. These include new "
                                           "features, great improvements to functionality and speed as "
                                           "well as UI Tweaks and fixes.");
@@ -71,12 +71,12 @@ MessageText questionMessage(int number) {
     return text;
 }
 
-void ShowInfoMessage(int number, const QString& extra, QWidget* owner) {
+void showInfoMessage(int number, const QString& extra, QWidget* owner) {
     Q_UNUSED(extra);
     runDialog(informationMessage(number), owner);
 }
 
-qint32 AskQuestion(int number, QWidget* owner) {
+qint32 askQuestion(int number, QWidget* owner) {
     const MessageText text = questionMessage(number);
     if (text.bar == MessageBar::None) {
         // A question without buttons could only be left with Escape; answer it as cancelled instead.
@@ -87,10 +87,10 @@ qint32 AskQuestion(int number, QWidget* owner) {
     return runDialog(text, owner);
 }
 
-qint32 GetMessageResult() {
+qint32 lastMessageResult() {
     return messageResult;
 }
 
-void SetMessageResult(qint32 value) {
+void setLastMessageResult(qint32 value) {
     messageResult = value;
 }

@@ -1,4 +1,4 @@
-// mlib_MSG: the numbered messages of the program's own message box, and the result of the last question.
+// MessageTexts: the numbered messages of the program's own message box, and the result of the last question.
 #pragma once
 
 #include <QString>
@@ -35,10 +35,10 @@ MessageText questionMessage(int number);
 
 // Modal, owned by `owner`; message numbers without a row show an empty box. `extra` is unused by every
 // message the program has.
-void ShowInfoMessage(int number, const QString& extra, QWidget* owner);
+void showInfoMessage(int number, const QString& extra, QWidget* owner);
 // Modal; 6, 7 or 2. A box closed by the window manager answers 2, never an earlier answer; a number
 // without a row answers 2 without showing anything.
-qint32 AskQuestion(int number, QWidget* owner);
+qint32 askQuestion(int number, QWidget* owner);
 
-qint32 GetMessageResult();
-void SetMessageResult(qint32 value);
+qint32 lastMessageResult();
+void setLastMessageResult(qint32 value);

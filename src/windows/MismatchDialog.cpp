@@ -1,4 +1,4 @@
-// msg_LOS: mismatch dialog with two pictures.
+// MismatchDialog: mismatch dialog with two pictures.
 #include "windows/MismatchDialog.h"
 
 #include <QLabel>
@@ -10,37 +10,37 @@
 
 using namespace ResultParts;
 
-msg_LOS::msg_LOS(QWidget* parent)
-    : FramelessDialog(QStringLiteral("msg_LOS"), QStringLiteral("Games"), QSize(540, 340), parent) {
-    picMAIN = addPicture(this, QStringLiteral("picMAIN"), 24, 54);
-    imgPLAY = addPlayButton(this, QStringLiteral("imgPLAY"), picMAIN->geometry().right() + 6,
-                            picMAIN->geometry().bottom() - 40);
-    picMAIN2 = addPicture(this, QStringLiteral("picMAIN2"), 284, 54);
-    imgPLAY2 = addPlayButton(this, QStringLiteral("imgPLAY2"), picMAIN2->geometry().right() + 6,
-                             picMAIN2->geometry().bottom() - 40);
-    lblMESSAGE = addMessage(this, 212);
-    lblMESSAGE->setText(QStringLiteral("Sorry, you found"));
-    btnCLOSE = addOkButton(this);
-    connect(picMAIN, &ClickLabel::Click, this, [this] { PlaySoundFile(soundPath1_); });
-    connect(imgPLAY, &ClickLabel::Click, this, [this] { PlaySoundFile(soundPath1_); });
-    connect(picMAIN2, &ClickLabel::Click, this, [this] { PlaySoundFile(soundPath2_); });
-    connect(imgPLAY2, &ClickLabel::Click, this, [this] { PlaySoundFile(soundPath2_); });
+MismatchDialog::MismatchDialog(QWidget* parent)
+    : FramelessDialog(QStringLiteral("MismatchDialog"), QStringLiteral("Games"), QSize(540, 340), parent) {
+    picture_ = addPicture(this, QStringLiteral("picture"), 24, 54);
+    playPicture_ = addPlayButton(this, QStringLiteral("playPicture"), picture_->geometry().right() + 6,
+                            picture_->geometry().bottom() - 40);
+    secondPicture_ = addPicture(this, QStringLiteral("secondPicture"), 284, 54);
+    secondPlayPicture_ = addPlayButton(this, QStringLiteral("secondPlayPicture"), secondPicture_->geometry().right() + 6,
+                             secondPicture_->geometry().bottom() - 40);
+    messageLabel_ = addMessage(this, 212);
+    messageLabel_->setText(QStringLiteral("Sorry, you found"));
+    closeButton_ = addOkButton(this);
+    connect(picture_, &ClickLabel::clicked, this, [this] { playSoundFile(soundPath1_); });
+    connect(playPicture_, &ClickLabel::clicked, this, [this] { playSoundFile(soundPath1_); });
+    connect(secondPicture_, &ClickLabel::clicked, this, [this] { playSoundFile(soundPath2_); });
+    connect(secondPlayPicture_, &ClickLabel::clicked, this, [this] { playSoundFile(soundPath2_); });
 }
 
-void msg_LOS::setPictures(const QPixmap& first, const QPixmap& second) {
-    showPicture(picMAIN, first);
-    showPicture(picMAIN2, second);
+void MismatchDialog::setPictures(const QPixmap& first, const QPixmap& second) {
+    showPicture(picture_, first);
+    showPicture(secondPicture_, second);
 }
 
-void msg_LOS::setMessage(const QString& message) {
-    lblMESSAGE->setText(message);
+void MismatchDialog::setMessage(const QString& message) {
+    messageLabel_->setText(message);
 }
 
-QString msg_LOS::message() const {
-    return lblMESSAGE->text();
+QString MismatchDialog::message() const {
+    return messageLabel_->text();
 }
 
-void msg_LOS::setSoundPaths(const QString& first, const QString& second) {
+void MismatchDialog::setSoundPaths(const QString& first, const QString& second) {
     soundPath1_ = first;
     soundPath2_ = second;
 }

@@ -1,16 +1,16 @@
-// msg_LOS: the mismatch dialog: two pictures, each with a button that speaks its word, and a message.
+// MismatchDialog: the mismatch dialog: two pictures, each with a button that speaks its word, and a message.
 #pragma once
 
 #include "windows/FramelessDialog.h"
 
 class ClickLabel;
 class QLabel;
-class uctl_BTN;
+class ImageButton;
 
-class msg_LOS : public FramelessDialog {
+class MismatchDialog : public FramelessDialog {
     Q_OBJECT
 public:
-    explicit msg_LOS(QWidget* parent = nullptr);
+    explicit MismatchDialog(QWidget* parent = nullptr);
 
     void setPictures(const QPixmap& first, const QPixmap& second);
     void setMessage(const QString& message);
@@ -18,17 +18,17 @@ public:
     void setSoundPaths(const QString& first, const QString& second);
     QString soundPath(int which) const { return which == 2 ? soundPath2_ : soundPath1_; }
 
-    ClickLabel* picture(int which) const { return which == 2 ? picMAIN2 : picMAIN; }
-    ClickLabel* playButton(int which) const { return which == 2 ? imgPLAY2 : imgPLAY; }
-    uctl_BTN* okButton() const { return btnCLOSE; }
+    ClickLabel* picture(int which) const { return which == 2 ? secondPicture_ : picture_; }
+    ClickLabel* playButton(int which) const { return which == 2 ? secondPlayPicture_ : playPicture_; }
+    ImageButton* okButton() const { return closeButton_; }
 
 private:
-    ClickLabel* picMAIN = nullptr;
-    ClickLabel* picMAIN2 = nullptr;
-    ClickLabel* imgPLAY = nullptr;
-    ClickLabel* imgPLAY2 = nullptr;
-    QLabel* lblMESSAGE = nullptr;
-    uctl_BTN* btnCLOSE = nullptr;
+    ClickLabel* picture_ = nullptr;
+    ClickLabel* secondPicture_ = nullptr;
+    ClickLabel* playPicture_ = nullptr;
+    ClickLabel* secondPlayPicture_ = nullptr;
+    QLabel* messageLabel_ = nullptr;
+    ImageButton* closeButton_ = nullptr;
     QString soundPath1_;
     QString soundPath2_;
 };

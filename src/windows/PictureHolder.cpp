@@ -1,4 +1,4 @@
-// mdb_STR: holder window; loaded at start-up, never shown.
+// PictureHolder: holder window; loaded at start-up, never shown.
 #include "windows/PictureHolder.h"
 
 #include <QLabel>
@@ -8,35 +8,35 @@
 #include "windows/Forms.h"
 #include "windows/ShellForms.h"
 
-mdb_STR::mdb_STR(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("mdb_STR"));
+PictureHolder::PictureHolder(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PictureHolder"));
     setWindowTitle(QStringLiteral("Archive"));
-    imgSCREEN = new QLabel(this);
-    imgSCREEN->setObjectName(QStringLiteral("imgSCREEN"));
-    imgSCREEN->setPixmap(ButtonFaces::cachedArt(Art::Screen, devicePixelRatioF()));
-    imgCONGRATS = new QLabel(this);
-    imgCONGRATS->setObjectName(QStringLiteral("imgCONGRATS"));
-    imgCONGRATS->setPixmap(ButtonFaces::cachedArt(Art::Congrats, devicePixelRatioF()));
+    backgroundPicture_ = new QLabel(this);
+    backgroundPicture_->setObjectName(QStringLiteral("backgroundPicture"));
+    backgroundPicture_->setPixmap(ButtonFaces::cachedArt(Art::Screen, devicePixelRatioF()));
+    congratulationsPicture_ = new QLabel(this);
+    congratulationsPicture_->setObjectName(QStringLiteral("congratulationsPicture"));
+    congratulationsPicture_->setPixmap(ButtonFaces::cachedArt(Art::Congrats, devicePixelRatioF()));
 }
 
-QPixmap mdb_STR::screenPicture() const {
-    return imgSCREEN->pixmap();
+QPixmap PictureHolder::screenPicture() const {
+    return backgroundPicture_->pixmap();
 }
-QPixmap mdb_STR::congratsPicture() const {
-    return imgCONGRATS->pixmap();
+QPixmap PictureHolder::congratsPicture() const {
+    return congratulationsPicture_->pixmap();
 }
 
-mdb_STR* mdb_STR::holder() {
+PictureHolder* PictureHolder::holder() {
     registerShellForms();
-    return forms().load<mdb_STR>(QStringLiteral("mdb_STR"));
+    return forms().load<PictureHolder>(QStringLiteral("PictureHolder"));
 }
 
-QPixmap mdb_STR::screen() {
-    mdb_STR* h = holder();
+QPixmap PictureHolder::screen() {
+    PictureHolder* h = holder();
     return h ? h->screenPicture() : QPixmap();
 }
 
-QPixmap mdb_STR::congrats() {
-    mdb_STR* h = holder();
+QPixmap PictureHolder::congrats() {
+    PictureHolder* h = holder();
     return h ? h->congratsPicture() : QPixmap();
 }

@@ -1,4 +1,4 @@
-// mdb_STR: the hidden holder window: the games' background picture and the end-of-game picture.
+// PictureHolder: the hidden holder window: the games' background picture and the end-of-game picture.
 #pragma once
 
 #include <QPixmap>
@@ -6,20 +6,20 @@
 
 class QLabel;
 
-class mdb_STR : public QWidget {
+class PictureHolder : public QWidget {
     Q_OBJECT
 public:
-    explicit mdb_STR(QWidget* parent = nullptr);
+    explicit PictureHolder(QWidget* parent = nullptr);
 
-    QPixmap screenPicture() const;   // imgSCREEN
-    QPixmap congratsPicture() const; // imgCONGRATS
+    QPixmap screenPicture() const;   // backgroundPicture_
+    QPixmap congratsPicture() const; // congratulationsPicture_
 
     // The loaded holder (loading it when needed); its pictures, or null pixmaps when it cannot be loaded.
-    static mdb_STR* holder();
+    static PictureHolder* holder();
     static QPixmap screen();
     static QPixmap congrats();
 
 private:
-    QLabel* imgSCREEN = nullptr;
-    QLabel* imgCONGRATS = nullptr;
+    QLabel* backgroundPicture_ = nullptr;
+    QLabel* congratulationsPicture_ = nullptr;
 };

@@ -1,4 +1,4 @@
-// msg_WIN: result dialog with one picture.
+// ResultDialog: result dialog with one picture.
 #include "windows/ResultDialog.h"
 
 #include <QLabel>
@@ -10,35 +10,35 @@
 
 using namespace ResultParts;
 
-msg_WIN::msg_WIN(QWidget* parent)
-    : FramelessDialog(QStringLiteral("msg_WIN"), QStringLiteral("Games"), QSize(340, 340), parent) {
-    picMAIN = addPicture(this, QStringLiteral("picMAIN"), (width() - PictureWidth) / 2 - 14, 54);
-    imgPLAY = addPlayButton(this, QStringLiteral("imgPLAY"), picMAIN->geometry().right() + 10,
-                            picMAIN->geometry().bottom() - 40);
-    lblMESSAGE = addMessage(this, 212);
-    lblMESSAGE->setText(QStringLiteral("Well done. You found"));
-    btnCLOSE = addOkButton(this);
+ResultDialog::ResultDialog(QWidget* parent)
+    : FramelessDialog(QStringLiteral("ResultDialog"), QStringLiteral("Games"), QSize(340, 340), parent) {
+    picture_ = addPicture(this, QStringLiteral("picture"), (width() - PictureWidth) / 2 - 14, 54);
+    playPicture_ = addPlayButton(this, QStringLiteral("playPicture"), picture_->geometry().right() + 10,
+                            picture_->geometry().bottom() - 40);
+    messageLabel_ = addMessage(this, 212);
+    messageLabel_->setText(QStringLiteral("Well done. You found"));
+    closeButton_ = addOkButton(this);
     // The word can be heard as often as the learner likes; the dialog stays open.
-    connect(picMAIN, &ClickLabel::Click, this, &msg_WIN::play);
-    connect(imgPLAY, &ClickLabel::Click, this, &msg_WIN::play);
+    connect(picture_, &ClickLabel::clicked, this, &ResultDialog::play);
+    connect(playPicture_, &ClickLabel::clicked, this, &ResultDialog::play);
 }
 
-void msg_WIN::play() {
-    PlaySoundFile(soundPath_);
+void ResultDialog::play() {
+    playSoundFile(soundPath_);
 }
 
-void msg_WIN::setPicture(const QPixmap& picture) {
-    showPicture(picMAIN, picture);
+void ResultDialog::setPicture(const QPixmap& picture) {
+    showPicture(picture_, picture);
 }
 
-bool msg_WIN::hasPicture() const {
-    return !picMAIN->pixmap().isNull();
+bool ResultDialog::hasPicture() const {
+    return !picture_->pixmap().isNull();
 }
 
-void msg_WIN::setMessage(const QString& message) {
-    lblMESSAGE->setText(message);
+void ResultDialog::setMessage(const QString& message) {
+    messageLabel_->setText(message);
 }
 
-QString msg_WIN::message() const {
-    return lblMESSAGE->text();
+QString ResultDialog::message() const {
+    return messageLabel_->text();
 }

@@ -1,4 +1,4 @@
-// mlib_IDX: fills and shows the result dialogs.
+// ResultDialogs: fills and shows the result dialogs.
 #include "windows/ResultDialogs.h"
 
 #include <QPointer>
@@ -30,10 +30,10 @@ QString resultSoundPath(const QString& folder, const QString& word) {
     return Catalogue::wordSoundPath(folder, word);
 }
 
-void ShowWinDialog(const QPixmap& source, const QString& title, const QString& text, const QString& folder,
+void showResultDialog(const QPixmap& source, const QString& title, const QString& text, const QString& folder,
                    const QString& word) {
     // On the heap and guarded: the owner may be gone by the time the modal loop returns.
-    QPointer<msg_WIN> dialog = new msg_WIN(forms().dialogOwner());
+    QPointer<ResultDialog> dialog = new ResultDialog(forms().dialogOwner());
     dialog->setPicture(source.isNull() ? pictureFromActiveGame(folder, word) : source);
     dialog->setMessage(title + text);
     dialog->setSoundPath(resultSoundPath(folder, word));
@@ -41,9 +41,9 @@ void ShowWinDialog(const QPixmap& source, const QString& title, const QString& t
     delete dialog.data();
 }
 
-void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title,
+void showMismatchDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title,
                     const QString& text, const QString& folder, const QString& word1, const QString& word2) {
-    QPointer<msg_LOS> dialog = new msg_LOS(forms().dialogOwner());
+    QPointer<MismatchDialog> dialog = new MismatchDialog(forms().dialogOwner());
     dialog->setPictures(picture1, picture2);
     dialog->setMessage(title + text);
     dialog->setSoundPaths(resultSoundPath(folder, word1), resultSoundPath(folder, word2));

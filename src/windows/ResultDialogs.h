@@ -1,17 +1,17 @@
-// mlib_IDX: the result dialogs every game shows, modal over the main window.
+// ResultDialogs: the result dialogs every game shows, modal over the main window.
 #pragma once
 
 #include <QPixmap>
 #include <QString>
 
-// Shows msg_WIN with the source's picture (or, when it has none, the first picture of the active game's list
+// Shows ResultDialog with the source's picture (or, when it has none, the first picture of the active game's list
 // whose name contains the word), the message title & text and a play button for folder/word; returns when
 // the learner has closed it.
-void ShowWinDialog(const QPixmap& source, const QString& title, const QString& text, const QString& folder,
+void showResultDialog(const QPixmap& source, const QString& title, const QString& text, const QString& folder,
                    const QString& word);
 
-// Shows msg_LOS with the two cards' pictures, the message title & text and a play button for each word.
-void ShowLoseDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title,
+// Shows MismatchDialog with the two cards' pictures, the message title & text and a play button for each word.
+void showMismatchDialog(const QPixmap& picture1, const QPixmap& picture2, const QString& title,
                     const QString& text, const QString& folder, const QString& word1, const QString& word2);
 
 // The sound a result dialog's play button speaks: files/<folder>/<word>.eda.

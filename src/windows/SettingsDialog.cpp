@@ -1,4 +1,4 @@
-// mdb_SET: settings dialog; Save stores the language and refreshes the main window, Cancel changes nothing.
+// SettingsDialog: settings dialog; Save stores the language and refreshes the main window, Cancel changes nothing.
 #include "windows/SettingsDialog.h"
 
 #include <QFrame>
@@ -10,61 +10,61 @@
 #include "controls/ImageButton.h"
 #include "windows/MainWindow.h"
 
-mdb_SET::mdb_SET(QWidget* parent)
-    : FramelessDialog(QStringLiteral("mdb_SET"), QStringLiteral("Settings"), QSize(360, 250), parent) {
+SettingsDialog::SettingsDialog(QWidget* parent)
+    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 250), parent) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
 
-    lblLANG = new QLabel(QStringLiteral("Choose Your Language"), this);
-    lblLANG->setObjectName(QStringLiteral("lblLANG"));
+    languageLabel_ = new QLabel(QStringLiteral("Choose Your Language"), this);
+    languageLabel_->setObjectName(QStringLiteral("languageLabel"));
     QFont bold = f;
     bold.setBold(true);
-    lblLANG->setFont(bold);
-    lblLANG->setGeometry(24, 54, width() - 48, 28);
+    languageLabel_->setFont(bold);
+    languageLabel_->setGeometry(24, 54, width() - 48, 28);
 
-    optENGTYPEUK = new QRadioButton(QStringLiteral("&British English"), this);
-    optENGTYPEUK->setObjectName(QStringLiteral("optENGTYPEUK"));
-    optENGTYPEUK->setFont(f);
-    optENGTYPEUK->move(40, 90);
-    optENGTYPEUK->adjustSize();
-    optENGTYPEUS = new QRadioButton(QStringLiteral("&American English"), this);
-    optENGTYPEUS->setObjectName(QStringLiteral("optENGTYPEUS"));
-    optENGTYPEUS->setFont(f);
-    optENGTYPEUS->move(40, 122);
-    optENGTYPEUS->adjustSize();
-    connect(optENGTYPEUK, &QRadioButton::toggled, this, [this](bool on) {
+    britishOption_ = new QRadioButton(QStringLiteral("&British English"), this);
+    britishOption_->setObjectName(QStringLiteral("britishOption"));
+    britishOption_->setFont(f);
+    britishOption_->move(40, 90);
+    britishOption_->adjustSize();
+    americanOption_ = new QRadioButton(QStringLiteral("&American English"), this);
+    americanOption_->setObjectName(QStringLiteral("americanOption"));
+    americanOption_->setFont(f);
+    americanOption_->move(40, 122);
+    americanOption_->adjustSize();
+    connect(britishOption_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) pendingLanguage_ = QStringLiteral("BRITISH");
     });
-    connect(optENGTYPEUS, &QRadioButton::toggled, this, [this](bool on) {
+    connect(americanOption_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) pendingLanguage_ = QStringLiteral("AMERICAN");
     });
 
     auto* line = new QFrame(this);
-    line->setObjectName(QStringLiteral("lneSEP"));
+    line->setObjectName(QStringLiteral("separator"));
     line->setFrameShape(QFrame::HLine);
     line->setStyleSheet(QStringLiteral("color: #e0c890;"));
     line->setGeometry(16, 164, width() - 32, 2);
 
-    btnSAVE = new uctl_BTN(QStringLiteral("Save"), this);
-    btnSAVE->setObjectName(QStringLiteral("btnSAVE"));
-    btnSAVE->setGeometry(24, 186, 148, 37);
-    btnCANCEL = new uctl_BTN(QStringLiteral("Cancel"), this);
-    btnCANCEL->setObjectName(QStringLiteral("btnCANCEL"));
-    btnCANCEL->setGeometry(width() - 24 - 148, 186, 148, 37);
-    connect(btnSAVE, &uctl_BTN::Click, this, &mdb_SET::Save);
-    connect(btnCANCEL, &uctl_BTN::Click, this, &QDialog::reject);
+    saveButton_ = new ImageButton(QStringLiteral("Save"), this);
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    saveButton_->setGeometry(24, 186, 148, 37);
+    cancelButton_ = new ImageButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(width() - 24 - 148, 186, 148, 37);
+    connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
+    connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
 
     // Selecting from here runs the option's handling, so the pending choice starts as the current language.
-    const QString language = appState().Language;
+    const QString language = appState().language;
     if (language == QLatin1String("BRITISH"))
-        optENGTYPEUK->setChecked(true);
+        britishOption_->setChecked(true);
     else if (language == QLatin1String("AMERICAN"))
-        optENGTYPEUS->setChecked(true);
+        americanOption_->setChecked(true);
 }
 
-void mdb_SET::Save() {
-    RegWriteString(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
-    appState().Language = pendingLanguage_;
+void SettingsDialog::save() {
+    writeSetting(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
+    appState().language = pendingLanguage_;
     accept();
-    if (mdb_IDX* main = mainWindow()) main->TitleUpdate();
+    if (MainWindow* main = mainWindow()) main->updateTitles();
 }

@@ -1,35 +1,35 @@
-// mdb_SET: the settings dialog: British or American English.
+// SettingsDialog: the settings dialog: British or American English.
 #pragma once
 
 #include "windows/FramelessDialog.h"
 
 class QLabel;
 class QRadioButton;
-class uctl_BTN;
+class ImageButton;
 
-class mdb_SET : public FramelessDialog {
+class SettingsDialog : public FramelessDialog {
     Q_OBJECT
 public:
-    explicit mdb_SET(QWidget* parent = nullptr);
+    explicit SettingsDialog(QWidget* parent = nullptr);
 
     // The choice not yet saved; starts from the current language ("" when it is neither).
     QString pendingLanguage() const { return pendingLanguage_; }
 
-    QRadioButton* britishOption() const { return optENGTYPEUK; }
-    QRadioButton* americanOption() const { return optENGTYPEUS; }
-    uctl_BTN* saveButton() const { return btnSAVE; }
-    uctl_BTN* cancelButton() const { return btnCANCEL; }
+    QRadioButton* britishOption() const { return britishOption_; }
+    QRadioButton* americanOption() const { return americanOption_; }
+    ImageButton* saveButton() const { return saveButton_; }
+    ImageButton* cancelButton() const { return cancelButton_; }
 
-    void Save();
+    void save();
 
 protected:
-    void enterPressed() override { Save(); }
+    void enterPressed() override { save(); }
 
 private:
-    QLabel* lblLANG = nullptr;
-    QRadioButton* optENGTYPEUK = nullptr;
-    QRadioButton* optENGTYPEUS = nullptr;
-    uctl_BTN* btnSAVE = nullptr;
-    uctl_BTN* btnCANCEL = nullptr;
+    QLabel* languageLabel_ = nullptr;
+    QRadioButton* britishOption_ = nullptr;
+    QRadioButton* americanOption_ = nullptr;
+    ImageButton* saveButton_ = nullptr;
+    ImageButton* cancelButton_ = nullptr;
     QString pendingLanguage_;
 };

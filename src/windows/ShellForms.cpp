@@ -8,10 +8,10 @@
 
 void registerShellForms() {
     Forms& f = forms();
-    if (!f.isRegistered(QStringLiteral("mdb_HOM")))
-        f.registerForm(QStringLiteral("mdb_HOM"), [] { return new mdb_HOM; });
-    if (!f.isRegistered(QStringLiteral("mdb_SBJ")))
-        f.registerForm(QStringLiteral("mdb_SBJ"), [] { return new mdb_SBJ; });
-    if (!f.isRegistered(QStringLiteral("mdb_STR")))
-        f.registerForm(QStringLiteral("mdb_STR"), [] { return new mdb_STR; });
+    if (!f.isRegistered(QStringLiteral("HomeScreen")))
+        f.registerForm(QStringLiteral("HomeScreen"), [] { return new HomeScreen; });
+    if (!f.isRegistered(QStringLiteral("GameMenu")))
+        f.registerForm(QStringLiteral("GameMenu"), [] { return new GameMenu; });
+    if (!f.isRegistered(QStringLiteral("PictureHolder")))
+        f.registerForm(QStringLiteral("PictureHolder"), [] { return new PictureHolder; });
 }

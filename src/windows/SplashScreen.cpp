@@ -1,4 +1,4 @@
-// msg_SPL: a small warm frameless window with the kite, the maker and the version.
+// SplashScreen: a small warm frameless window with the kite, the maker and the version.
 #include "windows/SplashScreen.h"
 
 #include "app/AppLog.h"
@@ -71,27 +71,27 @@ QPixmap drawnKite(const QSize& size) {
 }
 } // namespace
 
-msg_SPL::msg_SPL(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("msg_SPL"));
+SplashScreen::SplashScreen(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("SplashScreen"));
     setModal(true);
     setFixedSize(480, 270);
 
-    imgICON = new QLabel(this);
-    imgICON->setObjectName(QStringLiteral("imgICON"));
-    imgICON->setPixmap(picture(QSize(180, 230)));
+    iconLabel_ = new QLabel(this);
+    iconLabel_->setObjectName(QStringLiteral("iconLabel"));
+    iconLabel_->setPixmap(picture(QSize(180, 230)));
 
-    lblCompany = new QLabel(QStringLiteral("Brightmoor Learning"), this);
-    lblCompany->setObjectName(QStringLiteral("lblCompany"));
-    QFont companyFont = lblCompany->font();
+    companyLabel_ = new QLabel(QStringLiteral("Brightmoor Learning"), this);
+    companyLabel_->setObjectName(QStringLiteral("companyLabel"));
+    QFont companyFont = companyLabel_->font();
     companyFont.setPointSizeF(companyFont.pointSizeF() * 1.5);
     companyFont.setBold(true);
-    lblCompany->setFont(companyFont);
+    companyLabel_->setFont(companyFont);
 
-    lblCOPY = new QLabel(this);
-    lblCOPY->setObjectName(QStringLiteral("lblCOPY"));
-    lablVERSION = new QLabel(QStringLiteral("Version 1.0"), this);
-    lablVERSION->setObjectName(QStringLiteral("lablVERSION"));
-    for (QLabel* label : {lblCompany, lblCOPY, lablVERSION}) {
+    copyrightLabel_ = new QLabel(this);
+    copyrightLabel_->setObjectName(QStringLiteral("copyrightLabel"));
+    versionLabel_ = new QLabel(QStringLiteral("Version 1.0"), this);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    for (QLabel* label : {companyLabel_, copyrightLabel_, versionLabel_}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Bark);
         label->setPalette(palette);
@@ -100,27 +100,27 @@ msg_SPL::msg_SPL(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
 
     auto* texts = new QVBoxLayout;
     texts->addStretch(1);
-    texts->addWidget(lblCompany);
+    texts->addWidget(companyLabel_);
     texts->addSpacing(12);
-    texts->addWidget(lblCOPY);
-    texts->addWidget(lablVERSION);
+    texts->addWidget(copyrightLabel_);
+    texts->addWidget(versionLabel_);
     texts->addStretch(1);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(20, 18, 24, 18);
     row->setSpacing(18);
-    row->addWidget(imgICON);
+    row->addWidget(iconLabel_);
     row->addLayout(texts, 1);
 
-    lablVERSION->setText(appState().VersionText);
-    lblCOPY->setText(appState().RightsText);
+    versionLabel_->setText(appState().versionText);
+    copyrightLabel_->setText(appState().rightsText);
 
-    tmrWAIT = new QTimer(this);
-    tmrWAIT->setObjectName(QStringLiteral("tmrWAIT"));
-    tmrWAIT->setSingleShot(true);
-    tmrWAIT->setTimerType(Qt::PreciseTimer); // a coarse timer may end the three seconds early
-    tmrWAIT->setInterval(displayMs());
-    connect(tmrWAIT, &QTimer::timeout, this, &QDialog::accept);
-    tmrWAIT->start();
+    closeTimer_ = new QTimer(this);
+    closeTimer_->setObjectName(QStringLiteral("closeTimer"));
+    closeTimer_->setSingleShot(true);
+    closeTimer_->setTimerType(Qt::PreciseTimer); // a coarse timer may end the three seconds early
+    closeTimer_->setInterval(displayMs());
+    connect(closeTimer_, &QTimer::timeout, this, &QDialog::accept);
+    closeTimer_->start();
 
     // Round the corners off, so nothing square shows outside the border.
     QPainterPath outline;
@@ -131,13 +131,13 @@ msg_SPL::msg_SPL(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
         move(screen->availableGeometry().center() - rect().center());
 }
 
-int msg_SPL::displayMs() {
+int SplashScreen::displayMs() {
     bool ok = false;
     const int ms = qEnvironmentVariable("LEXIKITE_SPLASH_MS").trimmed().toInt(&ok);
     return ok && ms >= 0 && ms <= 60000 ? ms : DefaultDisplayMs;
 }
 
-QPixmap msg_SPL::picture(const QSize& size) {
+QPixmap SplashScreen::picture(const QSize& size) {
     const QString art = QStringLiteral(":/art/splash.png");
     if (QFile::exists(art)) {
         QPixmap pixmap(art);
@@ -146,20 +146,20 @@ QPixmap msg_SPL::picture(const QSize& size) {
     return drawnKite(size);
 }
 
-void msg_SPL::paintEvent(QPaintEvent*) {
+void SplashScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient warm(0, 0, 0, height());
     warm.setColorAt(0, Cream);
     warm.setColorAt(1, Apricot);
     p.fillRect(rect(), warm);
-    // shpBORDER: a rounded frame just inside the edge.
+    // border: a rounded frame just inside the edge.
     p.setPen(QPen(BorderOrange, 3));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 14, 14);
 }
 
-void msg_SPL::showEvent(QShowEvent* event) {
+void SplashScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     qCInfo(lcTiming) << "splash shown after" << msSinceProcessStart() << "ms from process start";
 }

@@ -1,4 +1,4 @@
-// msg_SPL: the splash window shown while the program starts; it closes itself after a few seconds.
+// SplashScreen: the splash window shown while the program starts; it closes itself after a few seconds.
 #pragma once
 
 #include <QDialog>
@@ -6,10 +6,10 @@
 class QLabel;
 class QTimer;
 
-class msg_SPL : public QDialog {
+class SplashScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit msg_SPL(QWidget* parent = nullptr);
+    explicit SplashScreen(QWidget* parent = nullptr);
 
     // 3000 ms, or LEXIKITE_SPLASH_MS (0 to 60000) so tests and benchmarks need not wait.
     static int displayMs();
@@ -21,9 +21,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* imgICON = nullptr;
-    QLabel* lblCompany = nullptr;
-    QLabel* lblCOPY = nullptr;
-    QLabel* lablVERSION = nullptr;
-    QTimer* tmrWAIT = nullptr;
+    QLabel* iconLabel_ = nullptr;
+    QLabel* companyLabel_ = nullptr;
+    QLabel* copyrightLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QTimer* closeTimer_ = nullptr;
 };

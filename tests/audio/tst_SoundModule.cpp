@@ -17,14 +17,14 @@ class TestSoundModule : public QObject {
 
 private slots:
     void init() {
-        appState().ProgramFolder = QStringLiteral("/prog");
+        appState().programFolder = QStringLiteral("/prog");
     }
 
     void eachFileSoundClosesTheLastBeforeOpening() {
         // Catches a second word playing over the first, or play sent before the file is open.
         ScopedRecordingDevice s;
-        PlaySoundFile(QStringLiteral("/x/cat.eda"));
-        PlaySoundFile(QStringLiteral("/x/dog.eda"));
+        playSoundFile(QStringLiteral("/x/cat.eda"));
+        playSoundFile(QStringLiteral("/x/dog.eda"));
         QCOMPARE(s.device.log, QStringList({"close", "open /x/cat.eda MPEGVideo", "play 0", "close",
                                             "open /x/dog.eda MPEGVideo", "play 0"}));
     }
@@ -62,27 +62,27 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, expectedOpen);
         ScopedRecordingDevice s;
-        PlaySoundFile(path);
+        playSoundFile(path);
         QCOMPARE(s.device.log.value(1), expectedOpen);
     }
 
     void missingFileStopsTheOldSoundAndPlaysNothing() {
         // Catches a failed open that leaves the previous word playing, or a play sent to nothing.
         ScopedRecordingDevice s;
-        PlaySoundFile(QStringLiteral("/x/cat.eda"));
+        playSoundFile(QStringLiteral("/x/cat.eda"));
         s.device.openSucceeds = false;
         s.device.log.clear();
-        PlaySoundFile(QStringLiteral("/x/missing.eda"));
+        playSoundFile(QStringLiteral("/x/missing.eda"));
         QCOMPARE(s.device.log, QStringList({"close", "open /x/missing.eda MPEGVideo"}));
         QVERIFY(!s.device.isOpen());
-        QCOMPARE(GetSoundLength(), 0);
+        QCOMPARE(soundLength(), 0);
     }
 
     void playStartsFromThePositionTheDeviceReports() {
         // Catches a hard-coded start instead of the position query.
         ScopedRecordingDevice s;
         s.device.position = 250;
-        PlaySoundFile(QStringLiteral("/x/cat.eda"));
+        playSoundFile(QStringLiteral("/x/cat.eda"));
         QCOMPARE(s.device.log.last(), QStringLiteral("play 250"));
     }
 
@@ -92,9 +92,9 @@ private slots:
         ScopedRecordingDevice s;
         bool ran = false;
         QTimer::singleShot(0, [&ran] { ran = true; });
-        PlaySoundFile(QStringLiteral("/x/first.eda"));
-        PlayLetterSound(QStringLiteral("a"));
-        SpellWord(QStringLiteral("ab"));
+        playSoundFile(QStringLiteral("/x/first.eda"));
+        playLetterSound(QStringLiteral("a"));
+        spellWord(QStringLiteral("ab"));
         QVERIFY(!ran);
         QTRY_VERIFY(ran);
     }
@@ -102,18 +102,18 @@ private slots:
     void withoutDeviceEverythingIsSilent() {
         // Catches a null device dereference before the sound device is installed (start-up, tools).
         setSoundDevice(nullptr);
-        PlaySoundFile(QStringLiteral("/x/cat.eda"));
-        SpellWord(QStringLiteral("cat"));
-        PlayCorrect();
-        QCOMPARE(GetSoundLength(), 0);
-        QCOMPARE(GetSoundPosition(), 0);
+        playSoundFile(QStringLiteral("/x/cat.eda"));
+        spellWord(QStringLiteral("cat"));
+        playCorrect();
+        QCOMPARE(soundLength(), 0);
+        QCOMPARE(soundPosition(), 0);
     }
 
     void emptyLetterDoesNothingAtAll() {
         // Catches a sound closed or opened for an empty letter.
         ScopedRecordingDevice s;
-        PlayLetterSound(QString());
-        SpellWord(QString());
+        playLetterSound(QString());
+        spellWord(QString());
         QCOMPARE(s.device.log, QStringList());
     }
 
@@ -134,9 +134,9 @@ private slots:
         QFETCH(QStringList, opened);
         ScopedRecordingDevice s;
         if (interruption == u"missing a") s.device.missing << QStringLiteral("/prog/files/Letters/a.eda");
-        SpellWord(QStringLiteral("cat"), QStringLiteral("/w/cat.eda"));
+        spellWord(QStringLiteral("cat"), QStringLiteral("/w/cat.eda"));
         QCOMPARE(s.device.log.filter(QStringLiteral("open ")).size(), 1);
-        if (interruption == u"play") PlaySoundFile(QStringLiteral("/w/dog.eda"));
+        if (interruption == u"play") playSoundFile(QStringLiteral("/w/dog.eda"));
         if (interruption == u"cancel") cancelSoundQueue();
         for (int i = 0; i < 6; ++i)
             s.device.finish();
@@ -154,10 +154,10 @@ private slots:
         QFile letter(program.path() + QStringLiteral("/Files/letters/C.eda"));
         QVERIFY(letter.open(QIODevice::WriteOnly));
         letter.close();
-        appState().ProgramFolder = program.path();
+        appState().programFolder = program.path();
         ScopedRecordingDevice s;
-        PlayLetterSound(QStringLiteral("c"));
-        PlayLetterSound(QStringLiteral("q"));
+        playLetterSound(QStringLiteral("c"));
+        playLetterSound(QStringLiteral("q"));
         QCOMPARE(s.device.log.filter(QStringLiteral("open ")),
                  QStringList({QStringLiteral("open %1/Files/letters/C.eda MPEGVideo").arg(program.path()),
                               QStringLiteral("open %1/Files/letters/q.eda MPEGVideo").arg(program.path())}));
@@ -166,17 +166,17 @@ private slots:
     void effectPlaysItsOwnResource_data() {
         QTest::addColumn<std::function<void()>>("play");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("click") << std::function<void()>(PlayClick) << "effect CLICK";
-        QTest::newRow("click home") << std::function<void()>(PlayClickHome) << "effect CLICKHOME";
-        QTest::newRow("click game") << std::function<void()>(PlayClickGame) << "effect CLICKGAME";
-        QTest::newRow("correct") << std::function<void()>(PlayCorrect) << "effect CORRECT";
-        QTest::newRow("incorrect") << std::function<void()>(PlayIncorrect) << "effect INCORRECT";
-        QTest::newRow("congrats") << std::function<void()>(PlayCongrats) << "effect CONGRATS";
-        QTest::newRow("lose") << std::function<void()>(PlayLose) << "effect LOOSE";
-        QTest::newRow("win by name") << std::function<void()>([] { PlayResourceSound("WIN"); })
+        QTest::newRow("click") << std::function<void()>(playClick) << "effect CLICK";
+        QTest::newRow("click home") << std::function<void()>(playClickHome) << "effect CLICKHOME";
+        QTest::newRow("click game") << std::function<void()>(playClickGame) << "effect CLICKGAME";
+        QTest::newRow("correct") << std::function<void()>(playCorrect) << "effect CORRECT";
+        QTest::newRow("incorrect") << std::function<void()>(playIncorrect) << "effect INCORRECT";
+        QTest::newRow("congrats") << std::function<void()>(playCongrats) << "effect CONGRATS";
+        QTest::newRow("lose") << std::function<void()>(playLose) << "effect LOOSE";
+        QTest::newRow("win by name") << std::function<void()>([] { playResourceSound("WIN"); })
                                      << "effect WIN";
         QTest::newRow("name in lower case")
-            << std::function<void()>([] { PlayResourceSound("correct"); }) << "effect CORRECT";
+            << std::function<void()>([] { playResourceSound("correct"); }) << "effect CORRECT";
     }
     void effectPlaysItsOwnResource() {
         // Catches an effect mapped to the wrong resource, or a resource missing from the build.
@@ -190,8 +190,8 @@ private slots:
     void unknownEffectPlaysNothing() {
         // Catches an unknown name reaching the device as an empty or default sound.
         ScopedRecordingDevice s;
-        PlayResourceSound(QStringLiteral("NOSUCH"));
-        PlayResourceSound(QString());
+        playResourceSound(QStringLiteral("NOSUCH"));
+        playResourceSound(QString());
         QCOMPARE(s.device.log, QStringList());
     }
 };

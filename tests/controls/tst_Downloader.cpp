@@ -9,7 +9,7 @@
 
 using Behaviour = TestHttpServer::Behaviour;
 
-class tst_uctl_WEB : public QObject {
+class tst_Downloader : public QObject {
     Q_OBJECT
 private:
     static constexpr int ShortTimeoutMs = 1000;
@@ -22,7 +22,7 @@ private slots:
     void requestNamesOnlyTheProgramAndItsVersion();
 };
 
-void tst_uctl_WEB::everyTransferEndsOnceWithinTheTimeout_data() {
+void tst_Downloader::everyTransferEndsOnceWithinTheTimeout_data() {
     // Catches: hangs on silent or slow servers, unbounded bodies, loops, and failures reported as success.
     QTest::addColumn<int>("behaviour");
     QTest::addColumn<int>("status");
@@ -49,7 +49,7 @@ void tst_uctl_WEB::everyTransferEndsOnceWithinTheTimeout_data() {
     QTest::newRow("refused") << -1 << 0 << QByteArray() << false << 0;
 }
 
-void tst_uctl_WEB::everyTransferEndsOnceWithinTheTimeout() {
+void tst_Downloader::everyTransferEndsOnceWithinTheTimeout() {
     QFETCH(int, behaviour);
     QFETCH(int, status);
     QFETCH(QByteArray, body);
@@ -64,33 +64,33 @@ void tst_uctl_WEB::everyTransferEndsOnceWithinTheTimeout() {
     const QString base =
         behaviour < 0 ? QStringLiteral("http://127.0.0.1:%1/").arg(refusedPort()) : server.baseUrl();
 
-    uctl_WEB web;
+    Downloader web;
     web.setTransferTimeout(ShortTimeoutMs);
-    QSignalSpy complete(&web, &uctl_WEB::DownloadComplete);
-    QSignalSpy failed(&web, &uctl_WEB::DownloadFailed);
+    QSignalSpy complete(&web, &Downloader::downloadComplete);
+    QSignalSpy failed(&web, &Downloader::downloadFailed);
     QElapsedTimer clock;
     clock.start();
-    web.DownloadStart(base + QStringLiteral("kite-soft/lkvers.txt"));
-    QVERIFY(web.StatusBusy());
+    web.startDownload(base + QStringLiteral("kite-soft/lkvers.txt"));
+    QVERIFY(web.isBusy());
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
     QTRY_VERIFY_WITH_TIMEOUT(complete.size() + failed.size() > 0, ShortTimeoutMs + 2000);
     QTest::qWait(100);
     QCOMPARE(complete.size() + failed.size(), 1);
     QCOMPARE(complete.size(), completes ? 1 : 0);
-    QVERIFY(!web.StatusBusy());
+    QVERIFY(!web.isBusy());
     QVERIFY(clock.elapsed() < ShortTimeoutMs + 1000);
     if (completes) {
         QCOMPARE(complete.first().first().toInt(), bytes);
-        QCOMPARE(web.DataBytes(), body);
+        QCOMPARE(web.dataBytes(), body);
     } else {
-        QVERIFY(web.DataBytes().isEmpty());
+        QVERIFY(web.dataBytes().isEmpty());
     }
     // Cut the flood off early: the client stopped reading, so the server never got far.
     QVERIFY(server.bytesFlooded < 4 * 1024 * 1024);
 }
 
-void tst_uctl_WEB::secondStartCancelsTheFirstAndOnlyItReports() {
+void tst_Downloader::secondStartCancelsTheFirstAndOnlyItReports() {
     // Catches: a cancelled request still reporting, so a caller hears two answers for one question.
     TestHttpServer slow;
     TestHttpServer quick;
@@ -99,61 +99,61 @@ void tst_uctl_WEB::secondStartCancelsTheFirstAndOnlyItReports() {
     slow.behaviour = Behaviour::Silent;
     quick.body = "8.2";
 
-    uctl_WEB web;
+    Downloader web;
     web.setTransferTimeout(ShortTimeoutMs);
-    QSignalSpy complete(&web, &uctl_WEB::DownloadComplete);
-    QSignalSpy failed(&web, &uctl_WEB::DownloadFailed);
-    web.DownloadStart(slow.baseUrl() + QStringLiteral("a"));
+    QSignalSpy complete(&web, &Downloader::downloadComplete);
+    QSignalSpy failed(&web, &Downloader::downloadFailed);
+    web.startDownload(slow.baseUrl() + QStringLiteral("a"));
     QTRY_COMPARE(slow.requests.size(), 1);
-    web.DownloadStart(quick.baseUrl() + QStringLiteral("b"));
+    web.startDownload(quick.baseUrl() + QStringLiteral("b"));
     QTRY_COMPARE(complete.size(), 1);
     QTest::qWait(ShortTimeoutMs + 300);
     QCOMPARE(complete.size(), 1);
     QCOMPARE(failed.size(), 0);
-    QCOMPARE(web.DataBytes(), QByteArray("8.2"));
+    QCOMPARE(web.dataBytes(), QByteArray("8.2"));
 
     // Back to back before either reaches the server: still one report.
-    web.DownloadStart(quick.baseUrl() + QStringLiteral("c"));
-    web.DownloadStart(quick.baseUrl() + QStringLiteral("d"));
+    web.startDownload(quick.baseUrl() + QStringLiteral("c"));
+    web.startDownload(quick.baseUrl() + QStringLiteral("d"));
     QTRY_COMPARE(complete.size(), 2);
     QTest::qWait(300);
     QCOMPARE(complete.size() + failed.size(), 2);
 
     // A cancelled request is silent and leaves the control idle.
-    web.DownloadStart(slow.baseUrl() + QStringLiteral("e"));
-    web.DownloadCancel();
-    QVERIFY(!web.StatusBusy());
+    web.startDownload(slow.baseUrl() + QStringLiteral("e"));
+    web.cancelDownload();
+    QVERIFY(!web.isBusy());
     QTest::qWait(ShortTimeoutMs + 300);
     QCOMPARE(complete.size() + failed.size(), 2);
 }
 
-void tst_uctl_WEB::emptyAddressLeavesTheControlAsItWas() {
+void tst_Downloader::emptyAddressLeavesTheControlAsItWas() {
     // Catches: an empty or foreign address leaving the control busy forever or failing inside the call.
-    uctl_WEB web;
-    QSignalSpy failed(&web, &uctl_WEB::DownloadFailed);
-    web.DownloadStart(QString());
-    QVERIFY(!web.StatusBusy());
+    Downloader web;
+    QSignalSpy failed(&web, &Downloader::downloadFailed);
+    web.startDownload(QString());
+    QVERIFY(!web.isBusy());
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
     for (const char* address : {"file:///etc/passwd", "ftp://127.0.0.1/x", "not an address", "http://"}) {
-        web.DownloadStart(QString::fromLatin1(address));
+        web.startDownload(QString::fromLatin1(address));
         QCOMPARE(failed.size(), 0); // never from inside the call
         QTRY_COMPARE(failed.size(), 1);
-        QVERIFY(!web.StatusBusy());
+        QVERIFY(!web.isBusy());
         failed.clear();
     }
 }
 
-void tst_uctl_WEB::requestNamesOnlyTheProgramAndItsVersion() {
+void tst_Downloader::requestNamesOnlyTheProgramAndItsVersion() {
     // Catches: the request leaking the user's locale or a library's own identity to the server.
     TestHttpServer server;
     QVERIFY(server.start());
     server.body = "8.1";
-    uctl_WEB web;
-    QSignalSpy complete(&web, &uctl_WEB::DownloadComplete);
-    web.DownloadStart(server.baseUrl() + QStringLiteral("kite-soft/lkvers.txt"));
+    Downloader web;
+    QSignalSpy complete(&web, &Downloader::downloadComplete);
+    web.startDownload(server.baseUrl() + QStringLiteral("kite-soft/lkvers.txt"));
     QTRY_COMPARE(complete.size(), 1);
-    QVERIFY(web.Duration() >= 0 && web.Duration() < 2000);
+    QVERIFY(web.duration() >= 0 && web.duration() < 2000);
 
     const QList<QByteArray> lines = server.requests.value(0).split('\n');
     QCOMPARE(lines.value(0).trimmed(), QByteArray("GET /kite-soft/lkvers.txt HTTP/1.1"));
@@ -171,5 +171,5 @@ void tst_uctl_WEB::requestNamesOnlyTheProgramAndItsVersion() {
     QCOMPARE(language, QByteArray("en"));
 }
 
-QTEST_MAIN(tst_uctl_WEB)
+QTEST_MAIN(tst_Downloader)
 #include "tst_Downloader.moc"

@@ -29,15 +29,15 @@ private:
     void closeOne() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == handled_) return;
-        if (auto* win = qobject_cast<msg_WIN*>(modal)) {
+        if (auto* win = qobject_cast<ResultDialog*>(modal)) {
             handled_ = modal;
             seen << win->message();
             QTest::mouseClick(win->okButton(), Qt::LeftButton);
-        } else if (auto* lose = qobject_cast<msg_LOS*>(modal)) {
+        } else if (auto* lose = qobject_cast<MismatchDialog*>(modal)) {
             handled_ = modal;
             seen << lose->message();
             QTest::mouseClick(lose->okButton(), Qt::LeftButton);
-        } else if (modal->objectName() != QLatin1String("msg_SPL")) {
+        } else if (modal->objectName() != QLatin1String("SplashScreen")) {
             // Nothing else should ask the learner anything on this road.
             handled_ = modal;
             seen << QStringLiteral("unexpected ") + modal->objectName();
@@ -95,7 +95,7 @@ inline qint32 runningScore() {
 
 // One turn of each game answered rightly. A turn returns false when it found nothing to click.
 #if __has_include("games/listening/ListeningWindow.h")
-inline bool turn(fgam_LIS& game) {
+inline bool turn(ListeningWindow& game) {
     if (!QTest::qWaitFor([&] { return !game.game().revealing(); }, 5000)) return false;
     const auto& cards = game.game().cards();
     for (int i = 0; i < ListeningRules::CardCount; ++i)
@@ -105,7 +105,7 @@ inline bool turn(fgam_LIS& game) {
 #endif
 #if __has_include("games/choose/ChooseWindow.h")
 // The picture is there from the start, so the right word is clicked as soon as its button shows.
-inline bool turn(fgam_CHS& game) {
+inline bool turn(ChooseWindow& game) {
     int right = -1;
     const bool ready = QTest::qWaitFor(
         [&] {
@@ -121,7 +121,7 @@ inline bool turn(fgam_CHS& game) {
 }
 #endif
 #if __has_include("games/cards/FlashCardsWindow.h")
-inline bool turn(fgam_CRD& game) {
+inline bool turn(FlashCardsWindow& game) {
     if (!game.game().cardTurned()) click(game.showButton());
     if (!game.game().cardTurned()) return false;
     click(game.yesButton());
@@ -130,7 +130,7 @@ inline bool turn(fgam_CRD& game) {
 #endif
 #if __has_include("games/hidden/HiddenLettersWindow.h")
 // Every letter of the word, once each.
-inline bool turn(fgam_HID& game) {
+inline bool turn(HiddenLettersWindow& game) {
     if (!game.game().playing()) return false;
     const int word = game.game().wordIndex();
     const QString hidden = game.game().hiddenWord();
@@ -147,7 +147,7 @@ inline bool turn(fgam_HID& game) {
 #endif
 #if __has_include("games/mixed/MixedLettersWindow.h")
 // The word rebuilt tile by tile.
-inline bool turn(fgam_MIX& game) {
+inline bool turn(MixedLettersWindow& game) {
     if (!game.game().playing()) return false;
     const QString word = game.game().word();
     for (qsizetype k = 0; k < word.size(); ++k) {
@@ -164,7 +164,7 @@ inline bool turn(fgam_MIX& game) {
 #endif
 #if __has_include("games/memory/MemoryWindow.h")
 // One pair found.
-inline bool turn(fgam_MEM& game) {
+inline bool turn(MemoryWindow& game) {
     if (!QTest::qWaitFor([&] { return !game.game().dealing() && !game.game().judging(); }, 5000))
         return false;
     const auto& cards = game.game().cards();
@@ -188,22 +188,22 @@ inline bool playTurns([[maybe_unused]] GameForm& form, int maxTurns, bool untilW
     for (int i = 0; i < maxTurns; ++i) {
         bool played = false;
 #if __has_include("games/listening/ListeningWindow.h")
-        if (auto* g = qobject_cast<fgam_LIS*>(&form)) played = turn(*g);
+        if (auto* g = qobject_cast<ListeningWindow*>(&form)) played = turn(*g);
 #endif
 #if __has_include("games/choose/ChooseWindow.h")
-        if (auto* g = qobject_cast<fgam_CHS*>(&form)) played = turn(*g);
+        if (auto* g = qobject_cast<ChooseWindow*>(&form)) played = turn(*g);
 #endif
 #if __has_include("games/cards/FlashCardsWindow.h")
-        if (auto* g = qobject_cast<fgam_CRD*>(&form)) played = turn(*g);
+        if (auto* g = qobject_cast<FlashCardsWindow*>(&form)) played = turn(*g);
 #endif
 #if __has_include("games/hidden/HiddenLettersWindow.h")
-        if (auto* g = qobject_cast<fgam_HID*>(&form)) played = turn(*g);
+        if (auto* g = qobject_cast<HiddenLettersWindow*>(&form)) played = turn(*g);
 #endif
 #if __has_include("games/mixed/MixedLettersWindow.h")
-        if (auto* g = qobject_cast<fgam_MIX*>(&form)) played = turn(*g);
+        if (auto* g = qobject_cast<MixedLettersWindow*>(&form)) played = turn(*g);
 #endif
 #if __has_include("games/memory/MemoryWindow.h")
-        if (auto* g = qobject_cast<fgam_MEM*>(&form)) played = turn(*g);
+        if (auto* g = qobject_cast<MemoryWindow*>(&form)) played = turn(*g);
 #endif
         if (!played) return false;
         if (untilWin && runningScore() > before) return true;
@@ -223,7 +223,7 @@ inline void playRounds(GameForm& game, int rounds) {
 
 // The close picture back to the game menu.
 inline bool closeGame(GameForm& game) {
-    auto* close = game.findChild<ClickLabel*>(QStringLiteral("imgCLOSE"));
+    auto* close = game.findChild<ClickLabel*>(QStringLiteral("closeCross"));
     if (!close) return false;
     QTest::mouseClick(close, Qt::LeftButton);
     return true;

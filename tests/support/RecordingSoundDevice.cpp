@@ -7,8 +7,8 @@
 
 RecordingSoundDevice::RecordingSoundDevice() {
     // Effects are told apart by their bytes, so a test sees which resource really reached the device.
-    for (const QString& name : EffectNames()) {
-        QFile resource(EffectResourcePath(name));
+    for (const QString& name : effectNames()) {
+        QFile resource(effectResourcePath(name));
         if (resource.open(QIODevice::ReadOnly)) effectByWave_.insert(resource.readAll(), name);
     }
 }

@@ -21,10 +21,10 @@ struct CountingPrompts : UpdatePrompts {
 };
 } // namespace
 
-class tst_msys_ABT : public QObject {
+class tst_AboutBox : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1)); }
+    void initTestCase() { initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1)); }
     void cleanup() {
         setLinkOpener({});
         setGrownUpGate({});
@@ -36,26 +36,26 @@ private slots:
     void buttonsCheckAndClose();
 };
 
-void tst_msys_ABT::showsTheProgramsOwnTexts() {
+void tst_AboutBox::showsTheProgramsOwnTexts() {
     // Catches: a box left with design placeholders, or credits in a different font from the rights line.
-    msys_ABT box;
-    QVERIFY(!box.findChild<QLabel*>("imgICON")->pixmap().isNull());
-    QCOMPARE(box.findChild<QLabel*>("lablVERSION")->text(), QStringLiteral("Version: 8.10"));
-    QCOMPARE(box.findChild<QLabel*>("lblCOPY")->text(), appState().RightsText);
-    auto* credits = box.findChild<QTextEdit*>("textCREDITS");
-    QCOMPARE(credits->toPlainText(), appState().CreditsText);
+    AboutBox box;
+    QVERIFY(!box.findChild<QLabel*>("iconLabel")->pixmap().isNull());
+    QCOMPARE(box.findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version: 8.10"));
+    QCOMPARE(box.findChild<QLabel*>("copyrightLabel")->text(), appState().rightsText);
+    auto* credits = box.findChild<QTextEdit*>("creditsBox");
+    QCOMPARE(credits->toPlainText(), appState().creditsText);
     QVERIFY(credits->isReadOnly());
-    QCOMPARE(credits->font(), box.findChild<QLabel*>("lblCOPY")->font());
+    QCOMPARE(credits->font(), box.findChild<QLabel*>("copyrightLabel")->font());
     QCOMPARE(
-        box.findChild<QLabel*>("lblARTWORK")->text(),
+        box.findChild<QLabel*>("artworkLabel")->text(),
         QStringLiteral("Twemoji artwork © Twitter, Inc and other contributors, licensed under CC-BY 4.0."));
-    QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->text(), appState().WebBase);
-    QCOMPARE(box.findChild<QLabel*>("lblWEBSITE")->toolTip(), QStringLiteral("Visit us on the web"));
-    QCOMPARE(box.findChild<QLabel*>("lblEMAIL")->toolTip(), QStringLiteral("Send us a message"));
-    QCOMPARE(box.findChild<uctl_BTN*>("btnUPDATE")->toolTip(), QStringLiteral("Check for updates"));
+    QCOMPARE(box.findChild<QLabel*>("websiteLink")->text(), appState().webBase);
+    QCOMPARE(box.findChild<QLabel*>("websiteLink")->toolTip(), QStringLiteral("Visit us on the web"));
+    QCOMPARE(box.findChild<QLabel*>("emailLink")->toolTip(), QStringLiteral("Send us a message"));
+    QCOMPARE(box.findChild<ImageButton*>("updateButton")->toolTip(), QStringLiteral("Check for updates"));
 }
 
-void tst_msys_ABT::linksOpenTheirAddresses_data() {
+void tst_AboutBox::linksOpenTheirAddresses_data() {
     // Catches: links swapped, e-mail opened as a web address, a click that opens twice, and a child's click
     // alone opening anything without a grown-up.
     QTest::addColumn<QString>("control");
@@ -63,14 +63,14 @@ void tst_msys_ABT::linksOpenTheirAddresses_data() {
     QTest::addColumn<bool>("grownUpPasses");
     for (const bool passes : {true, false}) {
         const char* const who = passes ? "grown-up" : "child alone";
-        QTest::addRow("web site, %s", who) << "lblWEBSITE" << appState().WebBase << passes;
-        QTest::addRow("social picture, %s", who) << "imgSOCIAL" << appState().WebBase << passes;
+        QTest::addRow("web site, %s", who) << "websiteLink" << appState().webBase << passes;
+        QTest::addRow("social picture, %s", who) << "socialLink" << appState().webBase << passes;
         QTest::addRow("e-mail, %s", who)
-            << "lblEMAIL" << QStringLiteral("mailto:") + appState().ContactAddress << passes;
+            << "emailLink" << QStringLiteral("mailto:") + appState().contactAddress << passes;
     }
 }
 
-void tst_msys_ABT::linksOpenTheirAddresses() {
+void tst_AboutBox::linksOpenTheirAddresses() {
     QFETCH(QString, control);
     QFETCH(QString, address);
     QFETCH(bool, grownUpPasses);
@@ -83,32 +83,32 @@ void tst_msys_ABT::linksOpenTheirAddresses() {
         asked << url;
         return grownUpPasses;
     });
-    msys_ABT box;
+    AboutBox box;
     box.show();
     QTest::mouseClick(box.findChild<QLabel*>(control), Qt::LeftButton);
     QCOMPARE(asked, QList<QUrl>{QUrl(address)});
     QCOMPARE(opened, grownUpPasses ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
 }
 
-void tst_msys_ABT::buttonsCheckAndClose_data() {
+void tst_AboutBox::buttonsCheckAndClose_data() {
     QTest::addColumn<QString>("close");
-    QTest::newRow("OK button") << "btnCLOSE";
+    QTest::newRow("OK button") << "closeButton";
     QTest::newRow("Enter") << "Enter";
     QTest::newRow("Escape") << "Escape";
 }
 
-void tst_msys_ABT::buttonsCheckAndClose() {
+void tst_AboutBox::buttonsCheckAndClose() {
     // Catches: the Update button not reaching the learner's check, and OK (or its keys) not closing the box.
     QFETCH(QString, close);
-    uctl_WEB web;
+    Downloader web;
     CountingPrompts prompts;
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(false);
     setUpdateCheck(&check);
 
-    msys_ABT box;
+    AboutBox box;
     box.show();
-    QTest::mouseClick(box.findChild<uctl_BTN*>("btnUPDATE"), Qt::LeftButton);
+    QTest::mouseClick(box.findChild<ImageButton*>("updateButton"), Qt::LeftButton);
     QCOMPARE(prompts.checksOff, 1);
     QVERIFY(box.isVisible());
     if (close == QLatin1String("Enter"))
@@ -116,10 +116,10 @@ void tst_msys_ABT::buttonsCheckAndClose() {
     else if (close == QLatin1String("Escape"))
         QTest::keyClick(&box, Qt::Key_Escape);
     else
-        QTest::mouseClick(box.findChild<uctl_BTN*>(close), Qt::LeftButton);
+        QTest::mouseClick(box.findChild<ImageButton*>(close), Qt::LeftButton);
     QVERIFY(!box.isVisible());
     setUpdateCheck(nullptr);
 }
 
-QTEST_MAIN(tst_msys_ABT)
+QTEST_MAIN(tst_AboutBox)
 #include "tst_AboutBox.moc"

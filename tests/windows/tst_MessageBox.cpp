@@ -14,10 +14,10 @@
 
 namespace {
 // Runs `step` on the message box once it is up inside its own modal loop and takes answers (or at once).
-void whenShown(std::function<void(msg_INF*)> step, bool early = false) {
+void whenShown(std::function<void(MessageBox*)> step, bool early = false) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, step, early] {
-        auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<MessageBox*>(QApplication::activeModalWidget());
         if (box && (early || box->settled())) {
             poll->deleteLater();
             step(box);
@@ -26,19 +26,19 @@ void whenShown(std::function<void(msg_INF*)> step, bool early = false) {
     poll->start(10);
 }
 
-QPushButton* visibleButton(msg_INF* box, const QString& caption) {
+QPushButton* visibleButton(MessageBox* box, const QString& caption) {
     for (QPushButton* b : box->findChildren<QPushButton*>())
         if (b->isVisible() && b->text() == caption) return b;
     return nullptr;
 }
 } // namespace
 
-class tst_msg_INF : public QObject {
+class tst_MessageBox : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        InitGlobals(appState(), QStringLiteral("/tmp"), QDate(2024, 5, 1));
-        msg_INF::setSettleMs(100);
+        initGlobals(appState(), QStringLiteral("/tmp"), QDate(2024, 5, 1));
+        MessageBox::setSettleMs(100);
     }
     void everyWayOutGivesItsAnswer_data();
     void everyWayOutGivesItsAnswer();
@@ -46,7 +46,7 @@ private slots:
     void unknownNumbersNeverTrapTheLearner();
 };
 
-void tst_msg_INF::everyWayOutGivesItsAnswer_data() {
+void tst_MessageBox::everyWayOutGivesItsAnswer_data() {
     // Catches: wrong key table per bar, keys acting on hidden bars, stale answers after a window close, and
     // a key, click or held key meant for the screen below answering a box that has only just appeared.
     QTest::addColumn<bool>("question");
@@ -76,19 +76,19 @@ void tst_msg_INF::everyWayOutGivesItsAnswer_data() {
     QTest::newRow("information Close") << false << "click: &Close " << true << 2;
 }
 
-void tst_msg_INF::everyWayOutGivesItsAnswer() {
+void tst_MessageBox::everyWayOutGivesItsAnswer() {
     QFETCH(bool, question);
     QFETCH(QString, action);
     QFETCH(bool, leaves);
     QFETCH(int, result);
 
     // An earlier "yes" must not leak into this box's answer.
-    SetMessageResult(MessageAnswer::Yes);
+    setLastMessageResult(MessageAnswer::Yes);
     bool stillOpen = false;
     const bool early = action.startsWith(QLatin1String("early "));
     if (early) action = action.mid(6);
     whenShown(
-        [&](msg_INF* box) {
+        [&](MessageBox* box) {
             const QString arg = action.section(QLatin1Char(':'), 1);
             const Qt::Key key = arg == QLatin1String("Escape")  ? Qt::Key_Escape
                                 : arg == QLatin1String("Enter") ? Qt::Key_Return
@@ -119,29 +119,29 @@ void tst_msg_INF::everyWayOutGivesItsAnswer() {
         early);
 
     if (question) {
-        QCOMPARE(AskQuestion(MessageNumber::NewerVersion, nullptr), leaves ? result : MessageAnswer::Cancel);
+        QCOMPARE(askQuestion(MessageNumber::NewerVersion, nullptr), leaves ? result : MessageAnswer::Cancel);
     } else {
-        ShowInfoMessage(MessageNumber::NoUpdates, QString(), nullptr);
-        QCOMPARE(GetMessageResult(), result ? result : MessageAnswer::Cancel);
+        showInfoMessage(MessageNumber::NoUpdates, QString(), nullptr);
+        QCOMPARE(lastMessageResult(), result ? result : MessageAnswer::Cancel);
     }
     QCOMPARE(stillOpen, !leaves);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void tst_msg_INF::questionShowsVersionAboveTheChanges() {
+void tst_MessageBox::questionShowsVersionAboveTheChanges() {
     // Catches: a lost line break, a wrong version in the question, or the wrong bar and captions.
     QStringList lines;
     QStringList captions;
     QString title;
-    whenShown([&](msg_INF* box) {
-        title = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
-        lines = box->findChild<QLabel*>(QStringLiteral("lblDESCRIPTION"))->text().split(QLatin1Char('\n'));
+    whenShown([&](MessageBox* box) {
+        title = box->findChild<QLabel*>(QStringLiteral("titleLabel"))->text();
+        lines = box->findChild<QLabel*>(QStringLiteral("descriptionLabel"))->text().split(QLatin1Char('\n'));
         for (QPushButton* b : box->findChildren<QPushButton*>())
             if (b->isVisible()) captions << b->text();
         QCOMPARE(box->visibleBar(), MessageBar::YesNo);
         QTest::keyClick(box, Qt::Key_N);
     });
-    QCOMPARE(AskQuestion(MessageNumber::NewerVersion, nullptr), MessageAnswer::No);
+    QCOMPARE(askQuestion(MessageNumber::NewerVersion, nullptr), MessageAnswer::No);
     QCOMPARE(title, QStringLiteral("You Can Now Download a Newer Version"));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.at(0), QStringLiteral("Your current version: 8.1"));
@@ -149,21 +149,21 @@ void tst_msg_INF::questionShowsVersionAboveTheChanges() {
     QCOMPARE(captions, QStringList({QStringLiteral("&Download"), QStringLiteral("&Ignore")}));
 }
 
-void tst_msg_INF::unknownNumbersNeverTrapTheLearner() {
+void tst_MessageBox::unknownNumbersNeverTrapTheLearner() {
     // Catches: a box with no buttons that cannot be closed, and a stale answer for an unknown question.
-    SetMessageResult(MessageAnswer::Yes);
-    QCOMPARE(AskQuestion(99, nullptr), MessageAnswer::Cancel);
+    setLastMessageResult(MessageAnswer::Yes);
+    QCOMPARE(askQuestion(99, nullptr), MessageAnswer::Cancel);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 
     QString title = QStringLiteral("unset");
-    whenShown([&](msg_INF* box) {
-        title = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
+    whenShown([&](MessageBox* box) {
+        title = box->findChild<QLabel*>(QStringLiteral("titleLabel"))->text();
         QCOMPARE(box->visibleBar(), MessageBar::Information);
         QTest::keyClick(box, Qt::Key_O);
     });
-    ShowInfoMessage(99, QStringLiteral("ignored"), nullptr);
+    showInfoMessage(99, QStringLiteral("ignored"), nullptr);
     QCOMPARE(title, QString());
 }
 
-QTEST_MAIN(tst_msg_INF)
+QTEST_MAIN(tst_MessageBox)
 #include "tst_MessageBox.moc"

@@ -1,4 +1,4 @@
-// fgam_CRD: the flash cards window.
+// FlashCardsWindow: the flash cards window.
 #include "games/cards/FlashCardsWindow.h"
 
 #include <QLabel>
@@ -13,103 +13,103 @@ namespace {
 const QRect CardRect(452, 104, 396, 303);
 } // namespace
 
-fgam_CRD::fgam_CRD(QWidget* parent)
-    : GameWindow(QStringLiteral("fgam_CRD"), GameNumber, QStringLiteral("flash cards"), parent),
+FlashCardsWindow::FlashCardsWindow(QWidget* parent)
+    : GameWindow(QStringLiteral("FlashCardsWindow"), GameNumber, QStringLiteral("flash cards"), parent),
       rules_(env()) {
     main_ = addFramedPicture();
-    picMAIN = main_.label;
-    picMAIN->unsetCursor(); // a picture to look at, not to click
+    picture_ = main_.label;
+    picture_->unsetCursor(); // a picture to look at, not to click
 
-    lblWHATSWORD = addLabel(QStringLiteral("lblWHATSWORD"), QStringLiteral("What can you see?"),
+    questionLabel_ = addLabel(QStringLiteral("questionLabel"), QStringLiteral("What can you see?"),
                             QRect(CardRect.x() + 10, 130, 380, 44), 22, true);
-    lblWHATSWORD->setStyleSheet(QStringLiteral("color: #24457a;"));
-    lblNOTE = addLabel(QStringLiteral("lblNOTE"), QStringLiteral("Guess the word and then click to see."),
+    questionLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
+    noteLabel_ = addLabel(QStringLiteral("noteLabel"), QStringLiteral("Guess the word and then click to see."),
                        QRect(CardRect.x() + 10, 180, 380, 56), 14);
-    lblNOTE->setWordWrap(true);
-    lblNOTE->setStyleSheet(QStringLiteral("color: #41557c;"));
-    btnSHOW = GameButtons::make(this, QStringLiteral("btnSHOW"), QStringLiteral("Show the word"),
+    noteLabel_->setWordWrap(true);
+    noteLabel_->setStyleSheet(QStringLiteral("color: #41557c;"));
+    showButton_ = GameButtons::make(this, QStringLiteral("showButton"), QStringLiteral("Show the word"),
                                 QRect(CardRect.x() + 70, 262, 250, 56), 16);
-    trackHover(btnSHOW);
-    connect(btnSHOW, &uctl_BTN::Click, this, [this] {
+    trackHover(showButton_);
+    connect(showButton_, &ImageButton::clicked, this, [this] {
         hideFrame();
         act([this] { rules_.showWord(); });
     });
 
     // The turned side: a cream card face with the word, the question and Yes / No.
-    pfrCARD = new QWidget(this);
-    pfrCARD->setObjectName(QStringLiteral("pfrCARD"));
-    pfrCARD->setGeometry(CardRect);
-    imgCARD = new QLabel(pfrCARD);
-    imgCARD->setObjectName(QStringLiteral("imgCARD"));
-    imgCARD->setStyleSheet(
-        QStringLiteral("#imgCARD { background: #fff8e1; border: 4px solid #ffb400; border-radius: 16px; }"));
-    imgCARD->setGeometry(pfrCARD->rect());
-    lblWORD = new QLabel(pfrCARD);
-    lblWORD->setObjectName(QStringLiteral("lblWORD"));
+    cardPanel_ = new QWidget(this);
+    cardPanel_->setObjectName(QStringLiteral("cardPanel"));
+    cardPanel_->setGeometry(CardRect);
+    cardPicture_ = new QLabel(cardPanel_);
+    cardPicture_->setObjectName(QStringLiteral("cardPicture"));
+    cardPicture_->setStyleSheet(
+        QStringLiteral("#cardPicture { background: #fff8e1; border: 4px solid #ffb400; border-radius: 16px; }"));
+    cardPicture_->setGeometry(cardPanel_->rect());
+    wordLabel_ = new QLabel(cardPanel_);
+    wordLabel_->setObjectName(QStringLiteral("wordLabel"));
     QFont wordFont(QStringLiteral("Verdana"));
     wordFont.setPointSize(34);
     wordFont.setBold(true);
-    lblWORD->setFont(wordFont);
-    lblWORD->setAlignment(Qt::AlignCenter);
-    lblWORD->setStyleSheet(QStringLiteral("color: #c0392b;"));
-    lblWORD->setGeometry(10, 40, CardRect.width() - 20, 90);
-    lablCORRECT = new QLabel(QStringLiteral("Are you correct?"), pfrCARD);
-    lablCORRECT->setObjectName(QStringLiteral("lablCORRECT"));
+    wordLabel_->setFont(wordFont);
+    wordLabel_->setAlignment(Qt::AlignCenter);
+    wordLabel_->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    wordLabel_->setGeometry(10, 40, CardRect.width() - 20, 90);
+    correctLabel_ = new QLabel(QStringLiteral("Are you correct?"), cardPanel_);
+    correctLabel_->setObjectName(QStringLiteral("correctLabel"));
     QFont askFont(QStringLiteral("Verdana"));
     askFont.setPointSize(16);
-    lablCORRECT->setFont(askFont);
-    lablCORRECT->setAlignment(Qt::AlignCenter);
-    lablCORRECT->setStyleSheet(QStringLiteral("color: #24457a;"));
-    lablCORRECT->setGeometry(10, 146, CardRect.width() - 20, 36);
-    btnYES = GameButtons::make(pfrCARD, QStringLiteral("btnYES"), QStringLiteral("Yes"),
+    correctLabel_->setFont(askFont);
+    correctLabel_->setAlignment(Qt::AlignCenter);
+    correctLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
+    correctLabel_->setGeometry(10, 146, CardRect.width() - 20, 36);
+    yesButton_ = GameButtons::make(cardPanel_, QStringLiteral("yesButton"), QStringLiteral("Yes"),
                                QRect(58, 206, 130, 54), 18);
-    btnNO = GameButtons::make(pfrCARD, QStringLiteral("btnNO"), QStringLiteral("No"),
+    noButton_ = GameButtons::make(cardPanel_, QStringLiteral("noButton"), QStringLiteral("No"),
                               QRect(208, 206, 130, 54), 18);
-    connect(btnYES, &uctl_BTN::Click, this, [this] { act([this] { rules_.yes(); }); });
-    connect(btnNO, &uctl_BTN::Click, this, [this] { act([this] { rules_.no(); }); });
-    pfrCARD->hide();
+    connect(yesButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.yes(); }); });
+    connect(noButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.no(); }); });
+    cardPanel_->hide();
 
     // The card browser under the picture.
-    imgPREV = GameButtons::picture(this, QStringLiteral("imgPREV"), Art::Prev, QPoint(64, 424),
+    previousPicture_ = GameButtons::picture(this, QStringLiteral("previousPicture"), Art::Prev, QPoint(64, 424),
                                    QStringLiteral("Previous card"));
-    lblLETTER =
-        addLabel(QStringLiteral("lblLETTER"), rules_.letterCaption(), QRect(120, 414, 110, 56), 24, true);
-    lblLETTER->setAlignment(Qt::AlignCenter);
-    lblLETTER->setStyleSheet(QStringLiteral("color: #24457a;"));
-    imgNEXT = GameButtons::picture(this, QStringLiteral("imgNEXT"), Art::Next, QPoint(236, 424),
+    letterLabel_ =
+        addLabel(QStringLiteral("letterLabel"), rules_.letterCaption(), QRect(120, 414, 110, 56), 24, true);
+    letterLabel_->setAlignment(Qt::AlignCenter);
+    letterLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
+    nextPicture_ = GameButtons::picture(this, QStringLiteral("nextPicture"), Art::Next, QPoint(236, 424),
                                    QStringLiteral("Next card"));
-    imgPLAY = GameButtons::picture(this, QStringLiteral("imgPLAY"), Art::Play, QPoint(302, 424),
+    playPicture_ = GameButtons::picture(this, QStringLiteral("playPicture"), Art::Play, QPoint(302, 424),
                                    QStringLiteral("Hear the word"));
-    connect(imgPREV, &ClickLabel::Click, this, [this] { act([this] { rules_.previousCard(); }); });
-    connect(imgNEXT, &ClickLabel::Click, this, [this] { act([this] { rules_.nextCard(); }); });
-    connect(imgPLAY, &ClickLabel::Click, this, [this] { act([this] { rules_.playShownWord(); }); });
+    connect(previousPicture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.previousCard(); }); });
+    connect(nextPicture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.nextCard(); }); });
+    connect(playPicture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.playShownWord(); }); });
 
-    btnPASS =
-        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
-    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+    passButton_ =
+        GameButtons::make(this, QStringLiteral("passButton"), QStringLiteral("Pass >"), GameButtons::passRect());
+    connect(passButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.pass(); }); });
 }
 
-void fgam_CRD::activateGame() {
-    btnYES->setTextCaption(QStringLiteral("Yes"));
-    btnNO->setTextCaption(QStringLiteral("No"));
-    btnSHOW->setTextCaption(QStringLiteral("Show the word"));
+void FlashCardsWindow::activateGame() {
+    yesButton_->setCaption(QStringLiteral("Yes"));
+    noButton_->setCaption(QStringLiteral("No"));
+    showButton_->setCaption(QStringLiteral("Show the word"));
     rules_.activate();
 }
 
-void fgam_CRD::StartFromMenu() {
+void FlashCardsWindow::startFromMenu() {
     run([this] { rules_.loadCardsList(); });
 }
 
-void fgam_CRD::redraw() {
+void FlashCardsWindow::redraw() {
     showFramedPicture(main_, rules_.mainPicture());
     const bool turned = rules_.cardTurned();
-    if (turned) imgCARD->setGeometry(QRect(QPoint(0, 0), CardRect.size()));
-    pfrCARD->setVisible(turned);
-    if (turned) pfrCARD->raise();
-    lblWORD->setText(rules_.cardWord());
-    lablCORRECT->setVisible(rules_.answerVisible());
-    btnYES->setVisible(rules_.answerVisible());
-    btnNO->setVisible(rules_.answerVisible());
-    btnSHOW->setVisible(rules_.showVisible());
-    lblLETTER->setText(rules_.letterCaption());
+    if (turned) cardPicture_->setGeometry(QRect(QPoint(0, 0), CardRect.size()));
+    cardPanel_->setVisible(turned);
+    if (turned) cardPanel_->raise();
+    wordLabel_->setText(rules_.cardWord());
+    correctLabel_->setVisible(rules_.answerVisible());
+    yesButton_->setVisible(rules_.answerVisible());
+    noButton_->setVisible(rules_.answerVisible());
+    showButton_->setVisible(rules_.showVisible());
+    letterLabel_->setText(rules_.letterCaption());
 }

@@ -1,35 +1,35 @@
-// fgam_CRD: the flash cards window: guess the picture's word, turn the card, say whether you were right.
+// FlashCardsWindow: the flash cards window: guess the picture's word, turn the card, say whether you were right.
 #pragma once
 
 #include "games/cards/CardsRules.h"
 #include "games/common/GameWindow.h"
 
-class uctl_BTN;
+class ImageButton;
 
-class fgam_CRD : public GameWindow {
+class FlashCardsWindow : public GameWindow {
     Q_OBJECT
 public:
     static constexpr int GameNumber = 2;
 
-    explicit fgam_CRD(QWidget* parent = nullptr);
+    explicit FlashCardsWindow(QWidget* parent = nullptr);
 
-    // LoadPicturecardsList. SectionClick makes no call: the rules list the subject when they are made.
-    void StartFromMenu() override;
+    // Points the list at the subject. chooseSubject makes no call: the rules list the subject when they are made.
+    void startFromMenu() override;
 
     const CardsRules& game() const { return rules_; }
 
-    ClickLabel* mainPicture() const { return picMAIN; }
-    QWidget* cardPanel() const { return pfrCARD; }
-    QLabel* wordLabel() const { return lblWORD; }
-    QLabel* correctLabel() const { return lablCORRECT; }
-    QLabel* letterLabel() const { return lblLETTER; }
-    uctl_BTN* showButton() const { return btnSHOW; }
-    uctl_BTN* yesButton() const { return btnYES; }
-    uctl_BTN* noButton() const { return btnNO; }
-    uctl_BTN* passButton() const { return btnPASS; }
-    ClickLabel* playPicture() const { return imgPLAY; }
-    ClickLabel* previousPicture() const { return imgPREV; }
-    ClickLabel* nextPicture() const { return imgNEXT; }
+    ClickLabel* mainPicture() const { return picture_; }
+    QWidget* cardPanel() const { return cardPanel_; }
+    QLabel* wordLabel() const { return wordLabel_; }
+    QLabel* correctLabel() const { return correctLabel_; }
+    QLabel* letterLabel() const { return letterLabel_; }
+    ImageButton* showButton() const { return showButton_; }
+    ImageButton* yesButton() const { return yesButton_; }
+    ImageButton* noButton() const { return noButton_; }
+    ImageButton* passButton() const { return passButton_; }
+    ClickLabel* playPicture() const { return playPicture_; }
+    ClickLabel* previousPicture() const { return previousPicture_; }
+    ClickLabel* nextPicture() const { return nextPicture_; }
 
 protected:
     GameRules& rules() override { return rules_; }
@@ -40,20 +40,20 @@ protected:
 
 private:
     CardsRules rules_;
-    ClickLabel* picMAIN = nullptr;
-    QWidget* pfrCARD = nullptr;
-    QLabel* imgCARD = nullptr;
-    QLabel* lblWORD = nullptr;
-    QLabel* lablCORRECT = nullptr;
-    uctl_BTN* btnYES = nullptr;
-    uctl_BTN* btnNO = nullptr;
-    uctl_BTN* btnSHOW = nullptr;
-    uctl_BTN* btnPASS = nullptr;
-    QLabel* lblWHATSWORD = nullptr;
-    QLabel* lblNOTE = nullptr;
-    QLabel* lblLETTER = nullptr;
-    ClickLabel* imgPLAY = nullptr;
-    ClickLabel* imgPREV = nullptr;
-    ClickLabel* imgNEXT = nullptr;
+    ClickLabel* picture_ = nullptr;
+    QWidget* cardPanel_ = nullptr;
+    QLabel* cardPicture_ = nullptr;
+    QLabel* wordLabel_ = nullptr;
+    QLabel* correctLabel_ = nullptr;
+    ImageButton* yesButton_ = nullptr;
+    ImageButton* noButton_ = nullptr;
+    ImageButton* showButton_ = nullptr;
+    ImageButton* passButton_ = nullptr;
+    QLabel* questionLabel_ = nullptr;
+    QLabel* noteLabel_ = nullptr;
+    QLabel* letterLabel_ = nullptr;
+    ClickLabel* playPicture_ = nullptr;
+    ClickLabel* previousPicture_ = nullptr;
+    ClickLabel* nextPicture_ = nullptr;
     FramedPicture main_;
 };

@@ -20,7 +20,7 @@ public:
 
     // Every activation deals a new turn and redraws counter and meter from the run.
     void activate();
-    // LoadPicturewordList: points the list at the subject (every deal does so again).
+    // Points the list at the subject (every deal does so again).
     void loadList() { listSubject(); }
     // Lists the subject, shows a picture and deals six hidden word buttons; the window then drives
     // revealTick().
@@ -38,9 +38,9 @@ public:
     const std::array<Button, ButtonCount>& buttons() const { return buttons_; }
     bool revealing() const { return revealing_; }
     int revealIndex() const { return revealIndex_; }
-    // lblSPEAK: the turn's word.
+    // spokenWordLabel_: the turn's word.
     const QString& turnWord() const { return turnWord_; }
-    // picMAIN: the turn's picture.
+    // picture_: the turn's picture.
     const QString& mainPicture() const { return mainPicture_; }
     int pictureCount() const { return pictureCount_; }
     int correctInRow() const { return run_.count(); }

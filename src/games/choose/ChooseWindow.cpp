@@ -1,4 +1,4 @@
-// fgam_CHS: the choose game window.
+// ChooseWindow: the choose game window.
 #include "games/choose/ChooseWindow.h"
 
 #include <QLabel>
@@ -16,51 +16,51 @@ constexpr int WordColumn[ChooseRules::ButtonCount] = {0, 1, 1, 0, 0, 1};
 constexpr int WordRow[ChooseRules::ButtonCount] = {0, 0, 1, 1, 2, 2};
 } // namespace
 
-fgam_CHS::fgam_CHS(QWidget* parent)
-    : GameWindow(QStringLiteral("fgam_CHS"), GameNumber, QStringLiteral("choose a word"), parent),
+ChooseWindow::ChooseWindow(QWidget* parent)
+    : GameWindow(QStringLiteral("ChooseWindow"), GameNumber, QStringLiteral("choose a word"), parent),
       rules_(env()) {
     setRevealInterval(RevealMs);
 
     main_ = addFramedPicture();
-    picMAIN = main_.label;
-    picMAIN->setToolTip(QStringLiteral("Hear the word"));
-    connect(picMAIN, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    picture_ = main_.label;
+    picture_->setToolTip(QStringLiteral("Hear the word"));
+    connect(picture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.playWord(); }); });
 
-    lblSPEAK = new QLabel(this);
-    lblSPEAK->setObjectName(QStringLiteral("lblSPEAK"));
-    lblSPEAK->hide();
+    spokenWordLabel_ = new QLabel(this);
+    spokenWordLabel_->setObjectName(QStringLiteral("spokenWordLabel"));
+    spokenWordLabel_->hide();
 
     for (int i = 0; i < ChooseRules::ButtonCount; ++i) {
         const QRect r(470 + WordColumn[i] * (WordWidth + 18), 128 + WordRow[i] * (WordHeight + 24), WordWidth,
                       WordHeight);
-        uctl_BTN* b = GameButtons::make(this, QStringLiteral("pneCHOOSE_%1").arg(i), QString(), r, 20);
+        ImageButton* b = GameButtons::make(this, QStringLiteral("wordButton%1").arg(i), QString(), r, 20);
         b->hide();
         trackHover(b);
-        connect(b, &uctl_BTN::Click, this, [this, i] {
+        connect(b, &ImageButton::clicked, this, [this, i] {
             hideFrame();
             act([this, i] { rules_.clickButton(i); });
         });
-        pneCHOOSE[i] = b;
+        wordButtons_[i] = b;
     }
 
-    btnPLAYAGAIN = GameButtons::make(this, QStringLiteral("btnPLAYAGAIN"), QStringLiteral("Hear the Word"),
+    playAgainButton_ = GameButtons::make(this, QStringLiteral("playAgainButton"), QStringLiteral("Hear the Word"),
                                      QRect(122, 420, 200, 46));
-    connect(btnPLAYAGAIN, &uctl_BTN::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    connect(playAgainButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.playWord(); }); });
 
-    btnPASS =
-        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
-    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+    passButton_ =
+        GameButtons::make(this, QStringLiteral("passButton"), QStringLiteral("Pass >"), GameButtons::passRect());
+    connect(passButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.pass(); }); });
 }
 
-void fgam_CHS::StartFromMenu() {
+void ChooseWindow::startFromMenu() {
     run([this] { rules_.loadList(); });
 }
 
-void fgam_CHS::redraw() {
+void ChooseWindow::redraw() {
     showFramedPicture(main_, rules_.mainPicture());
-    lblSPEAK->setText(rules_.turnWord());
+    spokenWordLabel_->setText(rules_.turnWord());
     for (int i = 0; i < ChooseRules::ButtonCount; ++i) {
-        pneCHOOSE[i]->setTextCaption(rules_.buttons()[i].word);
-        pneCHOOSE[i]->setVisible(rules_.buttons()[i].visible);
+        wordButtons_[i]->setCaption(rules_.buttons()[i].word);
+        wordButtons_[i]->setVisible(rules_.buttons()[i].visible);
     }
 }

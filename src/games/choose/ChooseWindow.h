@@ -1,4 +1,4 @@
-// fgam_CHS: the choose game window: one picture and six word buttons turning up one by one.
+// ChooseWindow: the choose game window: one picture and six word buttons turning up one by one.
 #pragma once
 
 #include <array>
@@ -6,25 +6,25 @@
 #include "games/choose/ChooseRules.h"
 #include "games/common/GameWindow.h"
 
-class uctl_BTN;
+class ImageButton;
 
-class fgam_CHS : public GameWindow {
+class ChooseWindow : public GameWindow {
     Q_OBJECT
 public:
     static constexpr int GameNumber = 4;
     static constexpr int RevealMs = 200;
 
-    explicit fgam_CHS(QWidget* parent = nullptr);
+    explicit ChooseWindow(QWidget* parent = nullptr);
 
-    // LoadPicturewordList.
-    void StartFromMenu() override;
+    // Points the list at the subject.
+    void startFromMenu() override;
 
     const ChooseRules& game() const { return rules_; }
 
-    ClickLabel* mainPicture() const { return picMAIN; }
-    uctl_BTN* wordButton(int i) const { return pneCHOOSE[i]; }
-    uctl_BTN* playAgainButton() const { return btnPLAYAGAIN; }
-    uctl_BTN* passButton() const { return btnPASS; }
+    ClickLabel* mainPicture() const { return picture_; }
+    ImageButton* wordButton(int i) const { return wordButtons_[i]; }
+    ImageButton* playAgainButton() const { return playAgainButton_; }
+    ImageButton* passButton() const { return passButton_; }
 
 protected:
     GameRules& rules() override { return rules_; }
@@ -37,10 +37,10 @@ protected:
 
 private:
     ChooseRules rules_;
-    std::array<uctl_BTN*, ChooseRules::ButtonCount> pneCHOOSE{};
-    ClickLabel* picMAIN = nullptr;
-    QLabel* lblSPEAK = nullptr;
-    uctl_BTN* btnPLAYAGAIN = nullptr;
-    uctl_BTN* btnPASS = nullptr;
+    std::array<ImageButton*, ChooseRules::ButtonCount> wordButtons_{};
+    ClickLabel* picture_ = nullptr;
+    QLabel* spokenWordLabel_ = nullptr;
+    ImageButton* playAgainButton_ = nullptr;
+    ImageButton* passButton_ = nullptr;
     FramedPicture main_;
 };

@@ -8,9 +8,9 @@
 
 namespace GameButtons {
 
-uctl_BTN* make(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+ImageButton* make(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
                int pointSize) {
-    auto* b = new uctl_BTN(caption, parent);
+    auto* b = new ImageButton(caption, parent);
     b->setObjectName(name);
     QFont f = b->font();
     f.setPointSize(pointSize);

@@ -7,31 +7,31 @@
 void ProgramGameHost::playEffect(Effect effect) {
     switch (effect) {
     case Effect::Click:
-        PlayClick();
+        playClick();
         break;
     case Effect::Correct:
-        PlayCorrect();
+        playCorrect();
         break;
     case Effect::Incorrect:
-        PlayIncorrect();
+        playIncorrect();
         break;
     case Effect::Congrats:
-        PlayCongrats();
+        playCongrats();
         break;
     case Effect::Lose:
-        PlayLose();
+        playLose();
         break;
     }
 }
 
 void ProgramGameHost::playSoundFile(const QString& path) {
-    PlaySoundFile(path);
+    ::playSoundFile(path);
 }
 
 void ProgramGameHost::spellWord(const QString& word, const QString& wordSoundPath) {
-    SpellWord(word, wordSoundPath);
+    ::spellWord(word, wordSoundPath);
 }
 
 void ProgramGameHost::addScore(qint32 points) {
-    scoreModel().AddScore(points);
+    scoreModel().addScore(points);
 }

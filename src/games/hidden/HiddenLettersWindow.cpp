@@ -1,4 +1,4 @@
-// fgam_HID: the hidden letters game window.
+// HiddenLettersWindow: the hidden letters game window.
 #include "games/hidden/HiddenLettersWindow.h"
 
 #include <QKeyEvent>
@@ -21,101 +21,101 @@ const QRect PictureBox(40, 110, 320, 240);
 const ButtonGrid Letters{QPoint(390, 184), QSize(56, 44), 9, 6};
 } // namespace
 
-fgam_HID::fgam_HID(QWidget* parent)
-    : GameWindow(QStringLiteral("fgam_HID"), GameNumber, QStringLiteral("hidden words"), parent),
+HiddenLettersWindow::HiddenLettersWindow(QWidget* parent)
+    : GameWindow(QStringLiteral("HiddenLettersWindow"), GameNumber, QStringLiteral("hidden words"), parent),
       rules_(env()) {
     setFocusPolicy(Qt::StrongFocus);
 
-    picMAIN = new WordPicture(this);
-    picMAIN->setGeometry(PictureBox);
-    connect(picMAIN, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    picture_ = new WordPicture(this);
+    picture_->setGeometry(PictureBox);
+    connect(picture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.playWord(); }); });
 
-    lblWORDHIDDEN =
-        addLabel(QStringLiteral("lblWORDHIDDEN"), QStringLiteral(" "), QRect(390, 104, 552, 66), 34, true);
-    lblWORDHIDDEN->setAlignment(Qt::AlignCenter);
-    lblWORDHIDDEN->setStyleSheet(QStringLiteral("color: #24457a;"));
+    maskedWordLabel_ =
+        addLabel(QStringLiteral("maskedWordLabel"), QStringLiteral(" "), QRect(390, 104, 552, 66), 34, true);
+    maskedWordLabel_->setAlignment(Qt::AlignCenter);
+    maskedWordLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
 
-    pneCHARS = Letters.make(this, QStringLiteral("pneCHARS"), HiddenRules::LetterCount);
-    for (int i = 0; i < pneCHARS.size(); ++i) {
-        uctl_BTN* letter = pneCHARS[i];
-        letter->setTextCaption(HiddenRules::letterCaption(i));
+    letterButtons_ = Letters.make(this, QStringLiteral("letterButtons"), HiddenRules::LetterCount);
+    for (int i = 0; i < letterButtons_.size(); ++i) {
+        ImageButton* letter = letterButtons_[i];
+        letter->setCaption(HiddenRules::letterCaption(i));
         trackHover(letter);
-        connect(letter, &uctl_BTN::Click, this, [this, i] {
+        connect(letter, &ImageButton::clicked, this, [this, i] {
             hideFrame();
             act([this, i] { rules_.chooseLetter(i); });
         });
     }
 
-    lblCHOSEN = addLabel(QStringLiteral("lblCHOSEN"), QStringLiteral("Letters chosen:"),
+    chosenCaption_ = addLabel(QStringLiteral("chosenCaption"), QStringLiteral("Letters chosen:"),
                          QRect(390, 338, 180, 32), 13, true);
-    lblCHOSEN->setStyleSheet(QStringLiteral("color: #24457a;"));
-    lblSOFAR = addLabel(QStringLiteral("lblSOFAR"), QString(), QRect(572, 338, 370, 32), 15, true);
-    lblSOFAR->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    chosenCaption_->setStyleSheet(QStringLiteral("color: #24457a;"));
+    chosenLabel_ = addLabel(QStringLiteral("chosenLabel"), QString(), QRect(572, 338, 370, 32), 15, true);
+    chosenLabel_->setStyleSheet(QStringLiteral("color: #c0392b;"));
 
     // The misses meter moves the other way from the other games' meter and changes colour.
     meter()->hide();
     misses_ = new MissesMeter(this);
     misses_->setGeometry(meter()->geometry());
 
-    btnPLAYAGAIN = GameButtons::make(this, QStringLiteral("btnPLAYAGAIN"), QStringLiteral("Hear the Word"),
+    playAgainButton_ = GameButtons::make(this, QStringLiteral("playAgainButton"), QStringLiteral("Hear the Word"),
                                      QRect(PictureBox.center().x() - 90, PictureBox.bottom() + 14, 180, 44));
-    trackHover(btnPLAYAGAIN);
-    connect(btnPLAYAGAIN, &uctl_BTN::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    trackHover(playAgainButton_);
+    connect(playAgainButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.playWord(); }); });
 
-    btnPASS =
-        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
-    trackHover(btnPASS);
-    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+    passButton_ =
+        GameButtons::make(this, QStringLiteral("passButton"), QStringLiteral("Pass >"), GameButtons::passRect());
+    trackHover(passButton_);
+    connect(passButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.pass(); }); });
 
     const QRect pass = GameButtons::passRect();
-    imgNEXT = GameButtons::picture(
-        this, QStringLiteral("imgNEXT"), Art::Next,
+    nextPicture_ = GameButtons::picture(
+        this, QStringLiteral("nextPicture"), Art::Next,
         QPoint(pass.left() - Art::Next.width - 14, pass.center().y() - Art::Next.height / 2),
         QStringLiteral("Go to Next Word"));
-    connect(imgNEXT, &ClickLabel::Click, this, [this] { act([this] { rules_.next(); }); });
+    connect(nextPicture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.next(); }); });
 
     refresh();
 }
 
-void fgam_HID::StartFromMenu() {
+void HiddenLettersWindow::startFromMenu() {
     act([this] {
         rules_.loadPictureList();
         rules_.startNewGame();
     });
 }
 
-void fgam_HID::StartFromSectionClick() {
+void HiddenLettersWindow::startFromSubjectChoice() {
     // A new subject needs its list read again, just as from the menu.
-    StartFromMenu();
+    startFromMenu();
 }
 
-RunDisplay fgam_HID::runDisplay() const {
+RunDisplay HiddenLettersWindow::runDisplay() const {
     const int left = HiddenRules::MaxMisses - rules_.misses();
     return RunDisplay{left, 10, left};
 }
 
-void fgam_HID::activateGame() {
+void HiddenLettersWindow::activateGame() {
     // Letter keys reach the window without a click first.
     setFocus(Qt::OtherFocusReason);
 }
 
-void fgam_HID::redraw() {
+void HiddenLettersWindow::redraw() {
     // The round's word is program-wide state, as the mixed letters game keeps it too.
-    appState().GameWord = rules_.hiddenWord();
-    picMAIN->showFile(rules_.picture());
-    setFittedText(lblWORDHIDDEN, rules_.maskedWord().isEmpty() ? QStringLiteral(" ") : rules_.maskedWord(),
+    appState().gameWord = rules_.hiddenWord();
+    picture_->showFile(rules_.picture());
+    setFittedText(maskedWordLabel_, rules_.maskedWord().isEmpty() ? QStringLiteral(" ") : rules_.maskedWord(),
                   34);
-    lblSOFAR->setText(rules_.lettersChosen());
+    chosenLabel_->setText(rules_.lettersChosen());
     const bool playing = rules_.playing();
-    for (int i = 0; i < pneCHARS.size(); ++i) {
-        pneCHARS[i]->setVisible(rules_.letterVisible(i));
-        pneCHARS[i]->setEnabled(playing);
+    for (int i = 0; i < letterButtons_.size(); ++i) {
+        letterButtons_[i]->setVisible(rules_.letterVisible(i));
+        letterButtons_[i]->setEnabled(playing);
     }
     const Rgb c = rules_.meterColour();
     misses_->setLevel(rules_.meterTenths(), QColor(c.red, c.green, c.blue));
 }
 
-void fgam_HID::keyPressEvent(QKeyEvent* event) {
+void HiddenLettersWindow::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if ((event->modifiers() & chords) || event->text().isEmpty()) {
         GameWindow::keyPressEvent(event);
@@ -123,7 +123,7 @@ void fgam_HID::keyPressEvent(QKeyEvent* event) {
     }
     // Each character as a click on its button; a dialog may close the window between two of them.
     const QString text = event->text();
-    QPointer<fgam_HID> alive(this);
+    QPointer<HiddenLettersWindow> alive(this);
     for (QChar key : text)
         if (alive) act([this, key] { rules_.typeKey(key); });
 }

@@ -1,4 +1,4 @@
-// fgam_HID: the hidden letters game window: a picture, its masked word, 26 letter buttons and a misses meter.
+// HiddenLettersWindow: the hidden letters game window: a picture, its masked word, 26 letter buttons and a misses meter.
 #pragma once
 
 #include <QList>
@@ -10,27 +10,27 @@ class ClickLabel;
 class WordPicture;
 class MissesMeter;
 class QLabel;
-class uctl_BTN;
+class ImageButton;
 
-class fgam_HID final : public GameWindow {
+class HiddenLettersWindow final : public GameWindow {
     Q_OBJECT
 public:
     static constexpr int GameNumber = 5;
 
-    explicit fgam_HID(QWidget* parent = nullptr);
+    explicit HiddenLettersWindow(QWidget* parent = nullptr);
 
-    // The game menu and SectionClick both list the subject and start a word.
-    void StartFromMenu() override;
-    void StartFromSectionClick() override;
+    // The game menu and chooseSubject both list the subject and start a word.
+    void startFromMenu() override;
+    void startFromSubjectChoice() override;
 
     const HiddenRules& game() const { return rules_; }
-    uctl_BTN* letterButton(int index) const { return pneCHARS.value(index); }
-    QLabel* wordLabel() const { return lblWORDHIDDEN; }
-    QLabel* chosenLabel() const { return lblSOFAR; }
-    WordPicture* mainPicture() const { return picMAIN; }
-    ClickLabel* nextPicture() const { return imgNEXT; }
-    uctl_BTN* passButton() const { return btnPASS; }
-    uctl_BTN* playButton() const { return btnPLAYAGAIN; }
+    ImageButton* letterButton(int index) const { return letterButtons_.value(index); }
+    QLabel* wordLabel() const { return maskedWordLabel_; }
+    QLabel* chosenLabel() const { return chosenLabel_; }
+    WordPicture* mainPicture() const { return picture_; }
+    ClickLabel* nextPicture() const { return nextPicture_; }
+    ImageButton* passButton() const { return passButton_; }
+    ImageButton* playButton() const { return playAgainButton_; }
     MissesMeter* missesMeter() const { return misses_; }
 
 protected:
@@ -43,13 +43,13 @@ protected:
 
 private:
     HiddenRules rules_;
-    WordPicture* picMAIN = nullptr;
-    QLabel* lblWORDHIDDEN = nullptr;
-    QList<uctl_BTN*> pneCHARS;
-    QLabel* lblCHOSEN = nullptr;
-    QLabel* lblSOFAR = nullptr;
+    WordPicture* picture_ = nullptr;
+    QLabel* maskedWordLabel_ = nullptr;
+    QList<ImageButton*> letterButtons_;
+    QLabel* chosenCaption_ = nullptr;
+    QLabel* chosenLabel_ = nullptr;
     MissesMeter* misses_ = nullptr;
-    uctl_BTN* btnPLAYAGAIN = nullptr;
-    uctl_BTN* btnPASS = nullptr;
-    ClickLabel* imgNEXT = nullptr;
+    ImageButton* playAgainButton_ = nullptr;
+    ImageButton* passButton_ = nullptr;
+    ClickLabel* nextPicture_ = nullptr;
 };

@@ -1,4 +1,4 @@
-// fgam_LIS: the listening game window: four cards turn up, a word is spoken, the learner clicks its card.
+// ListeningWindow: the listening game window: four cards turn up, a word is spoken, the learner clicks its card.
 #pragma once
 
 #include <array>
@@ -7,27 +7,27 @@
 #include "games/common/PictureFetch.h"
 #include "games/listening/ListeningRules.h"
 
-class uctl_BTN;
+class ImageButton;
 
-class fgam_LIS : public GameWindow {
+class ListeningWindow : public GameWindow {
     Q_OBJECT
 public:
     static constexpr int GameNumber = 1;
     static constexpr int RevealMs = 100;
 
-    explicit fgam_LIS(QWidget* parent = nullptr);
+    explicit ListeningWindow(QWidget* parent = nullptr);
 
     const ListeningRules& game() const { return rules_; }
 
-    ClickLabel* card(int i) const { return imgLOAD[i]; }
-    uctl_BTN* againButton() const { return pneAGAIN; }
-    uctl_BTN* passButton() const { return btnPASS; }
-    uctl_BTN* selectButton() const { return pneSELECT; }
-    ClickLabel* wordLabel() const { return lblWORD; }
-    QLabel* promptLabel() const { return lablMSG; }
-    ClickLabel* playPicture() const { return imgPLAY; }
-    ClickLabel* previousPicture() const { return imgPREV; }
-    ClickLabel* nextPicture() const { return imgNEXT; }
+    ClickLabel* card(int i) const { return cards_[i]; }
+    ImageButton* againButton() const { return playAgainButton_; }
+    ImageButton* passButton() const { return passButton_; }
+    ImageButton* selectButton() const { return selectButton_; }
+    ClickLabel* wordLabel() const { return wordLabel_; }
+    QLabel* promptLabel() const { return promptLabel_; }
+    ClickLabel* playPicture() const { return playPicture_; }
+    ClickLabel* previousPicture() const { return previousPicture_; }
+    ClickLabel* nextPicture() const { return nextPicture_; }
 
 protected:
     GameRules& rules() override { return rules_; }
@@ -43,16 +43,16 @@ private:
     void showCardPictures();
 
     ListeningRules rules_;
-    std::array<ClickLabel*, ListeningRules::CardCount> imgLOAD{};
+    std::array<ClickLabel*, ListeningRules::CardCount> cards_{};
     std::array<QString, ListeningRules::CardCount> shownPictures_;
     std::array<bool, ListeningRules::CardCount> pictureSet_{};
     PictureFetch fetch_;
-    QLabel* lablMSG = nullptr;
-    uctl_BTN* pneAGAIN = nullptr;
-    uctl_BTN* btnPASS = nullptr;
-    uctl_BTN* pneSELECT = nullptr;
-    ClickLabel* lblWORD = nullptr;
-    ClickLabel* imgPLAY = nullptr;
-    ClickLabel* imgPREV = nullptr;
-    ClickLabel* imgNEXT = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    ImageButton* playAgainButton_ = nullptr;
+    ImageButton* passButton_ = nullptr;
+    ImageButton* selectButton_ = nullptr;
+    ClickLabel* wordLabel_ = nullptr;
+    ClickLabel* playPicture_ = nullptr;
+    ClickLabel* previousPicture_ = nullptr;
+    ClickLabel* nextPicture_ = nullptr;
 };

@@ -18,7 +18,7 @@ public:
     enum class Back { White, Blue, Red };
 
     struct Card {
-        QString word;       // imgMATCH's Tag
+        QString word;       // the word the card shows, matched against its pair
         QString picture;    // the picture file; empty when none was dealt
         bool shown = false; // dealt onto the table
         Back back = Back::White;
@@ -28,15 +28,15 @@ public:
 
     explicit MemoryRules(const GameEnv& env);
 
-    // LoadPictureMemList.
+    // Points the list at the subject.
     void loadPictureList() { listSubject(); }
-    // StartNewMemGame: lists the subject and places six different words on cards 0-5 and again, in a
+    // Lists the subject and places six different words on cards 0-5 and again, in a
     // random order, on cards 6-11. Too few files or words: notice() says so, and nothing is dealt.
     void startNewGame();
-    // RestartMemGame (window load, Pass, a won game): a new game, every card taken off the table, and the
+    // On the window's load, Pass and a won game: a new game, every card taken off the table, and the
     // dealing started; the window then calls dealTick() every 100 ms while dealing() holds.
     void restart();
-    // btnPASS: a new game at any time, without points or sound; not while a pair is being judged.
+    // passButton_: a new game at any time, without points or sound; not while a pair is being judged.
     void pass();
     // One step of the dealing animation: the first arms it, each one after shows the next card blue.
     // Returns false once all twelve are shown.
@@ -63,7 +63,7 @@ public:
     // What finishing the board wins now: one point fewer per attempt, but never less than one, so a long
     // game still wins something and never takes points away.
     int pointsLeft() const { return qMax(1, StartPoints - tryCount_); }
-    // lblSCORE: the points left ("14/20").
+    // scoreLabel_: the points left ("14/20").
     QString pointsLabel() const {
         return QString::number(pointsLeft()) + QStringLiteral("/") + QString::number(StartPoints);
     }

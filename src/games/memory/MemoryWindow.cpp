@@ -1,4 +1,4 @@
-// fgam_MEM: the memory game window.
+// MemoryWindow: the memory game window.
 #include "games/memory/MemoryWindow.h"
 
 #include <QSet>
@@ -8,8 +8,8 @@
 #include "games/common/LevelMeter.h"
 #include "games/memory/MemoryCard.h"
 
-fgam_MEM::fgam_MEM(QWidget* parent)
-    : GameWindow(QStringLiteral("fgam_MEM"), GameNumber, QStringLiteral("memory game"), parent),
+MemoryWindow::MemoryWindow(QWidget* parent)
+    : GameWindow(QStringLiteral("MemoryWindow"), GameNumber, QStringLiteral("memory game"), parent),
       rules_(env()) {
     setRevealInterval(DealMs);
     // The counter shows points left; no meter goes with it here.
@@ -21,39 +21,39 @@ fgam_MEM::fgam_MEM(QWidget* parent)
         card->setGeometry(inside(twips(r.x(), r.y(), r.width(), r.height())));
         card->hide();
         trackHover(card);
-        connect(card, &MemoryCard::Click, this, [this](int index) {
+        connect(card, &MemoryCard::clicked, this, [this](int index) {
             hideFrame();
             act([this, index] { rules_.clickCard(index); });
         });
-        picCARD[i] = card;
+        cards_[i] = card;
     }
 
-    btnPASS =
-        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
-    trackHover(btnPASS);
-    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+    passButton_ =
+        GameButtons::make(this, QStringLiteral("passButton"), QStringLiteral("Pass >"), GameButtons::passRect());
+    trackHover(passButton_);
+    connect(passButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.pass(); }); });
 
     // A game is chosen and dealt as the window loads.
     rules_.restart();
     refresh();
 }
 
-void fgam_MEM::StartFromMenu() {
+void MemoryWindow::startFromMenu() {
     act([this] {
         rules_.loadPictureList();
         rules_.startNewGame();
     });
 }
 
-void fgam_MEM::StartFromSectionClick() {
+void MemoryWindow::startFromSubjectChoice() {
     act([this] { rules_.startNewGame(); });
 }
 
-RunDisplay fgam_MEM::runDisplay() const {
+RunDisplay MemoryWindow::runDisplay() const {
     return RunDisplay{rules_.pointsLeft(), MemoryRules::StartPoints, 0};
 }
 
-const QPixmap& fgam_MEM::cardPicture(const QString& path) {
+const QPixmap& MemoryWindow::cardPicture(const QString& path) {
     static const QPixmap none;
     if (path.isEmpty()) return none;
     if (!pictures_.contains(path)) {
@@ -62,7 +62,7 @@ const QPixmap& fgam_MEM::cardPicture(const QString& path) {
         for (const MemoryRules::Card& c : rules_.cards())
             if (!c.picture.isEmpty()) wanted.insert(c.picture);
         const QStringList paths(wanted.begin(), wanted.end());
-        const QList<QPixmap> decoded = pictures(paths, MemoryCard::pictureBox(picCARD[0]->size()));
+        const QList<QPixmap> decoded = pictures(paths, MemoryCard::pictureBox(cards_[0]->size()));
         pictures_.clear();
         for (qsizetype i = 0; i < paths.size() && i < decoded.size(); ++i)
             pictures_.insert(paths[i], decoded[i]);
@@ -71,12 +71,12 @@ const QPixmap& fgam_MEM::cardPicture(const QString& path) {
     return pictures_[path];
 }
 
-void fgam_MEM::redraw() {
+void MemoryWindow::redraw() {
     const bool takesClicks = rules_.playing() && !rules_.judging();
     const auto& cards = rules_.cards();
     for (int i = 0; i < MemoryRules::CardCount; ++i) {
         const MemoryRules::Card& c = cards[i];
-        MemoryCard* card = picCARD[i];
+        MemoryCard* card = cards_[i];
         const Rgb back = MemoryRules::backColour(c.back);
         card->setBack(QColor(back.red, back.green, back.blue));
         // Every picture of the deal is ready before the first card turns.

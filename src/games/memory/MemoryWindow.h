@@ -1,4 +1,4 @@
-// fgam_MEM: the memory game window: twelve cards dealt one by one, turned two at a time to find six pairs.
+// MemoryWindow: the memory game window: twelve cards dealt one by one, turned two at a time to find six pairs.
 #pragma once
 
 #include <array>
@@ -9,25 +9,25 @@
 #include "games/memory/MemoryRules.h"
 
 class MemoryCard;
-class uctl_BTN;
+class ImageButton;
 
-class fgam_MEM final : public GameWindow {
+class MemoryWindow final : public GameWindow {
     Q_OBJECT
 public:
     static constexpr int GameNumber = 3;
     static constexpr int DealMs = 100;
 
-    explicit fgam_MEM(QWidget* parent = nullptr);
+    explicit MemoryWindow(QWidget* parent = nullptr);
 
-    // The game menu lists the subject and chooses the words again; SectionClick only chooses them again.
-    void StartFromMenu() override;
-    void StartFromSectionClick() override;
+    // The game menu lists the subject and chooses the words again; chooseSubject only chooses them again.
+    void startFromMenu() override;
+    void startFromSubjectChoice() override;
 
     const MemoryRules& game() const { return rules_; }
     MemoryCard* card(int index) const {
-        return index >= 0 && index < MemoryRules::CardCount ? picCARD[index] : nullptr;
+        return index >= 0 && index < MemoryRules::CardCount ? cards_[index] : nullptr;
     }
-    uctl_BTN* passButton() const { return btnPASS; }
+    ImageButton* passButton() const { return passButton_; }
 
 protected:
     GameRules& rules() override { return rules_; }
@@ -43,7 +43,7 @@ private:
     const QPixmap& cardPicture(const QString& path);
 
     MemoryRules rules_;
-    std::array<MemoryCard*, MemoryRules::CardCount> picCARD{};
-    uctl_BTN* btnPASS = nullptr;
+    std::array<MemoryCard*, MemoryRules::CardCount> cards_{};
+    ImageButton* passButton_ = nullptr;
     QHash<QString, QPixmap> pictures_;
 };

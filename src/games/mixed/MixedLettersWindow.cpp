@@ -1,4 +1,4 @@
-// fgam_MIX: the mixed letters game window.
+// MixedLettersWindow: the mixed letters game window.
 #include "games/mixed/MixedLettersWindow.h"
 
 #include <QKeyEvent>
@@ -20,22 +20,22 @@ constexpr int ScrambledPoints = 30;
 constexpr int RebuiltPoints = 28;
 } // namespace
 
-fgam_MIX::fgam_MIX(QWidget* parent)
-    : GameWindow(QStringLiteral("fgam_MIX"), GameNumber, QStringLiteral("mixed up words"), parent),
+MixedLettersWindow::MixedLettersWindow(QWidget* parent)
+    : GameWindow(QStringLiteral("MixedLettersWindow"), GameNumber, QStringLiteral("mixed up words"), parent),
       rules_(env()) {
-    picMAIN = new WordPicture(this);
-    picMAIN->setGeometry(PictureBox);
-    connect(picMAIN, &ClickLabel::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    picture_ = new WordPicture(this);
+    picture_->setGeometry(PictureBox);
+    connect(picture_, &ClickLabel::clicked, this, [this] { act([this] { rules_.playWord(); }); });
 
-    lblSCRAMBLED =
-        addLabel(QStringLiteral("lblSCRAMBLED"), QString(), QRect(390, 104, 552, 60), ScrambledPoints, true);
-    lblSCRAMBLED->setAlignment(Qt::AlignCenter);
-    lblSCRAMBLED->setStyleSheet(QStringLiteral("color: #d35400;"));
+    scrambledLabel_ =
+        addLabel(QStringLiteral("scrambledLabel"), QString(), QRect(390, 104, 552, 60), ScrambledPoints, true);
+    scrambledLabel_->setAlignment(Qt::AlignCenter);
+    scrambledLabel_->setStyleSheet(QStringLiteral("color: #d35400;"));
 
-    pneCHARS = Tiles.make(this, QStringLiteral("pneCHARS"), MixedRules::TileCount);
-    for (int i = 0; i < pneCHARS.size(); ++i) {
-        trackHover(pneCHARS[i]);
-        connect(pneCHARS[i], &uctl_BTN::Click, this, [this, i] {
+    letterButtons_ = Tiles.make(this, QStringLiteral("letterButtons"), MixedRules::TileCount);
+    for (int i = 0; i < letterButtons_.size(); ++i) {
+        trackHover(letterButtons_[i]);
+        connect(letterButtons_[i], &ImageButton::clicked, this, [this, i] {
             hideFrame();
             // The text box is read when the click's turn comes: the caret may have moved since the last
             // edit, and an answer before it may have rewritten the box.
@@ -46,39 +46,39 @@ fgam_MIX::fgam_MIX(QWidget* parent)
         });
     }
 
-    lblWORDHIDDEN =
-        addLabel(QStringLiteral("lblWORDHIDDEN"), QString(), QRect(390, 326, 552, 54), RebuiltPoints, true);
-    lblWORDHIDDEN->setAlignment(Qt::AlignCenter);
-    lblWORDHIDDEN->setStyleSheet(QStringLiteral(
-        "#lblWORDHIDDEN { color: #1e8449; background: rgba(255,255,255,150); border-radius: 10px; }"));
+    maskedWordLabel_ =
+        addLabel(QStringLiteral("maskedWordLabel"), QString(), QRect(390, 326, 552, 54), RebuiltPoints, true);
+    maskedWordLabel_->setAlignment(Qt::AlignCenter);
+    maskedWordLabel_->setStyleSheet(QStringLiteral(
+        "#maskedWordLabel { color: #1e8449; background: rgba(255,255,255,150); border-radius: 10px; }"));
 
-    txtUNSCRAMBLED = new QLineEdit(this);
-    txtUNSCRAMBLED->setObjectName(QStringLiteral("txtUNSCRAMBLED"));
+    textBox_ = new QLineEdit(this);
+    textBox_->setObjectName(QStringLiteral("textBox"));
     QFont typed(QStringLiteral("Verdana"));
     typed.setPointSize(20);
-    txtUNSCRAMBLED->setFont(typed);
-    txtUNSCRAMBLED->setGeometry(390, 392, 340, 46);
-    txtUNSCRAMBLED->setStyleSheet(QStringLiteral("#txtUNSCRAMBLED { background: white; border: 3px solid "
+    textBox_->setFont(typed);
+    textBox_->setGeometry(390, 392, 340, 46);
+    textBox_->setStyleSheet(QStringLiteral("#textBox { background: white; border: 3px solid "
                                                  "#f3c55a; border-radius: 8px; padding: 0 8px; }"));
-    txtUNSCRAMBLED->installEventFilter(this);
-    connect(txtUNSCRAMBLED, &QLineEdit::textEdited, this, &fgam_MIX::reportText);
-    connect(txtUNSCRAMBLED, &QLineEdit::cursorPositionChanged, this, &fgam_MIX::reportText);
-    connect(txtUNSCRAMBLED, &QLineEdit::selectionChanged, this, &fgam_MIX::reportText);
+    textBox_->installEventFilter(this);
+    connect(textBox_, &QLineEdit::textEdited, this, &MixedLettersWindow::reportText);
+    connect(textBox_, &QLineEdit::cursorPositionChanged, this, &MixedLettersWindow::reportText);
+    connect(textBox_, &QLineEdit::selectionChanged, this, &MixedLettersWindow::reportText);
 
-    pneSELECT = GameButtons::make(this, QStringLiteral("pneSELECT"), QStringLiteral("Check"),
+    selectButton_ = GameButtons::make(this, QStringLiteral("selectButton"), QStringLiteral("Check"),
                                   QRect(742, 393, 150, 44));
-    trackHover(pneSELECT);
-    connect(pneSELECT, &uctl_BTN::Click, this, [this] { act([this] { checkTypedWord(); }); });
+    trackHover(selectButton_);
+    connect(selectButton_, &ImageButton::clicked, this, [this] { act([this] { checkTypedWord(); }); });
 
-    btnPLAYAGAIN = GameButtons::make(this, QStringLiteral("btnPLAYAGAIN"), QStringLiteral("Hear the Word"),
+    playAgainButton_ = GameButtons::make(this, QStringLiteral("playAgainButton"), QStringLiteral("Hear the Word"),
                                      QRect(PictureBox.center().x() - 90, PictureBox.bottom() + 14, 180, 44));
-    trackHover(btnPLAYAGAIN);
-    connect(btnPLAYAGAIN, &uctl_BTN::Click, this, [this] { act([this] { rules_.playWord(); }); });
+    trackHover(playAgainButton_);
+    connect(playAgainButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.playWord(); }); });
 
-    btnPASS =
-        GameButtons::make(this, QStringLiteral("btnPASS"), QStringLiteral("Pass >"), GameButtons::passRect());
-    trackHover(btnPASS);
-    connect(btnPASS, &uctl_BTN::Click, this, [this] { act([this] { rules_.pass(); }); });
+    passButton_ =
+        GameButtons::make(this, QStringLiteral("passButton"), QStringLiteral("Pass >"), GameButtons::passRect());
+    trackHover(passButton_);
+    connect(passButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.pass(); }); });
 
     // On load the window lists the subject and deals once; the opener deals again.
     rules_.loadPictureList();
@@ -86,25 +86,25 @@ fgam_MIX::fgam_MIX(QWidget* parent)
     refresh();
 }
 
-void fgam_MIX::StartFromMenu() {
+void MixedLettersWindow::startFromMenu() {
     act([this] {
         rules_.loadPictureList();
         rules_.startNewGame();
     });
 }
 
-void fgam_MIX::StartFromSectionClick() {
+void MixedLettersWindow::startFromSubjectChoice() {
     // A new subject needs its list read again, just as from the menu.
-    StartFromMenu();
+    startFromMenu();
 }
 
-void fgam_MIX::activateGame() {
+void MixedLettersWindow::activateGame() {
     // A child who knows the word can type it at once.
-    txtUNSCRAMBLED->setFocus(Qt::OtherFocusReason);
+    textBox_->setFocus(Qt::OtherFocusReason);
 }
 
-void fgam_MIX::reportText() {
-    const QLineEdit* box = txtUNSCRAMBLED;
+void MixedLettersWindow::reportText() {
+    const QLineEdit* box = textBox_;
     int from = box->cursorPosition();
     int to = from;
     if (box->hasSelectedText()) {
@@ -114,40 +114,40 @@ void fgam_MIX::reportText() {
     rules_.setTypedText(box->text(), from, to);
 }
 
-void fgam_MIX::checkTypedWord() {
+void MixedLettersWindow::checkTypedWord() {
     reportText();
     rules_.check();
 }
 
-void fgam_MIX::redraw() {
+void MixedLettersWindow::redraw() {
     // The round's word is program-wide state, as the hidden letters game keeps it too.
-    appState().GameWord = rules_.word();
-    picMAIN->showFile(rules_.picture());
-    setFittedText(lblSCRAMBLED, rules_.scrambled(), ScrambledPoints);
+    appState().gameWord = rules_.word();
+    picture_->showFile(rules_.picture());
+    setFittedText(scrambledLabel_, rules_.scrambled(), ScrambledPoints);
     const bool playing = rules_.playing();
     const auto& tiles = rules_.tiles();
-    for (int i = 0; i < pneCHARS.size(); ++i) {
-        pneCHARS[i]->setTextCaption(tiles[i].caption);
-        pneCHARS[i]->setVisible(tiles[i].visible);
-        pneCHARS[i]->setEnabled(playing);
+    for (int i = 0; i < letterButtons_.size(); ++i) {
+        letterButtons_[i]->setCaption(tiles[i].caption);
+        letterButtons_[i]->setVisible(tiles[i].visible);
+        letterButtons_[i]->setEnabled(playing);
     }
-    setFittedText(lblWORDHIDDEN, rules_.rebuilt(), RebuiltPoints);
-    pneSELECT->setEnabled(playing);
+    setFittedText(maskedWordLabel_, rules_.rebuilt(), RebuiltPoints);
+    selectButton_->setEnabled(playing);
 
     // Written back without echoing to the rules, and only when the rules changed it, so the learner's
     // selection survives a redraw.
     const QString& typed = rules_.typedText();
-    const QSignalBlocker quiet(txtUNSCRAMBLED);
-    if (txtUNSCRAMBLED->text() != typed) {
-        txtUNSCRAMBLED->setText(typed);
-        txtUNSCRAMBLED->setCursorPosition(rules_.caret());
-    } else if (!txtUNSCRAMBLED->hasSelectedText() && txtUNSCRAMBLED->cursorPosition() != rules_.caret()) {
-        txtUNSCRAMBLED->setCursorPosition(rules_.caret());
+    const QSignalBlocker quiet(textBox_);
+    if (textBox_->text() != typed) {
+        textBox_->setText(typed);
+        textBox_->setCursorPosition(rules_.caret());
+    } else if (!textBox_->hasSelectedText() && textBox_->cursorPosition() != rules_.caret()) {
+        textBox_->setCursorPosition(rules_.caret());
     }
 }
 
-bool fgam_MIX::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtUNSCRAMBLED &&
+bool MixedLettersWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == textBox_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

@@ -1,4 +1,4 @@
-// fgam_MIX: the mixed letters game window: a picture, its shuffled letters as tiles, and a box to type the
+// MixedLettersWindow: the mixed letters game window: a picture, its shuffled letters as tiles, and a box to type the
 // word.
 #pragma once
 
@@ -9,29 +9,29 @@
 
 class QLabel;
 class QLineEdit;
-class uctl_BTN;
+class ImageButton;
 class WordPicture;
 
-class fgam_MIX final : public GameWindow {
+class MixedLettersWindow final : public GameWindow {
     Q_OBJECT
 public:
     static constexpr int GameNumber = 6;
 
-    explicit fgam_MIX(QWidget* parent = nullptr);
+    explicit MixedLettersWindow(QWidget* parent = nullptr);
 
-    // The game menu and SectionClick both list the subject and start a word.
-    void StartFromMenu() override;
-    void StartFromSectionClick() override;
+    // The game menu and chooseSubject both list the subject and start a word.
+    void startFromMenu() override;
+    void startFromSubjectChoice() override;
 
     const MixedRules& game() const { return rules_; }
-    uctl_BTN* tile(int index) const { return pneCHARS.value(index); }
-    QLabel* scrambledLabel() const { return lblSCRAMBLED; }
-    QLabel* rebuiltLabel() const { return lblWORDHIDDEN; }
-    QLineEdit* textBox() const { return txtUNSCRAMBLED; }
-    uctl_BTN* checkButton() const { return pneSELECT; }
-    uctl_BTN* passButton() const { return btnPASS; }
-    uctl_BTN* playButton() const { return btnPLAYAGAIN; }
-    WordPicture* mainPicture() const { return picMAIN; }
+    ImageButton* tile(int index) const { return letterButtons_.value(index); }
+    QLabel* scrambledLabel() const { return scrambledLabel_; }
+    QLabel* rebuiltLabel() const { return maskedWordLabel_; }
+    QLineEdit* textBox() const { return textBox_; }
+    ImageButton* checkButton() const { return selectButton_; }
+    ImageButton* passButton() const { return passButton_; }
+    ImageButton* playButton() const { return playAgainButton_; }
+    WordPicture* mainPicture() const { return picture_; }
 
 protected:
     GameRules& rules() override { return rules_; }
@@ -48,14 +48,14 @@ private:
     void checkTypedWord();
 
     MixedRules rules_;
-    WordPicture* picMAIN = nullptr;
-    QLabel* lblSCRAMBLED = nullptr;
-    QList<uctl_BTN*> pneCHARS;
-    QLabel* lblWORDHIDDEN = nullptr;
-    QLineEdit* txtUNSCRAMBLED = nullptr;
-    uctl_BTN* pneSELECT = nullptr;
-    uctl_BTN* btnPLAYAGAIN = nullptr;
-    uctl_BTN* btnPASS = nullptr;
+    WordPicture* picture_ = nullptr;
+    QLabel* scrambledLabel_ = nullptr;
+    QList<ImageButton*> letterButtons_;
+    QLabel* maskedWordLabel_ = nullptr;
+    QLineEdit* textBox_ = nullptr;
+    ImageButton* selectButton_ = nullptr;
+    ImageButton* playAgainButton_ = nullptr;
+    ImageButton* passButton_ = nullptr;
     // Enter went down in the text box; only its own release checks the word.
     bool enterDown_ = false;
 };
