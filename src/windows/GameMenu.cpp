@@ -21,12 +21,6 @@
 
 namespace {
 
-// The six pictures in the game table's order (index i opens game number i + 1), in twips.
-const QRect GameSpots[GameMenu::GameCount] = {
-    {825, 2760, 1605, 645},  {2865, 4770, 2505, 660}, {5580, 2040, 1680, 915},
-    {7860, 4425, 2535, 885}, {9630, 2970, 2865, 705}, {12750, 4680, 2145, 675},
-};
-
 QRect px(const QRect& twips) {
     return QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
                  twipsToPixels(twips.height()));
@@ -44,7 +38,7 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
     for (int i = 0; i < GameCount; ++i) {
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
-        spot->setGeometry(px(GameSpots[i]));
+        spot->setGeometry(px(GameList[i].menuSpot));
         if (i < games.size()) spot->setToolTip(games[i].title);
         connect(spot, &HotSpot::hovered, this, &GameMenu::gameHovered);
         connect(spot, &HotSpot::clicked, this, &GameMenu::openGame);

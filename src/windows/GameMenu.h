@@ -4,6 +4,7 @@
 #include <array>
 
 #include "windows/ChildForm.h"
+#include "app/GameList.h"
 
 class HotSpot;
 class QFrame;
@@ -12,8 +13,6 @@ class QLabel;
 class GameMenu : public ChildForm {
     Q_OBJECT
 public:
-    static constexpr int GameCount = 6;
-
     explicit GameMenu(QWidget* parent = nullptr);
 
     // titleLabel_: the subject's name, set by whoever opens the menu.

@@ -3,17 +3,16 @@
 
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
+#include "app/GameList.h"
 
 namespace {
 QList<GameEntry>& rows() {
-    static QList<GameEntry> table = {
-        {1, QStringLiteral("ListeningWindow"), QStringLiteral("Listening"), {}},
-        {2, QStringLiteral("FlashCardsWindow"), QStringLiteral("Flash Cards"), {}},
-        {3, QStringLiteral("MemoryWindow"), QStringLiteral("Memory"), {}},
-        {4, QStringLiteral("ChooseWindow"), QStringLiteral("Words"), {}},
-        {5, QStringLiteral("HiddenLettersWindow"), QStringLiteral("Hidden Words"), {}},
-        {6, QStringLiteral("MixedLettersWindow"), QStringLiteral("Mixed Up"), {}},
-    };
+    static QList<GameEntry> table = [] {
+        QList<GameEntry> entries;
+        for (const GameListing& game : GameList)
+            entries.append({game.number, QLatin1String(game.windowName), QLatin1String(game.title), {}});
+        return entries;
+    }();
     return table;
 }
 } // namespace

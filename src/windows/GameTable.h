@@ -1,4 +1,4 @@
-// GameTable: the six games in number order, the one place the game menu and the main window open them from.
+// GameTable: the games of the game list with their registered windows; the game menu and the main window open them from here.
 #pragma once
 
 #include <functional>

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "app/ArtPixmap.h"
+#include "app/GameList.h"
+#include "windows/HomeSubjects.h"
 
 namespace {
 QString doublePath(const ArtImage& art) {
@@ -174,51 +176,10 @@ void TestArtPixmap::pictureCardSitsOnEachHotSpot_data() {
     QTest::addColumn<int>("inset");  // pixels from the hot spot's edge to the card's white rim
     const QString home = QString::fromLatin1(Art::Home.path);
     const QString menu = QString::fromLatin1(Art::Menu.path);
-    const struct {
-        const char* name;
-        int l, t, w, h;
-    } subjects[] = {
-        {"basic shapes", 8880, 30, 1695, 855},
-        {"Big Numbers", 2160, 2880, 1695, 1215},
-        {"Birds", 14040, 6480, 1185, 1515},
-        {"colors", 11160, 6240, 1335, 1755},
-        {"combined sounds", 9360, 6480, 1455, 1515},
-        {"complex shapes", 10800, 30, 1935, 855},
-        {"farm animals", 13680, 3240, 1545, 1935},
-        {"food", 6300, 3840, 1275, 1335},
-        {"fruit", 5100, 3840, 1155, 1335},
-        {"garden", 30, 6480, 1455, 1515},
-        {"home", 13200, 1440, 2025, 975},
-        {"insects", 3360, 7320, 2895, 675},
-        {"marine animals", 30, 30, 1815, 855},
-        {"music", 3840, 30, 1455, 855},
-        {"nature", 1560, 6480, 1575, 1215},
-        {"phonics a to z", 13320, 30, 1905, 855},
-        {"places", 10680, 3840, 1215, 1335},
-        {"plural words", 2160, 4200, 1695, 975},
-        {"singular words", 30, 4200, 1815, 975},
-        {"small animals", 13320, 5280, 1905, 1095},
-        {"small numbers", 30, 3000, 1815, 1095},
-        {"soft and hard sounds", 7800, 6480, 1455, 1515},
-        {"sport", 5520, 30, 1935, 855},
-        {"transport", 9240, 3600, 1455, 1575},
-        {"vegetables", 7680, 3600, 1575, 1575},
-        {"vowels", 12600, 6480, 1335, 1515},
-        {"weather", 8640, 1320, 3615, 855},
-        {"wild animals", 600, 1080, 2535, 855},
-    };
-    for (const auto& s : subjects)
-        QTest::newRow(s.name) << home << QRect(s.l, s.t, s.w, s.h) << 2;
-    const struct {
-        const char* name;
-        int l, t, w, h;
-    } games[] = {
-        {"Listening", 825, 2760, 1605, 645},     {"Flash Cards", 2865, 4770, 2505, 660},
-        {"Memory", 5580, 2040, 1680, 915},       {"Words", 7860, 4425, 2535, 885},
-        {"Hidden Words", 9630, 2970, 2865, 705}, {"Mixed Up", 12750, 4680, 2145, 675},
-    };
-    for (const auto& g : games)
-        QTest::newRow(g.name) << menu << QRect(g.l, g.t, g.w, g.h) << 1;
+    for (const HomeSubject& subject : HomeSubjects)
+        QTest::newRow(subject.name) << home << subject.spot << 2;
+    for (const GameListing& game : GameList)
+        QTest::newRow(game.title) << menu << game.menuSpot << 1;
 }
 
 // Catches a subject or game drawn away from the place the learner clicks for it.

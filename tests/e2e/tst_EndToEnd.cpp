@@ -137,7 +137,7 @@ private slots:
             menu = qobject_cast<GameMenu*>(forms().activeChild());
             ++games;
         }
-        QCOMPARE(games, GameMenu::GameCount);
+        QCOMPARE(games, GameCount);
 
         const QString total = scoreModel().scoreTag();
         QCOMPARE(storedHigh(subject), total);

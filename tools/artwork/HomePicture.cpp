@@ -1,9 +1,11 @@
 // HomePicture: the home screen, one picture card per subject inside its hot spot.
 #include <functional>
 #include <QLinearGradient>
+#include <QMap>
 
 #include "ArtKit.h"
 #include "Pictures.h"
+#include "windows/HomeSubjects.h"
 
 namespace {
 using Draw = std::function<void(QPainter&, const ArtKit&, const QRectF&)>;
@@ -130,54 +132,53 @@ void colours(QPainter& p, const ArtKit& kit, const QRectF& r) {
     }
 }
 
-struct Subject {
-    const char* name;             // the subject this card stands for
-    int left, top, width, height; // its hot spot, in twips
+struct Look {
     QColor fill;
     Draw draw;
 };
 
-QVector<Subject> subjects() {
+// Each subject's card, by the subject's name in the program's subject table.
+QMap<QString, Look> looks() {
     const QColor peach(255, 214, 165), butter(253, 240, 170), mint(196, 240, 186), aqua(170, 232, 245),
         sky(178, 208, 255), lilac(208, 196, 255), rose(255, 196, 206), cream(255, 236, 214);
     auto e = [](const char* a) { return QString::fromLatin1(a); };
     const QVector<QColor> warm = {Palette::Blue, Palette::Red, Palette::Green};
     return {
-        {"basic shapes", 8880, 30, 1695, 855, cream, basicShapes},
-        {"Big Numbers", 2160, 2880, 1695, 1215, butter, letters(e("100"), 0.62, warm)},
-        {"Birds", 14040, 6480, 1185, 1515, aqua, emojis({{e("1f99c")}, {e("1f426")}})},
-        {"colors", 11160, 6240, 1335, 1755, cream, colours},
-        {"combined sounds", 9360, 6480, 1455, 1515, lilac, combinedSounds},
-        {"complex shapes", 10800, 30, 1935, 855, rose, complexShapes},
-        {"farm animals", 13680, 3240, 1545, 1935, mint,
-         emojis({{e("1f404"), e("1f416")}, {e("1f411"), e("1f414")}})},
-        {"food", 6300, 3840, 1275, 1335, peach, emojis({{e("1f355")}, {e("1f96a")}})},
-        {"fruit", 5100, 3840, 1155, 1335, rose, emojis({{e("1f34e")}, {e("1f34c")}})},
-        {"garden", 30, 6480, 1455, 1515, mint, emojis({{e("1f33b"), e("1f337")}, {e("1fab4")}})},
-        {"home", 13200, 1440, 2025, 975, peach, emojis({{e("1f3e0"), e("1f6cb"), e("1f6cf")}})},
-        {"insects", 3360, 7320, 2895, 675, butter,
-         emojis({{e("1f41e"), e("1f98b"), e("1f41d"), e("1f41b")}}, 10)},
-        {"marine animals", 30, 30, 1815, 855, aqua, emojis({{e("1f433"), e("1f419"), e("1f420")}})},
-        {"music", 3840, 30, 1455, 855, lilac, emojis({{e("1f3b8"), e("1f941")}}, 8)},
-        {"nature", 1560, 6480, 1575, 1215, mint, emojis({{e("1f332"), e("26f0")}})},
-        {"phonics a to z", 13320, 30, 1905, 855, butter, phonicsBlocks},
-        {"places", 10680, 3840, 1215, 1335, sky, emojis({{e("1f3eb")}, {e("1f3e5")}})},
+        {QStringLiteral("basic shapes"), {cream, basicShapes}},
+        {QStringLiteral("Big Numbers"), {butter, letters(e("100"), 0.62, warm)}},
+        {QStringLiteral("Birds"), {aqua, emojis({{e("1f99c")}, {e("1f426")}})}},
+        {QStringLiteral("colors"), {cream, colours}},
+        {QStringLiteral("combined sounds"), {lilac, combinedSounds}},
+        {QStringLiteral("complex shapes"), {rose, complexShapes}},
+        {QStringLiteral("farm animals"), {mint,
+         emojis({{e("1f404"), e("1f416")}, {e("1f411"), e("1f414")}})}},
+        {QStringLiteral("food"), {peach, emojis({{e("1f355")}, {e("1f96a")}})}},
+        {QStringLiteral("fruit"), {rose, emojis({{e("1f34e")}, {e("1f34c")}})}},
+        {QStringLiteral("garden"), {mint, emojis({{e("1f33b"), e("1f337")}, {e("1fab4")}})}},
+        {QStringLiteral("home"), {peach, emojis({{e("1f3e0"), e("1f6cb"), e("1f6cf")}})}},
+        {QStringLiteral("insects"), {butter,
+         emojis({{e("1f41e"), e("1f98b"), e("1f41d"), e("1f41b")}}, 10)}},
+        {QStringLiteral("marine animals"), {aqua, emojis({{e("1f433"), e("1f419"), e("1f420")}})}},
+        {QStringLiteral("music"), {lilac, emojis({{e("1f3b8"), e("1f941")}}, 8)}},
+        {QStringLiteral("nature"), {mint, emojis({{e("1f332"), e("26f0")}})}},
+        {QStringLiteral("phonics a to z"), {butter, phonicsBlocks}},
+        {QStringLiteral("places"), {sky, emojis({{e("1f3eb")}, {e("1f3e5")}})}},
         // One balloon and a bunch of them: one thing and many things.
-        {"plural words", 2160, 4200, 1695, 975, rose, emojis({{e("1f388"), e("1f388"), e("1f388")}}, 0)},
-        {"singular words", 30, 4200, 1815, 975, sky, emojis({{e("1f388")}})},
-        {"small animals", 13320, 5280, 1905, 1095, peach, emojis({{e("1f407"), e("1f439"), e("1f42d")}})},
-        {"small numbers", 30, 3000, 1815, 1095, mint,
-         letters(e("1 2 3"), 0.6, {Palette::Red, Palette::Orange, Palette::Purple})},
-        {"soft and hard sounds", 7800, 6480, 1455, 1515, sky, softAndHard},
-        {"sport", 5520, 30, 1935, 855, mint, emojis({{e("26bd"), e("1f3c0"), e("1f3be")}}, 8)},
-        {"transport", 9240, 3600, 1455, 1575, aqua, emojis({{e("2708")}, {e("1f697"), e("1f68c")}})},
-        {"vegetables", 7680, 3600, 1575, 1575, butter,
-         emojis({{e("1f955"), e("1f966")}, {e("1f33d"), e("1f345")}})},
-        {"vowels", 12600, 6480, 1335, 1515, rose, vowels},
-        {"weather", 8640, 1320, 3615, 855, cream,
-         emojis({{e("2600"), e("2601"), e("1f327"), e("2744"), e("1f308")}}, 10)},
-        {"wild animals", 600, 1080, 2535, 855, peach,
-         emojis({{e("1f981"), e("1f418"), e("1f992"), e("1f993")}}, 6)},
+        {QStringLiteral("plural words"), {rose, emojis({{e("1f388"), e("1f388"), e("1f388")}}, 0)}},
+        {QStringLiteral("singular words"), {sky, emojis({{e("1f388")}})}},
+        {QStringLiteral("small animals"), {peach, emojis({{e("1f407"), e("1f439"), e("1f42d")}})}},
+        {QStringLiteral("small numbers"), {mint,
+         letters(e("1 2 3"), 0.6, {Palette::Red, Palette::Orange, Palette::Purple})}},
+        {QStringLiteral("soft and hard sounds"), {sky, softAndHard}},
+        {QStringLiteral("sport"), {mint, emojis({{e("26bd"), e("1f3c0"), e("1f3be")}}, 8)}},
+        {QStringLiteral("transport"), {aqua, emojis({{e("2708")}, {e("1f697"), e("1f68c")}})}},
+        {QStringLiteral("vegetables"), {butter,
+         emojis({{e("1f955"), e("1f966")}, {e("1f33d"), e("1f345")}})}},
+        {QStringLiteral("vowels"), {rose, vowels}},
+        {QStringLiteral("weather"), {cream,
+         emojis({{e("2600"), e("2601"), e("1f327"), e("2744"), e("1f308")}}, 10)}},
+        {QStringLiteral("wild animals"), {peach,
+         emojis({{e("1f981"), e("1f418"), e("1f992"), e("1f993")}}, 6)}},
     };
 }
 
@@ -207,10 +208,19 @@ void background(QPainter& p, const ArtKit&, QSize size) {
 void paintHome(QPainter& p, const ArtKit& kit, QSize size) {
     p.setRenderHint(QPainter::Antialiasing);
     background(p, kit, size);
-    for (const Subject& s : subjects()) {
-        const QRectF spot(s.left / 15.0, s.top / 15.0, s.width / 15.0, s.height / 15.0);
+    const QMap<QString, Look> all = looks();
+    for (const HomeSubject& subject : HomeSubjects) {
+        const QRect& t = subject.spot;
+        const QRectF spot(t.x() / 15.0, t.y() / 15.0, t.width() / 15.0, t.height() / 15.0);
         const QRectF card = spot.adjusted(2, 2, -2, -2);
-        ArtKit::tile(p, card, s.fill, std::min(12.0, card.height() / 4));
-        s.draw(p, kit, card.adjusted(5, 5, -5, -5));
+        const QString name = QLatin1String(subject.name);
+        // A subject added to the table before its picture is drawn still gets a card with its name.
+        const Look look = all.value(name, {QColor(255, 236, 214), {}});
+        ArtKit::tile(p, card, look.fill, std::min(12.0, card.height() / 4));
+        if (look.draw)
+            look.draw(p, kit, card.adjusted(5, 5, -5, -5));
+        else
+            ArtKit::text(p, card, QLatin1String(subject.caption), std::min(card.height() / 3, 16.0),
+                         QColor(61, 90, 128));
     }
 }

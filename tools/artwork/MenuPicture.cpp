@@ -1,9 +1,11 @@
 // MenuPicture: the game menu, one picture of each game inside its hot spot, on a winding trail.
 #include <functional>
 #include <QLinearGradient>
+#include <QMap>
 
 #include "ArtKit.h"
 #include "Pictures.h"
+#include "app/GameList.h"
 
 namespace {
 // The memory game's own card colours, so the picture matches the game.
@@ -145,26 +147,35 @@ void mixedUp(QPainter& p, const ArtKit&, const QRectF& r) {
 }
 
 struct Game {
-    const char* name;
-    int left, top, width, height; // the hot spot, in twips
+    QRect spot; // in twips, from the program's game list
     QColor fill;
     std::function<void(QPainter&, const ArtKit&, const QRectF&)> draw;
 };
 
+// Each game's card, by its number in the game list.
 const QVector<Game>& games() {
-    static const QVector<Game> table = {
-        {"Listening", 825, 2760, 1605, 645, QColor(255, 214, 165), listening},
-        {"Flash Cards", 2865, 4770, 2505, 660, QColor(196, 240, 186), flashCards},
-        {"Memory", 5580, 2040, 1680, 915, QColor(253, 240, 170), memory},
-        {"Words", 7860, 4425, 2535, 885, QColor(178, 208, 255), words},
-        {"Hidden Words", 9630, 2970, 2865, 705, QColor(208, 196, 255), hiddenWords},
-        {"Mixed Up", 12750, 4680, 2145, 675, QColor(255, 196, 206), mixedUp},
-    };
+    static const QVector<Game> table = [] {
+        const QMap<int, std::pair<QColor, std::function<void(QPainter&, const ArtKit&, const QRectF&)>>> looks = {
+            {1, {QColor(255, 214, 165), listening}}, {2, {QColor(196, 240, 186), flashCards}},
+            {3, {QColor(253, 240, 170), memory}},    {4, {QColor(178, 208, 255), words}},
+            {5, {QColor(208, 196, 255), hiddenWords}}, {6, {QColor(255, 196, 206), mixedUp}},
+        };
+        QVector<Game> all;
+        for (const GameListing& listing : GameList) {
+            const auto look = looks.value(listing.number, {QColor(255, 236, 214), {}});
+            const QString title = QLatin1String(listing.title);
+            all.append({listing.menuSpot, look.first,
+                        look.second ? look.second : [title](QPainter& p, const ArtKit&, const QRectF& r) {
+                            ArtKit::text(p, r, title, r.height() * 0.4, QColor(61, 90, 128));
+                        }});
+        }
+        return all;
+    }();
     return table;
 }
 
 QRectF spot(const Game& g) {
-    return QRectF(g.left / 15.0, g.top / 15.0, g.width / 15.0, g.height / 15.0);
+    return QRectF(g.spot.x() / 15.0, g.spot.y() / 15.0, g.spot.width() / 15.0, g.spot.height() / 15.0);
 }
 
 void trail(QPainter& p) {
