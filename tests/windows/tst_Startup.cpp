@@ -1,6 +1,8 @@
 // Tests of start-up: the splash closes itself, and the main frame comes only after it, with the settings
 // read.
 #include "app/AppState.h"
+#include "app/FileSettingsStore.h"
+#include "app/SettingsStore.h"
 #include "score/ScoreModel.h"
 #include "windows/SplashScreen.h"
 #include "windows/Startup.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -119,6 +122,33 @@ private slots:
         QCOMPARE(scoreModel().highScoreCaption(), highCaption);
         frame->close();
         QTRY_VERIFY(frame.isNull());
+    }
+    // Fault: a renamed window or value name losing what a settings file of the first release holds: the
+    // high scores, the language and where the window was left. The file was written by that release.
+    void settingsFileOfTheFirstReleaseStillApplies() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.ini"));
+        QVERIFY(QFile::copy(QFINDTESTDATA("../data/settings-first-release.ini"), path));
+        FileSettingsStore store(path);
+        setSettingsStore(&store);
+
+        QPointer<QWidget> frame = startProgram();
+        QVERIFY(frame);
+        QCOMPARE(appState().language, QStringLiteral("BRITISH"));
+        QCOMPARE(frame->pos(), QPoint(211, 143));
+        for (const auto& [subject, caption] : {std::pair{"food", "High Score: 35 points"},
+                                               std::pair{"farm animals", "High Score: 120 points"},
+                                               std::pair{"Phonics a to z", "High Score: 10 points"}}) {
+            appState().section = QLatin1String(subject);
+            scoreModel().loadHighScore();
+            QCOMPARE(scoreModel().highScoreCaption(), QLatin1String(caption));
+        }
+        frame->close();
+        QTRY_VERIFY(frame.isNull());
+        setSettingsStore(nullptr);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("[SOFTWARE\\Lexikite\\mdb_IDX\\Window]\nLeft=3165\nTop=2145"));
     }
 };
 
