@@ -1,6 +1,8 @@
 // mdb_SBJ: the game menu.
 #include "windows/mdb_SBJ.h"
 
+#include <algorithm>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +12,8 @@
 #include "app/ArtPaths.h"
 #include "app/WindowPlacement.h"
 #include "audio/mlib_AUD.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/GameInstructions.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
@@ -61,6 +65,18 @@ mdb_SBJ::mdb_SBJ(QWidget* parent) : ChildForm(QStringLiteral("mdb_SBJ"), parent)
     // 1725 x 480 twips is too narrow for the longer subject names; widen it rather than cut them.
     lblTITLE->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
     lblTITLE->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    gameName_ = new QLabel(this);
+    gameName_->setObjectName(QStringLiteral("gameName"));
+    QFont nameFont(QStringLiteral("Verdana"));
+    nameFont.setPointSize(20);
+    nameFont.setBold(true);
+    gameName_->setFont(nameFont);
+    gameName_->setAlignment(Qt::AlignCenter);
+    gameName_->setStyleSheet(QStringLiteral("#gameName { color: #24457a; background: #fff8e1; border: 3px solid "
+                                            "#ffb400; border-radius: 14px; padding: 4px 16px; }"));
+    gameName_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    gameName_->hide();
 }
 
 QString mdb_SBJ::title() const {
@@ -82,17 +98,50 @@ void mdb_SBJ::Activate() {
         main->SectionClick(appState().Section);
     }
     scoreModel().LoadHighScore();
+    hideGameName();
 }
 
 void mdb_SBJ::GameHover(int i) {
     if (i < 0 || i >= GameCount) return;
     if (shpSELECT->geometry() != imgSUBJECT[i]->geometry()) shpSELECT->setGeometry(imgSUBJECT[i]->geometry());
     if (shpSELECT->isHidden()) shpSELECT->show();
+    if (namedGame_ != i) nameGame(i);
+}
+
+void mdb_SBJ::nameGame(int i) {
+    namedGame_ = i;
+    const GameInstruction* game = GameInstructions::byNumber(i + 1);
+    if (!game) return;
+    gameName_->setText(QString::fromLatin1(game->name));
+    gameName_->adjustSize();
+    // Centred under the picture; above it when there is no room below.
+    const QRect spot = imgSUBJECT[i]->geometry();
+    QRect r(QPoint(0, 0), gameName_->size());
+    r.moveCenter(QPoint(spot.center().x(), 0));
+    r.moveTop(spot.bottom() + 10);
+    if (r.bottom() > height() - 4) r.moveBottom(spot.top() - 10);
+    r.moveLeft(std::clamp(r.left(), 4, std::max(4, width() - 4 - r.width())));
+    gameName_->move(r.topLeft());
+    gameName_->show();
+    gameName_->raise();
+    const QString sound = Catalogue::instructionSoundPath(GameInstructions::nameFile(*game));
+    if (QFileInfo(sound).isFile()) PlaySoundFile(sound);
+}
+
+void mdb_SBJ::hideGameName() {
+    namedGame_ = -1;
+    gameName_->hide();
 }
 
 void mdb_SBJ::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (!shpSELECT->isHidden()) shpSELECT->hide();
+    if (namedGame_ >= 0) hideGameName();
+}
+
+void mdb_SBJ::leaveEvent(QEvent* event) {
+    if (namedGame_ >= 0) hideGameName();
+    ChildForm::leaveEvent(event);
 }
 
 // Opens the game afresh for this menu's subject; a game whose window is not there does nothing.

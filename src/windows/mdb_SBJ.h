@@ -22,6 +22,8 @@ public:
 
     HotSpot* spot(int i) const { return imgSUBJECT[i]; }
     QFrame* frame() const { return shpSELECT; }
+    // The hovered game's name under its picture, for a child who cannot read the tooltip.
+    QLabel* gameNameLabel() const { return gameName_; }
 
     void GameHover(int i);
     void GameClick(int i);
@@ -30,9 +32,16 @@ protected:
     void Activate() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     std::array<HotSpot*, GameCount> imgSUBJECT{};
     QLabel* lblTITLE = nullptr;
     QFrame* shpSELECT = nullptr;
+    QLabel* gameName_ = nullptr;
+    // The game whose name was said last; said again only after the pointer has been elsewhere.
+    int namedGame_ = -1;
+
+    void nameGame(int i);
+    void hideGameName();
 };
