@@ -32,8 +32,11 @@ namespace {
 const QSize DialogPictureBox(ResultParts::PictureWidth, ResultParts::PictureHeight);
 // The panel behind the subject and game names.
 const QRect HeaderPanel(16, 12, 470, 80);
-// Long enough for a grown-up to read the instruction out; longer when its sound is longer.
-constexpr int InstructionShownMs = 5000;
+// A silent instruction stays long enough for a grown-up to read it out; a spoken one as long as it is heard,
+// so it no longer covers the cards when the word comes.
+constexpr int InstructionReadMs = 5000;
+constexpr int InstructionAfterSoundMs = 500;
+constexpr int InstructionShortestMs = 2500;
 
 class PressWatcher final : public QObject {
 public:
@@ -243,7 +246,8 @@ void GameWindow::Activate() {
 void GameWindow::showInstruction(const QString& sentence, bool spoken) {
     instructionNotice_ = sentence;
     instructionLeads_ = spoken;
-    instructionTimer_->start(std::max(InstructionShownMs, spoken ? GetSoundLength() + 1000 : 0));
+    instructionTimer_->start(
+        spoken ? std::max(InstructionShortestMs, GetSoundLength() + InstructionAfterSoundMs) : InstructionReadMs);
     qApp->removeEventFilter(pressWatcher_);
     qApp->installEventFilter(pressWatcher_);
 }
