@@ -147,25 +147,6 @@ private slots:
         QCOMPARE(played, opened);
     }
 
-    void queuedFileWaitsForTheSoundPlayingOnly() {
-        // Catches a queued file cutting the one playing, or waiting for a sound that has already ended
-        // (or never started) and so never being heard.
-        ScopedRecordingDevice s;
-        queueSoundFile(QStringLiteral("/w/cat.eda"));
-        QVERIFY(soundFilePlaying());
-        queueSoundFile(QStringLiteral("/w/dog.eda"));
-        QCOMPARE(s.device.log.filter(QStringLiteral("open ")), QStringList{"open /w/cat.eda MPEGVideo"});
-        s.device.finish();
-        QCOMPARE(s.device.log.filter(QStringLiteral("open ")).size(), 2);
-        s.device.finish();
-        QVERIFY(!soundFilePlaying());
-        queueSoundFile(QStringLiteral("/w/hen.eda"));
-        QCOMPARE(s.device.log.filter(QStringLiteral("open ")).last(), "open /w/hen.eda MPEGVideo");
-        s.device.missing << QStringLiteral("/w/pig.eda");
-        PlaySoundFile(QStringLiteral("/w/pig.eda"));
-        QVERIFY(!soundFilePlaying());
-    }
-
     void letterFileIsFoundWithoutRegardToCase() {
         // Catches silence when the word material names its letters or folders in another case.
         QTemporaryDir program;
