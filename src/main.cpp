@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
 #include "audio/SdlSoundDevice.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "games/RegisterGames.h"
 #include "windows/Startup.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     SdlSoundDevice sound;
     setSoundDevice(&sound);
     registerGames();
-    Main();
+    startProgram();
     const int result = app.exec();
     setSoundDevice(nullptr);
     setSettingsStore(nullptr);

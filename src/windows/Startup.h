@@ -5,4 +5,4 @@ class QWidget;
 
 // Fills AppState, shows the splash until it closes itself, reads the language, then builds and shows the
 // main frame and prepares the high-score caption. Returns the shown frame (it deletes itself on close).
-QWidget* Main();
+QWidget* startProgram();

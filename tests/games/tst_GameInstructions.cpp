@@ -10,12 +10,12 @@
 #include "GamePlayFixture.h"
 #include "catalogue/GameInstructions.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/cards/CardsRules.h"
 #include "games/choose/ChooseRules.h"
 #include "games/common/ExplainedGames.h"
 #include "games/hidden/HiddenRules.h"
-#include "games/listening/fgam_LIS.h"
+#include "games/listening/ListeningWindow.h"
 #include "games/memory/MemoryRules.h"
 #include "games/mixed/MixedRules.h"
 
@@ -29,7 +29,7 @@ std::unique_ptr<GameRules> (*const makeRules[])(const GameEnv&) = {
     make<ListeningRules>, make<CardsRules>, make<MemoryRules>, make<ChooseRules>, make<HiddenRules>, make<MixedRules>};
 
 QString instructionsFolder() {
-    return appState().ProgramFolder + QStringLiteral("/files/Instructions/");
+    return appState().programFolder + QStringLiteral("/files/Instructions/");
 }
 
 // A sound file the recording device "plays"; its content does not matter there.
@@ -99,7 +99,7 @@ void tst_GameInstructions::instructionComesBeforeTheDealsWordAndTheChildCutsIt()
     GamePlayFixture play({"cat", "cow", "dog", "duck", "goat", "hen"}, 20240501);
     putSound("listening.eda");
     const QString instruction = instructionsFolder() + "listening.eda";
-    auto* lis = play.openFromMenu<fgam_LIS>(0);
+    auto* lis = play.openFromMenu<ListeningWindow>(0);
     QVERIFY(lis);
     QCOMPARE(play.shell->openedPaths(), QStringList{instruction});
     QVERIFY(lis->noticeLabel()->isVisible());
@@ -124,7 +124,7 @@ void tst_GameInstructions::instructionComesBeforeTheDealsWordAndTheChildCutsIt()
 // Catches an error or a stopped sound for a pack without instructions, and a word that waits for nothing.
 void tst_GameInstructions::missingInstructionIsSilenceAndHoldsNothingBack() {
     GamePlayFixture play({"cat", "cow", "dog", "duck", "goat", "hen"}, 20240501);
-    auto* lis = play.openFromMenu<fgam_LIS>(0);
+    auto* lis = play.openFromMenu<ListeningWindow>(0);
     QVERIFY(lis);
     QVERIFY(play.shell->openedPaths().isEmpty());
     QVERIFY(lis->noticeLabel()->isVisible());
@@ -137,7 +137,7 @@ void tst_GameInstructions::missingInstructionIsSilenceAndHoldsNothingBack() {
 void tst_GameInstructions::menuShowsAndSaysTheHoveredGamesName() {
     GamePlayFixture play({"cat", "cow", "dog", "duck", "goat", "hen"}, 20240501);
     putSound("memory name.eda");
-    mdb_SBJ* menu = play.menu();
+    GameMenu* menu = play.menu();
     QVERIFY(menu);
     HotSpot* memory = menu->spot(2);
     QTest::mouseMove(memory, memory->rect().center());
