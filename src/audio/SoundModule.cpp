@@ -15,6 +15,7 @@ namespace {
 SoundDevice* currentDevice = nullptr;
 // Files of a sequence still to be played.
 QStringList queuedFiles;
+bool filePlaying = false;
 
 QString letterSoundFile(const QString& letter) {
     return resolvePathIgnoringCase(appState().programFolder + QStringLiteral("/files/Letters/") + letter +
@@ -26,14 +27,17 @@ bool startFile(const QString& path) {
     if (!device) return false;
     // Only one file sound at a time: the old one stops even when the new one cannot be opened.
     device->close();
+    filePlaying = false;
     if (!device->open(path, soundTypeHint(path))) {
         qCWarning(lcAudio) << "cannot open sound" << path;
         return false;
     }
-    return device->playFrom(soundPosition());
+    filePlaying = device->playFrom(soundPosition());
+    return filePlaying;
 }
 
 void playNextQueued() {
+    filePlaying = false;
     while (!queuedFiles.isEmpty())
         if (startFile(queuedFiles.takeFirst())) return;
 }
@@ -43,6 +47,7 @@ void playNextQueued() {
 void setSoundDevice(SoundDevice* device) {
     if (currentDevice) currentDevice->setFinishedHandler({});
     queuedFiles.clear();
+    filePlaying = false;
     currentDevice = device;
     if (currentDevice) currentDevice->setFinishedHandler(playNextQueued);
 }
@@ -74,6 +79,19 @@ void playSoundFiles(const QStringList& paths) {
 
 void cancelSoundQueue() {
     queuedFiles.clear();
+}
+
+void queueSoundFile(const QString& path) {
+    if (filePlaying) {
+        queuedFiles.append(path);
+        return;
+    }
+    queuedFiles = {path};
+    playNextQueued();
+}
+
+bool soundFilePlaying() {
+    return filePlaying;
 }
 
 qint32 soundPosition() {

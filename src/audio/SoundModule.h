@@ -19,6 +19,11 @@ void playSoundFile(const QString& path);
 void playSoundFiles(const QStringList& paths);
 // Drops the queued files; the one playing ends by itself.
 void cancelSoundQueue();
+// Plays the file once the current file sound and the files queued before it have ended; at once when
+// none is playing. Like any queued file it is dropped by the next playSoundFile.
+void queueSoundFile(const QString& path);
+// Whether a file sound was started and has neither ended nor been closed.
+bool soundFilePlaying();
 qint32 soundPosition();
 qint32 soundLength();
 // Speaks files/Letters/<letter>.eda; an empty letter does nothing.

@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "app/PathIgnoringCase.h"
 #include "catalogue/CatalogueLog.h"
+#include "catalogue/GameInstructions.h"
 
 Q_LOGGING_CATEGORY(lcCatalogue, "lexikite.catalogue")
 
@@ -29,6 +30,11 @@ QString wordSoundPath(const QString& subject, const QString& word) {
 QString letterSoundPath(const QString& letter) {
     return resolvePath(appState().programFolder + QStringLiteral("/files/Letters/") + letter +
                        QStringLiteral(".eda"));
+}
+
+QString instructionSoundPath(const QString& fileName) {
+    return resolvePath(appState().programFolder + QStringLiteral("/files/") +
+                       QLatin1String(GameInstructions::Folder) + QLatin1Char('/') + fileName);
 }
 
 QString resolvePath(const QString& path) {

@@ -17,6 +17,8 @@ QString subjectFolder(const QString& subject);
 QString wordSoundPath(const QString& subject, const QString& word);
 // files/Letters/<letter>.eda; the letter is used unchanged.
 QString letterSoundPath(const QString& letter);
+// files/Instructions/<fileName> (a game's spoken instruction or name).
+QString instructionSoundPath(const QString& fileName);
 
 // Resolves each component of a path case-insensitively where the exact name does not exist. From the first
 // component found under no case on, the rest is kept as given.

@@ -1,6 +1,8 @@
 // GameMenu: the game menu.
 #include "windows/GameMenu.h"
 
+#include <algorithm>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +12,8 @@
 #include "app/ArtPaths.h"
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/GameInstructions.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
@@ -55,6 +59,18 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
     // 1725 x 480 twips is too narrow for the longer subject names; widen it rather than cut them.
     titleLabel_->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
     titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    gameName_ = new QLabel(this);
+    gameName_->setObjectName(QStringLiteral("gameName"));
+    QFont nameFont(QStringLiteral("Verdana"));
+    nameFont.setPointSize(20);
+    nameFont.setBold(true);
+    gameName_->setFont(nameFont);
+    gameName_->setAlignment(Qt::AlignCenter);
+    gameName_->setStyleSheet(QStringLiteral("#gameName { color: #24457a; background: #fff8e1; border: 3px solid "
+                                            "#ffb400; border-radius: 14px; padding: 4px 16px; }"));
+    gameName_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    gameName_->hide();
 }
 
 QString GameMenu::title() const {
@@ -76,17 +92,50 @@ void GameMenu::activate() {
         main->chooseSubject(appState().section);
     }
     scoreModel().loadHighScore();
+    hideGameName();
 }
 
 void GameMenu::gameHovered(int i) {
     if (i < 0 || i >= GameCount) return;
     if (hoverFrame_->geometry() != spots_[i]->geometry()) hoverFrame_->setGeometry(spots_[i]->geometry());
     if (hoverFrame_->isHidden()) hoverFrame_->show();
+    if (namedGame_ != i) nameGame(i);
+}
+
+void GameMenu::nameGame(int i) {
+    namedGame_ = i;
+    const GameInstruction* game = GameInstructions::byNumber(i + 1);
+    if (!game) return;
+    gameName_->setText(GameInstructions::name(*game));
+    gameName_->adjustSize();
+    // Centred under the picture; above it when there is no room below.
+    const QRect spot = spots_[i]->geometry();
+    QRect r(QPoint(0, 0), gameName_->size());
+    r.moveCenter(QPoint(spot.center().x(), 0));
+    r.moveTop(spot.bottom() + 10);
+    if (r.bottom() > height() - 4) r.moveBottom(spot.top() - 10);
+    r.moveLeft(std::clamp(r.left(), 4, std::max(4, width() - 4 - r.width())));
+    gameName_->move(r.topLeft());
+    gameName_->show();
+    gameName_->raise();
+    const QString sound = Catalogue::instructionSoundPath(GameInstructions::nameFile(*game));
+    if (QFileInfo(sound).isFile()) playSoundFile(sound);
+}
+
+void GameMenu::hideGameName() {
+    namedGame_ = -1;
+    gameName_->hide();
 }
 
 void GameMenu::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (!hoverFrame_->isHidden()) hoverFrame_->hide();
+    if (namedGame_ >= 0) hideGameName();
+}
+
+void GameMenu::leaveEvent(QEvent* event) {
+    if (namedGame_ >= 0) hideGameName();
+    ChildForm::leaveEvent(event);
 }
 
 // Opens the game afresh for this menu's subject; a game whose window is not there does nothing.

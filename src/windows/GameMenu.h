@@ -21,6 +21,8 @@ public:
 
     HotSpot* spot(int i) const { return spots_[i]; }
     QFrame* frame() const { return hoverFrame_; }
+    // The hovered game's name under its picture, for a child who cannot read the tooltip.
+    QLabel* gameNameLabel() const { return gameName_; }
 
     void gameHovered(int i);
     void openGame(int i);
@@ -29,9 +31,16 @@ protected:
     void activate() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     std::array<HotSpot*, GameCount> spots_{};
     QLabel* titleLabel_ = nullptr;
     QFrame* hoverFrame_ = nullptr;
+    QLabel* gameName_ = nullptr;
+    // The game whose name was said last; said again only after the pointer has been elsewhere.
+    int namedGame_ = -1;
+
+    void nameGame(int i);
+    void hideGameName();
 };

@@ -30,3 +30,7 @@ void HookedGameHost::showMismatch(const QString& picture1, const QString& pictur
 void HookedGameHost::addScore(qint32 points) {
     inner_.addScore(points);
 }
+
+void HookedGameHost::explain(const QString& sentence, const QString& soundPath) {
+    inner_.explain(sentence, soundPath);
+}

@@ -28,6 +28,11 @@ void RecordingGameHost::playSoundFile(const QString& path) {
     events << QStringLiteral("sound ") + QFileInfo(path).fileName();
 }
 
+void RecordingGameHost::explain(const QString& sentence, const QString& soundPath) {
+    explained << sentence;
+    events << QStringLiteral("explain ") + QFileInfo(soundPath).fileName();
+}
+
 void RecordingGameHost::spellWord(const QString& word, const QString& wordSoundPath) {
     events << QStringLiteral("spell ") + word + QStringLiteral(" then ") + QFileInfo(wordSoundPath).fileName();
 }
@@ -60,5 +65,6 @@ void RecordingGameHost::clear() {
     events.clear();
     dialogs.clear();
     soundPaths.clear();
+    explained.clear();
     pointsAwarded = 0;
 }

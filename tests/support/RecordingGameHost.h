@@ -25,14 +25,17 @@ public:
                       const QString& text, const QString& folder, const QString& word1,
                       const QString& word2) override;
     void addScore(qint32 points) override;
+    void explain(const QString& sentence, const QString& soundPath) override;
 
     static QString effectName(Effect effect);
     void clear();
 
-    // One line per call: "CORRECT", "sound apple.eda", "dialog Well done! The word is apple.", "score 10".
+    // One line per call: "CORRECT", "sound apple.eda", "dialog Well done! The word is apple.", "score 10",
+    // "explain listening.eda".
     QStringList events;
     QList<Dialog> dialogs;
     QStringList soundPaths;
+    QStringList explained; // the sentences
     int pointsAwarded = 0;
     // Runs while a dialog is "open", to look at what the window would show behind it.
     std::function<void(const Dialog&)> duringDialog;

@@ -7,6 +7,7 @@
 #include "WordRules.h"
 #include "app/PathIgnoringCase.h"
 #include "catalogue/FileNames.h"
+#include "catalogue/GameInstructions.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,21 +105,42 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
     if (!chimeProblem.isEmpty()) *out << QStringLiteral("%1/1.eda: %2").arg(place, chimeProblem);
 }
 
+// Without them a game cannot tell a child who cannot read what to do (the program is quiet, not broken).
+void checkInstructions(const QDir& root, QStringList* out) {
+    const QString folder = findEntry(root, QLatin1String(GameInstructions::Folder), true);
+    if (folder.isEmpty()) {
+        *out << QStringLiteral("%1: folder missing").arg(QLatin1String(GameInstructions::Folder));
+        return;
+    }
+    const QDir dir(root.filePath(folder));
+    for (const GameInstruction& instruction : GameInstructions::all()) {
+        const QPair<QString, double> files[] = {
+            {GameInstructions::sentenceFile(instruction), PackChecker::kLongestInstruction},
+            {GameInstructions::nameFile(instruction), PackChecker::kLongestSound}};
+        for (const auto& [name, longest] : files) {
+            const QString found = findEntry(dir, name, false);
+            const QString problem =
+                found.isEmpty() ? QStringLiteral("missing") : PackChecker::soundProblem(dir.filePath(found), longest);
+            if (!problem.isEmpty()) *out << QStringLiteral("%1/%2: %3").arg(folder, name, problem);
+        }
+    }
+}
+
 } // namespace
 
 namespace PackChecker {
 
-QString soundProblem(const QString& path) {
+QString soundProblem(const QString& path, double longest) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("cannot be read");
     double seconds = 0;
     QString why;
     if (!Mp3Frames::duration(file.readAll(), &seconds, &why)) return QStringLiteral("sound does not decode (%1)").arg(why);
-    if (seconds < kShortestSound || seconds > kLongestSound)
+    if (seconds < kShortestSound || seconds > longest)
         return QStringLiteral("sound lasts %1 s; it should last %2 to %3 s")
             .arg(seconds, 0, 'f', 2)
             .arg(kShortestSound)
-            .arg(kLongestSound);
+            .arg(longest);
     return {};
 }
 
@@ -134,6 +156,7 @@ QStringList problems(const QString& folder) {
         }
         checkSubject(QDir(root.filePath(found)), found, &out);
     }
+    checkInstructions(root, &out);
     const QString letters = findEntry(root, QStringLiteral("Letters"), true);
     if (letters.isEmpty()) {
         out << QStringLiteral("Letters: folder missing");

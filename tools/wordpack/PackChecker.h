@@ -9,10 +9,12 @@ namespace PackChecker {
 // Sounds outside these bounds are cut off or drag on.
 constexpr double kShortestSound = 0.2;
 constexpr double kLongestSound = 3.0;
+// A game's spoken instruction is a sentence.
+constexpr double kLongestInstruction = 8.0;
 
 // Every problem of the pack in the folder, one line each, as "<place>: <problem>".
 QStringList problems(const QString& folder);
 // Why a sound file will not play well, or an empty text.
-QString soundProblem(const QString& path);
+QString soundProblem(const QString& path, double longest = kLongestSound);
 
 } // namespace PackChecker

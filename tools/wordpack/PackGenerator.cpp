@@ -1,4 +1,5 @@
-// PackGenerator: makes the default word pack (pictures, word sounds, letters, reveal chimes) from the word list.
+// PackGenerator: makes the default word pack (pictures, word sounds, letters, reveal chimes, game
+// instructions) from the word list.
 #include "PackGenerator.h"
 
 #include "CardPainter.h"
@@ -7,6 +8,7 @@
 #include "Speech.h"
 #include "Subjects.h"
 #include "WordList.h"
+#include "catalogue/GameInstructions.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -131,6 +133,19 @@ int run(const GenerateOptions& options) {
                             }});
         }
     }
+    // Each game's instruction and name, in the voice of the plain words.
+    const QString instructionFolder = QLatin1String(GameInstructions::Folder) + u'/';
+    for (const GameInstruction& instruction : GameInstructions::all()) {
+        const QList<QPair<QString, QString>> spoken = {
+            {GameInstructions::sentenceFile(instruction), QString::fromLatin1(instruction.sentence)},
+            {GameInstructions::nameFile(instruction), GameInstructions::name(instruction)}};
+        for (const auto& [file, text] : spoken) {
+            const QString key = QStringLiteral("instruction %1|%2|%3").arg(kSoundStyle, WordList::kPlainVoice, text);
+            outputs.append({instructionFolder + file, digest(key.toUtf8()), true, [text](const QString& target, QString* error) {
+                                return Speech::makeWordSound(text, WordList::kPlainVoice, target, error);
+                            }});
+        }
+    }
     for (const QString& subject : Subjects::all())
         outputs.append({subject + QStringLiteral("/1.eda"), digest(QStringLiteral("chime %1").arg(kSoundStyle).toUtf8()),
                         true, writeChime});
@@ -141,6 +156,7 @@ int run(const GenerateOptions& options) {
         return 1;
     }
     for (const QString& subject : Subjects::all()) out.mkpath(subject);
+    out.mkpath(QLatin1String(GameInstructions::Folder));
 
     const Manifest old = options.force ? Manifest() : Manifest::load(options.outFolder);
     Manifest made;

@@ -35,4 +35,6 @@ public:
                               const QString& text, const QString& folder, const QString& word1,
                               const QString& word2) = 0;
     virtual void addScore(qint32 points) = 0;
+    // What the game wants, shown for a few seconds and spoken from soundPath (silence when it is missing).
+    virtual void explain(const QString& sentence, const QString& soundPath) = 0;
 };

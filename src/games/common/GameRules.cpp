@@ -3,6 +3,8 @@
 
 #include "app/AppState.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/GameInstructions.h"
+#include "games/common/ExplainedGames.h"
 
 GameRules::GameRules(const GameEnv& env) : list_(env.lister), env_(env) {}
 
@@ -21,4 +23,15 @@ void GameRules::speak(const QString& word) {
 
 QString GameRules::wordSoundPath(const QString& word) const {
     return Catalogue::wordSoundPath(env_.app.section, word);
+}
+
+void GameRules::explainOnFirstOpening() {
+    if (ExplainedGames::firstTime(gameNumber())) explain();
+}
+
+void GameRules::explain() {
+    const GameInstruction* instruction = GameInstructions::byNumber(gameNumber());
+    if (!instruction) return;
+    host().explain(QString::fromLatin1(instruction->sentence),
+                   Catalogue::instructionSoundPath(GameInstructions::sentenceFile(*instruction)));
 }

@@ -22,7 +22,14 @@ public:
     const QString& notice() const { return notice_; }
     const PictureList& pictures() const { return list_; }
 
+    // The game's instruction: asked for the first time the game opens after the program starts.
+    void explainOnFirstOpening();
+    // Asked for again (a click on the title panel).
+    void explain();
+
 protected:
+    // The game's number in the game table, which picks its instruction.
+    virtual int gameNumber() const = 0;
     GameHost& host() { return env_.host; }
     RandomSource& random() { return env_.random; }
     // Points the list at the current subject's folder.

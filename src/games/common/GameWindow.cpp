@@ -2,6 +2,8 @@
 #include "games/common/GameWindow.h"
 
 #include <algorithm>
+#include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -30,6 +32,27 @@ namespace {
 const QSize DialogPictureBox(ResultParts::PictureWidth, ResultParts::PictureHeight);
 // The panel behind the subject and game names.
 const QRect HeaderPanel(16, 12, 470, 80);
+// A silent instruction stays long enough for a grown-up to read it out; a spoken one as long as it is heard,
+// so it no longer covers the cards when the word comes.
+constexpr int InstructionReadMs = 5000;
+constexpr int InstructionAfterSoundMs = 500;
+constexpr int InstructionShortestMs = 2500;
+
+class PressWatcher final : public QObject {
+public:
+    PressWatcher(std::function<void()> onPress, QObject* parent) : QObject(parent), onPress_(std::move(onPress)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress)
+            onPress_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onPress_;
+};
 } // namespace
 
 // The rules' way out: effects, sounds and points as everywhere; the dialogs show over a window that has
@@ -44,10 +67,26 @@ public:
         if (!window_.closing_) ProgramGameHost::playEffect(effect);
     }
     void playSoundFile(const QString& path) override {
-        if (!window_.closing_) ProgramGameHost::playSoundFile(path);
+        if (window_.closing_) return;
+        // What the game says by itself while its instruction is spoken follows the instruction, the latest
+        // sound only (a deal's word, not every reveal chime); afterwards sounds replace each other as always.
+        if (window_.instructionLeads_ && soundFilePlaying()) {
+            cancelSoundQueue();
+            queueSoundFile(path);
+            return;
+        }
+        window_.instructionLeads_ = false;
+        ProgramGameHost::playSoundFile(path);
     }
     void spellWord(const QString& word, const QString& wordSoundPath) override {
-        if (!window_.closing_) ProgramGameHost::spellWord(word, wordSoundPath);
+        if (window_.closing_) return;
+        window_.instructionLeads_ = false;
+        ProgramGameHost::spellWord(word, wordSoundPath);
+    }
+    void explain(const QString& sentence, const QString& soundPath) override {
+        if (window_.closing_) return;
+        ProgramGameHost::explain(sentence, soundPath);
+        window_.showInstruction(sentence, QFileInfo(soundPath).isFile());
     }
 
     void showResult(const DialogPicture& picture, const QString& title, const QString& text,
@@ -125,6 +164,19 @@ GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& g
         QStringLiteral("#noticeLabel { color: #24457a; background: #fff8e1; border: 4px solid "
                        "#ffb400; border-radius: 18px; padding: 12px; }"));
     noticeLabel_->hide();
+    // Never in the way: a click on it reaches the card beneath.
+    noticeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    titlePanel_ = new ClickLabel(this);
+    titlePanel_->setObjectName(QStringLiteral("titlePanel"));
+    titlePanel_->setGeometry(HeaderPanel);
+    titlePanel_->setToolTip(QStringLiteral("Click here to hear what to do"));
+    connect(titlePanel_, &ClickLabel::clicked, this, [this] { act([this] { rules().explain(); }); });
+
+    instructionTimer_ = new QTimer(this);
+    instructionTimer_->setSingleShot(true);
+    connect(instructionTimer_, &QTimer::timeout, this, &GameWindow::endInstruction);
+    pressWatcher_ = new PressWatcher([this] { endInstruction(); }, this);
 
     hoverFrame_ = new QFrame(this);
     hoverFrame_->setObjectName(QStringLiteral("hoverFrame"));
@@ -185,7 +237,28 @@ void GameWindow::closeToMenu() {
 
 void GameWindow::activate() {
     if (MainWindow* main = mainWindow()) main->setTitles();
-    run([this] { activateGame(); });
+    run([this] {
+        rules().explainOnFirstOpening();
+        activateGame();
+    });
+}
+
+void GameWindow::showInstruction(const QString& sentence, bool spoken) {
+    instructionNotice_ = sentence;
+    instructionLeads_ = spoken;
+    instructionTimer_->start(
+        spoken ? std::max(InstructionShortestMs, soundLength() + InstructionAfterSoundMs) : InstructionReadMs);
+    qApp->removeEventFilter(pressWatcher_);
+    qApp->installEventFilter(pressWatcher_);
+}
+
+void GameWindow::endInstruction() {
+    if (instructionNotice_.isEmpty() && !instructionLeads_) return;
+    qApp->removeEventFilter(pressWatcher_);
+    instructionTimer_->stop();
+    instructionNotice_.clear();
+    instructionLeads_ = false;
+    showNotice();
 }
 
 bool GameWindow::closeWhenIdle() {
@@ -220,11 +293,16 @@ void GameWindow::run(const std::function<void()>& step) {
     refresh();
 }
 
-void GameWindow::refresh() {
-    const QString notice = rules().notice();
+void GameWindow::showNotice() {
+    // What the rules have to say (no pictures to play with) comes before the instruction.
+    const QString notice = rules().notice().isEmpty() ? instructionNotice_ : rules().notice();
     noticeLabel_->setText(notice);
     noticeLabel_->setVisible(!notice.isEmpty());
     if (!notice.isEmpty()) noticeLabel_->raise();
+}
+
+void GameWindow::refresh() {
+    showNotice();
     const RunDisplay run = runDisplay();
     scoreLabel_->setText(run.label());
     levelMeter_->setTenths(run.meterTenths);

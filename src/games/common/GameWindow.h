@@ -53,6 +53,10 @@ public:
     ClickLabel* closePicture() const { return closeCross_; }
     QLabel* noticeLabel() const { return noticeLabel_; }
     QTimer* revealTimer() const { return revealTimer_; }
+    // The subject and game names: a click tells the child again what the game wants.
+    ClickLabel* titlePanel() const { return titlePanel_; }
+    // The instruction in the notice line, empty once its time is over or the child has started.
+    const QString& instructionNotice() const { return instructionNotice_; }
 
 signals:
     // The window has drawn itself from its rules after an action, a tick or an activation.
@@ -123,6 +127,9 @@ private:
     void beforeDialog();
     void syncReveal();
     void onRevealTick();
+    void showInstruction(const QString& sentence, bool spoken);
+    void endInstruction();
+    void showNotice();
 
     std::unique_ptr<Host> host_;
     QPixmap background_; // the holder's backgroundPicture_, copied on load
@@ -134,6 +141,13 @@ private:
     ClickLabel* closeCross_ = nullptr;
     QLabel* noticeLabel_ = nullptr;
     QTimer* revealTimer_ = nullptr;
+    ClickLabel* titlePanel_ = nullptr;
+    QString instructionNotice_;
+    QTimer* instructionTimer_ = nullptr;
+    // Ends the instruction at the child's first press or key anywhere.
+    QObject* pressWatcher_ = nullptr;
+    // The instruction is being spoken and nothing has happened since: what the game says by itself waits.
+    bool instructionLeads_ = false;
     QList<QPointer<QWidget>> tracked_;
     // How deep the rules' code is on the stack, and whether the window was unloaded meanwhile.
     int busy_ = 0;

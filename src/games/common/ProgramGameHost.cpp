@@ -4,6 +4,8 @@
 #include "audio/SoundModule.h"
 #include "score/ScoreModel.h"
 
+#include <QFileInfo>
+
 void ProgramGameHost::playEffect(Effect effect) {
     switch (effect) {
     case Effect::Click:
@@ -34,4 +36,10 @@ void ProgramGameHost::spellWord(const QString& word, const QString& wordSoundPat
 
 void ProgramGameHost::addScore(qint32 points) {
     scoreModel().addScore(points);
+}
+
+void ProgramGameHost::explain(const QString&, const QString& soundPath) {
+    // A pack made before the instructions existed has none: then the game is quiet, and the word or letter
+    // that is playing goes on.
+    if (QFileInfo(soundPath).isFile()) ::playSoundFile(soundPath);
 }

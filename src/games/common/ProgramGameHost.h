@@ -9,4 +9,6 @@ public:
     void playSoundFile(const QString& path) override;
     void spellWord(const QString& word, const QString& wordSoundPath) override;
     void addScore(qint32 points) override;
+    // Speaks the instruction; the window adds the notice line.
+    void explain(const QString& sentence, const QString& soundPath) override;
 };

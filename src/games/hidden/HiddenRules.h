@@ -61,6 +61,9 @@ public:
     const Rgb& meterColour() const { return meterColour_; }
     int wordIndex() const { return wordIndex_; }
 
+protected:
+    int gameNumber() const override { return 5; }
+
 private:
     void wordWon(QChar letter);
     void wordLost();

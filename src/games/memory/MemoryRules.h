@@ -69,6 +69,9 @@ public:
     }
     const std::array<Card, CardCount>& cards() const { return cards_; }
 
+protected:
+    int gameNumber() const override { return 3; }
+
 private:
     bool drawWords();
     void judgePair();

@@ -4,6 +4,7 @@
 #include "Pcm.h"
 #include "Speech.h"
 #include "Subjects.h"
+#include "catalogue/GameInstructions.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -58,7 +59,8 @@ class TestPackChecker : public QObject {
         return words_;
     }
 
-    // A small pack that passes: every subject with its words, their sounds and the chime, all letters.
+    // A small pack that passes: every subject with its words, their sounds and the chime, all letters, the
+    // games' instructions and names.
     void makePack(const QString& root) {
         QDir dir(root);
         for (const QString& subject : Subjects::all()) {
@@ -73,6 +75,11 @@ class TestPackChecker : public QObject {
         for (char c = 'a'; c <= 'z'; ++c) {
             put(dir.filePath(QString("Letters/%1.eda").arg(c)), sound_);
             put(dir.filePath(QString("Letters/%1.eda").arg(QChar(c).toUpper())), sound_);
+        }
+        dir.mkpath("Instructions");
+        for (const GameInstruction& instruction : GameInstructions::all()) {
+            put(dir.filePath("Instructions/" + GameInstructions::sentenceFile(instruction)), sound_);
+            put(dir.filePath("Instructions/" + GameInstructions::nameFile(instruction)), sound_);
         }
     }
 
@@ -133,6 +140,10 @@ private slots:
         QTest::newRow("long sound") << "long sound" << "food/alpha.eda: sound lasts 4.";
         QTest::newRow("missing chime") << "no chime" << "food/1.eda: missing";
         QTest::newRow("missing capital letter") << "no Q" << "Letters/Q.eda: missing";
+        QTest::newRow("missing instruction") << "no instruction" << "Instructions/memory.eda: missing";
+        QTest::newRow("missing instructions") << "no instructions" << "Instructions: folder missing";
+        QTest::newRow("sentence longer than a word") << "long instruction" << "";
+        QTest::newRow("long game name") << "long name" << "Instructions/memory name.eda: sound lasts 4.";
         QTest::newRow("unplayable word") << "dog2" << "food/dog2.edi: the word \"dog2\" holds \"2\"";
         QTest::newRow("unpaired variant") << "tyre" << "food: 1 British-only pictures but 0 American-only";
         QTest::newRow("both tags") << "both tags" << "food/cat type_uk type_us.edi: carries both";
@@ -159,6 +170,10 @@ private slots:
         if (fault == "long sound") put(food.filePath("alpha.eda"), longSound_);
         if (fault == "no chime") QVERIFY(food.remove("1.eda"));
         if (fault == "no Q") QVERIFY(QDir(root.filePath("Letters")).remove("Q.eda"));
+        if (fault == "no instruction") QVERIFY(QFile::remove(root.filePath("Instructions/memory.eda")));
+        if (fault == "no instructions") QVERIFY(QDir(root.filePath("Instructions")).removeRecursively());
+        if (fault == "long instruction") put(root.filePath("Instructions/memory.eda"), longSound_);
+        if (fault == "long name") put(root.filePath("Instructions/memory name.eda"), longSound_);
         auto addWord = [&](const QString& picture, const QString& word) {
             put(food.filePath(picture + ".edi"), picture_);
             put(food.filePath(word + ".eda"), sound_);
