@@ -93,8 +93,9 @@ void mdb_HOM::Activate() {
     scoreModel().ResetRunningScore();
     if (mdb_IDX* main = mainWindow()) main->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSubjectCount; ++i) {
-        scoreCaption_[i] = RegReadString(
-            detailsKey(), QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name), QString());
+        scoreCaption_[i] = RegReadString(scoreModel().highScoresKey(),
+                                         QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name),
+                                         QString());
         scorePoints_[i] = pointsText(scoreCaption_[i]);
     }
 }
