@@ -25,6 +25,7 @@ public:
                       const QString& text, const QString& folder, const QString& word1,
                       const QString& word2) override;
     void addScore(qint32 points) override;
+    void answerJudged(const QString& word, bool right, qint32 points) override;
 
     static QString effectName(Effect effect);
     void clear();
@@ -34,6 +35,8 @@ public:
     QList<Dialog> dialogs;
     QStringList soundPaths;
     int pointsAwarded = 0;
+    // One line per judged answer: "apple right 10", "egg wrong 0".
+    QStringList answers;
     // Runs while a dialog is "open", to look at what the window would show behind it.
     std::function<void(const Dialog&)> duringDialog;
 };

@@ -35,4 +35,8 @@ public:
                               const QString& text, const QString& folder, const QString& word1,
                               const QString& word2) = 0;
     virtual void addScore(qint32 points) = 0;
+    // A word answered right or wrong, with the points that answer won; for the players' answer log.
+    virtual void answerJudged(const QString& word, bool right, qint32 points) {
+        Q_UNUSED(word) Q_UNUSED(right) Q_UNUSED(points)
+    }
 };

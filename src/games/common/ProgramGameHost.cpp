@@ -2,6 +2,7 @@
 #include "games/common/ProgramGameHost.h"
 
 #include "audio/mlib_AUD.h"
+#include "players/AnswerRecorder.h"
 #include "score/ScoreModel.h"
 
 void ProgramGameHost::playEffect(Effect effect) {
@@ -34,4 +35,8 @@ void ProgramGameHost::spellWord(const QString& word, const QString& wordSoundPat
 
 void ProgramGameHost::addScore(qint32 points) {
     scoreModel().AddScore(points);
+}
+
+void ProgramGameHost::answerJudged(const QString& word, bool right, qint32 points) {
+    recordAnswer(gameName_, word, right, points);
 }
