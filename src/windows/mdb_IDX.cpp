@@ -16,6 +16,7 @@
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
 #include "controls/uctl_BAR.h"
+#include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
 #include "windows/ChildForm.h"
 #include "windows/Forms.h"
@@ -24,8 +25,10 @@
 #include "windows/mdb_SBJ.h"
 #include "windows/mdb_SET.h"
 #include "windows/Placement.h"
+#include "windows/PlayerFace.h"
 #include "windows/ShellForms.h"
 #include "windows/ShellHooks.h"
+#include "windows/WhoIsPlayingDialog.h"
 
 namespace {
 
@@ -78,6 +81,9 @@ mdb_IDX::mdb_IDX(QWidget* parent) : QMainWindow(parent) {
     forms().setDialogOwner(this);
     connect(&scoreModel(), &ScoreModel::changed, this, &mdb_IDX::refreshScoreLabels);
     refreshScoreLabels();
+    connect(&playerRegistry(), &PlayerRegistry::changed, this, &mdb_IDX::refreshPlayer);
+    connect(&playerRegistry(), &PlayerRegistry::currentChanged, this, &mdb_IDX::refreshPlayer);
+    refreshPlayer();
 }
 
 mdb_IDX::~mdb_IDX() {
@@ -142,6 +148,51 @@ void mdb_IDX::buildStrip() {
     prgTEST = new QProgressBar(picSECTIONS);
     prgTEST->setObjectName(QStringLiteral("prgTEST"));
     prgTEST->hide();
+
+    // Who is playing, when more than one child plays here: big enough for a child to find and click.
+    playerPicture_ = new ClickLabel(picSECTIONS);
+    playerPicture_->setObjectName(QStringLiteral("playerPicture"));
+    playerPicture_->setGeometry(652, 3, 50, 50);
+    playerName_ = new ClickLabel(picSECTIONS);
+    playerName_->setObjectName(QStringLiteral("playerName"));
+    QFont nameFont(QStringLiteral("Verdana"));
+    nameFont.setPointSize(13);
+    nameFont.setBold(true);
+    playerName_->setFont(nameFont);
+    playerName_->setStyleSheet(QStringLiteral("color: white;"));
+    playerName_->setGeometry(708, 4, 168, 48);
+    for (ClickLabel* label : {playerPicture_, playerName_}) {
+        label->setToolTip(QStringLiteral("Who is playing?"));
+        connect(label, &ClickLabel::Click, this, &mdb_IDX::whoIsPlayingClick);
+    }
+}
+
+void mdb_IDX::refreshPlayer() {
+    // One player: the strip stays as it always was.
+    const bool several = playerRegistry().count() > 1;
+    playerPicture_->setVisible(several);
+    playerName_->setVisible(several);
+    if (!several) return;
+    const Player player = playerRegistry().current();
+    playerPicture_->setPixmap(PlayerFace::face(player, 50, devicePixelRatioF()));
+    playerName_->setText(playerName_->fontMetrics().elidedText(player.name, Qt::ElideRight, playerName_->width()));
+}
+
+void mdb_IDX::whoIsPlayingClick() {
+    PlayClickHome();
+    const int id = WhoIsPlayingDialog::ask(this);
+    if (id == playerRegistry().currentId()) return;
+    playerRegistry().setCurrent(id);
+    startForCurrentPlayer();
+}
+
+void mdb_IDX::startForCurrentPlayer() {
+    setValueString(0);
+    if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
+    if (shellHooks().unloadAbout) shellHooks().unloadAbout();
+    forms().unload(QStringLiteral("mdb_SBJ"));
+    forms().show(QStringLiteral("mdb_HOM"));
+    scoreModel().LoadHighScore();
 }
 
 QLabel* mdb_IDX::scoreLabel() const {

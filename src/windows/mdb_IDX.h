@@ -48,6 +48,12 @@ public:
     void AboutClick();
     void SocialClick();
     void UpdateClick();
+    // The player on the strip: "Who is playing?", then the home screen for the one picked.
+    void whoIsPlayingClick();
+    // Starts afresh on the home screen for the player just made current.
+    void startForCurrentPlayer();
+    ClickLabel* playerPicture() const { return playerPicture_; }
+    ClickLabel* playerName() const { return playerName_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +61,7 @@ protected:
 private:
     void buildStrip();
     void refreshScoreLabels();
+    void refreshPlayer();
     void DisableMaxButton();
     void Unload();
 
@@ -70,6 +77,8 @@ private:
     QLabel* lablSCORE = nullptr;
     ClickLabel* lablSCOREHIGH = nullptr;
     QProgressBar* prgTEST = nullptr;
+    ClickLabel* playerPicture_ = nullptr;
+    ClickLabel* playerName_ = nullptr;
     qint32 gameNumber_ = 0;
     bool unloaded_ = false;
 };

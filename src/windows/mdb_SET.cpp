@@ -8,10 +8,13 @@
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "controls/uctl_BTN.h"
+#include "players/PlayerRegistry.h"
+#include "windows/PlayersDialog.h"
+#include "windows/ProgressWindow.h"
 #include "windows/mdb_IDX.h"
 
 mdb_SET::mdb_SET(QWidget* parent)
-    : FramelessDialog(QStringLiteral("mdb_SET"), QStringLiteral("Settings"), QSize(360, 250), parent) {
+    : FramelessDialog(QStringLiteral("mdb_SET"), QStringLiteral("Settings"), QSize(360, 300), parent) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
 
@@ -54,6 +57,15 @@ mdb_SET::mdb_SET(QWidget* parent)
     connect(btnSAVE, &uctl_BTN::Click, this, &mdb_SET::Save);
     connect(btnCANCEL, &uctl_BTN::Click, this, &QDialog::reject);
 
+    playersButton_ = new uctl_BTN(QStringLiteral("Players…"), this);
+    playersButton_->setObjectName(QStringLiteral("playersButton"));
+    playersButton_->setGeometry(24, 240, 148, 37);
+    progressButton_ = new uctl_BTN(QStringLiteral("Progress…"), this);
+    progressButton_->setObjectName(QStringLiteral("progressButton"));
+    progressButton_->setGeometry(width() - 24 - 148, 240, 148, 37);
+    connect(playersButton_, &uctl_BTN::Click, this, &mdb_SET::playersClick);
+    connect(progressButton_, &uctl_BTN::Click, this, &mdb_SET::progressClick);
+
     // Selecting from here runs the option's handling, so the pending choice starts as the current language.
     const QString language = appState().Language;
     if (language == QLatin1String("BRITISH"))
@@ -67,4 +79,17 @@ void mdb_SET::Save() {
     appState().Language = pendingLanguage_;
     accept();
     if (mdb_IDX* main = mainWindow()) main->TitleUpdate();
+}
+
+void mdb_SET::playersClick() {
+    const int playing = playerRegistry().currentId();
+    PlayersDialog dialog(this);
+    dialog.exec();
+    // The child playing was removed: the next one starts afresh on the home screen.
+    if (playerRegistry().currentId() != playing)
+        if (mdb_IDX* main = mainWindow()) main->startForCurrentPlayer();
+}
+
+void mdb_SET::progressClick() {
+    ProgressWindow::showModal(this);
 }

@@ -21,6 +21,9 @@ public:
     uctl_BTN* cancelButton() const { return btnCANCEL; }
 
     void Save();
+    // For grown-ups: the players, and what each has practised.
+    void playersClick();
+    void progressClick();
 
 protected:
     void enterPressed() override { Save(); }
@@ -31,5 +34,7 @@ private:
     QRadioButton* optENGTYPEUS = nullptr;
     uctl_BTN* btnSAVE = nullptr;
     uctl_BTN* btnCANCEL = nullptr;
+    uctl_BTN* playersButton_ = nullptr;
+    uctl_BTN* progressButton_ = nullptr;
     QString pendingLanguage_;
 };
