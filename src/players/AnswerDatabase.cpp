@@ -44,6 +44,8 @@ Outcome prepare(QSqlDatabase& db) {
         "at INTEGER NOT NULL, subject TEXT NOT NULL, game TEXT NOT NULL, word TEXT NOT NULL, "
         "right INTEGER NOT NULL, points INTEGER NOT NULL)",
         "CREATE INDEX IF NOT EXISTS answers_by_player ON answers(player, at)",
+        // Counts per subject read from this index alone, without sorting every answer.
+        "CREATE INDEX IF NOT EXISTS answers_by_subject ON answers(player, subject)",
         "CREATE TABLE IF NOT EXISTS players(id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
     };
     for (const char* statement : tables)

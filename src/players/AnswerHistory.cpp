@@ -49,8 +49,14 @@ QList<AnswerHistory::Day> AnswerHistory::minutesPerDay(int player, const QDate& 
     QSqlQuery query(QSqlDatabase::database(name_, false));
     query.setForwardOnly(true);
     // The time between two answers of one sitting is play; each sitting's first answer counts a little.
+    // Summed inside SQLite: a day per row comes back instead of every answer.
     query.prepare(QStringLiteral(
-        "SELECT at, at - LAG(at) OVER (ORDER BY at) FROM answers WHERE player = ? AND at >= ? AND at < ?"));
+        "SELECT date(at / 1000, 'unixepoch', 'localtime') AS day, "
+        "SUM(CASE WHEN gap IS NULL OR gap > ? THEN ? ELSE gap END) FROM "
+        "(SELECT at, at - LAG(at) OVER (ORDER BY at) AS gap FROM answers WHERE player = ? AND at >= ? AND at < ?) "
+        "GROUP BY day"));
+    query.addBindValue(PauseMs);
+    query.addBindValue(FirstAnswerMs);
     query.addBindValue(player);
     query.addBindValue(since);
     query.addBindValue(until);
@@ -59,12 +65,8 @@ QList<AnswerHistory::Day> AnswerHistory::minutesPerDay(int player, const QDate& 
         return result;
     }
     while (query.next()) {
-        const qint64 at = query.value(0).toLongLong();
-        const QVariant gapValue = query.value(1);
-        const qint64 gap = gapValue.isNull() ? PauseMs + 1 : gapValue.toLongLong();
-        const qint64 played = gap > PauseMs ? FirstAnswerMs : gap;
-        const qint64 day = first.daysTo(QDateTime::fromMSecsSinceEpoch(at).date());
-        if (day >= 0 && day < result.size()) result[day].minutes += double(played) / 60000.0;
+        const qint64 day = first.daysTo(QDate::fromString(query.value(0).toString(), Qt::ISODate));
+        if (day >= 0 && day < result.size()) result[day].minutes = query.value(1).toDouble() / 60000.0;
     }
     return result;
 }
@@ -75,7 +77,7 @@ QList<AnswerHistory::Subject> AnswerHistory::subjects(int player) {
     QSqlQuery query(QSqlDatabase::database(name_, false));
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT subject, COUNT(*) AS n FROM answers WHERE player = ? "
-                                 "GROUP BY subject COLLATE NOCASE ORDER BY n DESC, subject"));
+                                 "GROUP BY subject ORDER BY n DESC, subject"));
     query.addBindValue(player);
     if (!query.exec()) return result;
     while (query.next())

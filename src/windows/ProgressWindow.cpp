@@ -30,6 +30,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 constexpr int MissedPicture = 72;
 
@@ -155,7 +157,8 @@ void ProgressWindow::showChart() {
         *set << minutes;
         most = qMax(most, minutes);
         total += minutes;
-        labels << QLocale().toString(day.date, QStringLiteral("ddd\nd MMM"));
+        // Fourteen narrow bars: the day and month as numbers.
+        labels << day.date.toString(QStringLiteral("d/M"));
     }
     auto* series = new QBarSeries;
     series->append(set);
@@ -169,7 +172,12 @@ void ProgressWindow::showChart() {
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     auto* y = new QValueAxis;
-    y->setRange(0, qMax(10.0, std::ceil(most / 5) * 5));
+    // Whole minutes on the ticks, whatever the longest day.
+    const double step = most <= 10 ? 2 : most <= 50 ? 5 : 10 * std::ceil(most / 100);
+    y->setRange(0, qMax(10.0, std::ceil(most / step) * step));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(step);
     y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
@@ -212,7 +220,12 @@ void ProgressWindow::showMissed() {
     QStringList paths;
     for (const AnswerHistory::Missed& m : missed)
         paths << pictureOfWord(m.subject, m.word);
-    const QList<QImage> pictures = PictureLoader::shared().images(paths, QSize(MissedPicture, MissedPicture));
+    QStringList found = paths;
+    found.removeAll(QString());
+    const QList<QImage> decoded = PictureLoader::shared().images(found, QSize(MissedPicture, MissedPicture));
+    QList<QImage> pictures;
+    for (const QString& p : paths)
+        pictures << (p.isEmpty() ? QImage() : decoded.value(found.indexOf(p)));
     for (int i = 0; i < missed.size(); ++i) {
         const AnswerHistory::Missed& m = missed.at(i);
         auto* cell = new QWidget(missedArea_);
@@ -240,12 +253,16 @@ void ProgressWindow::showMissed() {
 }
 
 bool ProgressWindow::exportAnswers() {
-    const QString name = players_->currentText();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export answers"),
-        QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + QStringLiteral(" answers.csv")),
-        QStringLiteral("CSV files (*.csv)"));
+    // A name may hold slashes or control characters; the file name offered must not.
+    QString name = players_->currentText();
+    for (QChar& c : name)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) c = u'-';
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export answers"),
+                                     QDir(folder).filePath(name + QStringLiteral(" answers.csv")),
+                                     QStringLiteral("CSV files (*.csv)"));
     if (fileName.isEmpty()) return false;
     if (exportAnswersTo(fileName)) return true;
     QMessageBox::warning(this, QStringLiteral("Export answers"),

@@ -70,6 +70,8 @@ WhoIsPlayingDialog::WhoIsPlayingDialog(QWidget* parent) : QDialog(parent) {
         });
         grid->addWidget(button, i / qMax(1, columns), i % qMax(1, columns), Qt::AlignCenter);
         buttons_ << button;
+        // Enter keeps the child playing now.
+        if (id == chosen_) button->setFocus();
     }
     layout->addStretch(1);
     layout->addLayout(grid);

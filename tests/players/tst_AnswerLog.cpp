@@ -90,6 +90,25 @@ private slots:
         playerRegistry().setCurrent(PlayerRegistry::FirstId);
     }
 
+    // Fault: a missed word is logged as right, or not at all, so the progress window never shows it.
+    void aWrongAnswerIsLoggedAsMissed() {
+        GamePlayFixture play(Animals, 7);
+        AnswerLog log(path);
+        setAnswerLog(&log);
+        auto* game = play.openFromMenu<fgam_LIS>(0);
+        QVERIFY(game);
+        QVERIFY(QTest::qWaitFor([&] { return !game->game().revealing(); }, 5000));
+        const QString target = game->game().targetWord();
+        int wrong = -1;
+        for (int i = 0; i < ListeningRules::CardCount && wrong < 0; ++i)
+            if (game->game().cards()[i].word != target) wrong = i;
+        QVERIFY(wrong >= 0);
+        click(game->card(wrong));
+        setAnswerLog(nullptr);
+        QVERIFY(log.waitUntilWritten(5000));
+        QCOMPARE(rows(path), QStringList{QStringLiteral("1 %1/listening game/%2 0").arg(PlaySubject, target)});
+    }
+
     // Fault: a damaged file stops the log for good, or is deleted instead of kept.
     void aDamagedFileIsKeptAsideAndANewOneStarted_data() {
         QTest::addColumn<bool>("validHeader");
