@@ -157,8 +157,8 @@ void ProgressWindow::showChart() {
         *set << minutes;
         most = qMax(most, minutes);
         total += minutes;
-        // Fourteen narrow bars: the day and month as numbers.
-        labels << day.date.toString(QStringLiteral("d/M"));
+        // Fourteen narrow bars: the day of the month under each, the months in the axis title.
+        labels << QString::number(day.date.day());
     }
     auto* series = new QBarSeries;
     series->append(set);
@@ -169,6 +169,9 @@ void ProgressWindow::showChart() {
     chart->setAnimationOptions(QChart::NoAnimation);
     auto* x = new QBarCategoryAxis;
     x->append(labels);
+    if (!days.isEmpty())
+        x->setTitleText(QLocale().toString(days.first().date, QStringLiteral("d MMMM")) + QStringLiteral(" – ") +
+                        QLocale().toString(days.last().date, QStringLiteral("d MMMM")));
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     auto* y = new QValueAxis;
