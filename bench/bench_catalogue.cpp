@@ -88,8 +88,8 @@ QImage photo(int seed) {
 int listAndFilter(const QString& folder) {
     int kept = 0;
     for (const QString& name : Catalogue::listPictures(folder))
-        if (Catalogue::IsLanguageMatch(name, QStringLiteral("BRITISH")) &&
-            !Catalogue::WordFromFileName(name).isEmpty())
+        if (Catalogue::matchesLanguage(name, QStringLiteral("BRITISH")) &&
+            !Catalogue::wordFromFileName(name).isEmpty())
             ++kept;
     return kept;
 }

@@ -21,16 +21,16 @@
 
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 #include "BenchMachine.h"
 #include "controls/HotSpot.h"
 #include "E2EGames.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_SBJ.h"
+#include "windows/HomeScreen.h"
+#include "windows/MainWindow.h"
+#include "windows/GameMenu.h"
 
 namespace {
 
@@ -187,7 +187,7 @@ int fail(const char* what) {
     return 1;
 }
 
-GameForm* openGame(mdb_SBJ* menu, const GameEntry& entry) {
+GameForm* openGame(GameMenu* menu, const GameEntry& entry) {
     QTest::mouseClick(menu->spot(entry.number - 1), Qt::LeftButton);
     return qobject_cast<GameForm*>(forms().activeChild());
 }
@@ -227,20 +227,20 @@ int main(int argc, char* argv[]) {
     SdlSoundDevice sound;
     setSoundDevice(&sound);
     e2e::registerGames();
-    InitGlobals(appState(), program.path(), QDate::currentDate());
-    appState().Section = QStringLiteral("Phonics a to z");
-    appState().Language = QStringLiteral("AMERICAN");
+    initGlobals(appState(), program.path(), QDate::currentDate());
+    appState().section = QStringLiteral("Phonics a to z");
+    appState().language = QStringLiteral("AMERICAN");
     const qint64 startKb = statusKb("VmHWM:");
 
-    auto* main = new mdb_IDX;
-    main->Load();
+    auto* main = new MainWindow;
+    main->load();
     main->move(100, 100);
     QCursor::setPos(2, 2);
     settle(200);
-    auto* home = forms().find<mdb_HOM>(QStringLiteral("mdb_HOM"));
+    auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"));
     for (int i = 0; i < HomeSubjectCount; ++i)
         if (home->spot(i)->toolTip() == Subject) QTest::mouseClick(home->spot(i), Qt::LeftButton);
-    auto* menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
+    auto* menu = qobject_cast<GameMenu*>(forms().activeChild());
     if (!menu) return fail("the game menu did not open");
 
     QElapsedTimer playing;
@@ -254,7 +254,7 @@ int main(int argc, char* argv[]) {
         e2e::playRounds(*game, rounds);
         e2e::closeGame(*game);
         settle(50);
-        menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
+        menu = qobject_cast<GameMenu*>(forms().activeChild());
         if (!menu) return fail("a game did not return to the game menu");
         ++played;
     }
@@ -291,7 +291,7 @@ int main(int argc, char* argv[]) {
         std::printf("    busy threads: %s\n", qPrintable(busyThreads(threadsBefore, threadCpuNs())));
         e2e::closeGame(*game);
         settle(50);
-        menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
+        menu = qobject_cast<GameMenu*>(forms().activeChild());
         if (!menu) return fail("a game did not return to the game menu");
     }
 

@@ -22,10 +22,10 @@
 #include "app/Random.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/PictureLoader.h"
-#include "controls/uctl_BTN.h"
-#include "games/cards/fgam_CRD.h"
-#include "games/choose/fgam_CHS.h"
-#include "games/listening/fgam_LIS.h"
+#include "controls/ImageButton.h"
+#include "games/cards/FlashCardsWindow.h"
+#include "games/choose/ChooseWindow.h"
+#include "games/listening/ListeningWindow.h"
 
 namespace {
 constexpr int Pictures = 2000;
@@ -90,14 +90,14 @@ void report(const char* game, const char* what, double ms, double target) {
 
 // One deal as the learner's Pass brings it, laid out and painted with its turn on the table.
 template <class Window>
-void benchGame(const char* name, ReplayRandom& random, uctl_BTN* (Window::*pass)() const,
+void benchGame(const char* name, ReplayRandom& random, ImageButton* (Window::*pass)() const,
                const std::function<void(Window&)>& finish) {
     Window window;
     window.setSubject(Subject);
     window.resize(GameWindow::area());
     QPixmap canvas(GameWindow::area());
     const auto deal = [&] {
-        emit(window.*pass)()->Click();
+        emit(window.*pass)()->clicked();
         finish(window);
         window.render(&canvas);
     };
@@ -123,14 +123,14 @@ void tick(GameWindow& w) {
 // The listening deal in its parts: the deal itself (the cards face down, their pictures decoding in the
 // background), the first card turning up (its reveal comes 100 ms after the deal), all four shown at once.
 void benchListening(ReplayRandom& random) {
-    fgam_LIS window;
+    ListeningWindow window;
     window.setSubject(Subject);
     QPixmap canvas(GameWindow::area());
     std::vector<double> dealt, firstCard, allCards;
     const auto measure = [&](std::vector<double>* a, std::vector<double>* b, std::vector<double>* c) {
         QElapsedTimer t;
         t.start();
-        emit window.passButton()->Click();
+        emit window.passButton()->clicked();
         window.render(&canvas);
         if (a) a->push_back(t.nsecsElapsed() / 1e6);
         tick(window);
@@ -199,9 +199,9 @@ int main(int argc, char** argv) {
                 Pictures, bytes / 1e6 / DistinctPhotos, QThread::idealThreadCount(),
                 qPrintable(loadAverage()), Runs);
 
-    InitGlobals(appState(), program.path(), QDate::currentDate());
-    appState().Section = Subject;
-    appState().Language = QStringLiteral("AMERICAN");
+    initGlobals(appState(), program.path(), QDate::currentDate());
+    appState().section = Subject;
+    appState().language = QStringLiteral("AMERICAN");
     ReplayRandom random;
     setRandomSource(&random);
 
@@ -215,11 +215,11 @@ int main(int argc, char** argv) {
     std::printf("%-12s %-44s %8.2f ms\n", "(part)", "listing the subject alone", median(listing));
 
     benchListening(random);
-    benchGame<fgam_CHS>("choose", random, &fgam_CHS::passButton, [](fgam_CHS& w) {
+    benchGame<ChooseWindow>("choose", random, &ChooseWindow::passButton, [](ChooseWindow& w) {
         while (w.game().revealing())
             QMetaObject::invokeMethod(w.revealTimer(), "timeout");
     });
-    benchGame<fgam_CRD>("flash cards", random, &fgam_CRD::passButton, [](fgam_CRD&) {});
+    benchGame<FlashCardsWindow>("flash cards", random, &FlashCardsWindow::passButton, [](FlashCardsWindow&) {});
     setRandomSource(nullptr);
     return 0;
 }

@@ -12,8 +12,8 @@
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "windows/Forms.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_IDX.h"
+#include "windows/HomeScreen.h"
+#include "windows/MainWindow.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ double median(QList<double> v) {
 }
 
 // One step as the learner sees it: the handler, the deferred unloads and a full repaint of the frame.
-double timed(mdb_IDX& main, const std::function<void()>& step) {
+double timed(MainWindow& main, const std::function<void()>& step) {
     QElapsedTimer clock;
     clock.start();
     step();
@@ -61,20 +61,20 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     BenchStore store;
     setSettingsStore(&store);
-    InitGlobals();
-    appState().Section = QStringLiteral("Phonics a to z");
+    initGlobals();
+    appState().section = QStringLiteral("Phonics a to z");
 
-    auto* main = new mdb_IDX;
-    main->Load();
+    auto* main = new MainWindow;
+    main->load();
     QCoreApplication::processEvents();
 
     const int rounds = 60;
     QList<double> toMenu, toHome;
     for (int i = 0; i < rounds; ++i) {
         toMenu << timed(*main, [] {
-            if (auto* home = forms().find<mdb_HOM>(QStringLiteral("mdb_HOM"))) home->SubjectClick(7);
+            if (auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"))) home->openSubject(7);
         });
-        toHome << timed(*main, [main] { main->HomeClick(); });
+        toHome << timed(*main, [main] { main->goHome(); });
     }
     std::printf("platform %s, %d rounds\n", qPrintable(QGuiApplication::platformName()), rounds);
     std::printf("home -> game menu: median %.2f ms (max %.2f)\n", median(toMenu),

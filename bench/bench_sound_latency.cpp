@@ -20,7 +20,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 
 namespace {
@@ -140,7 +140,7 @@ double median(std::vector<double> v) {
 double playAndListen(MonitorRecorder& recorder, const QString& path) {
     recorder.clear();
     const qint64 asked = recorder.nowNs();
-    PlaySoundFile(path);
+    playSoundFile(path);
     wait(900);
     const qint64 heard = recorder.firstSoundAfter(asked);
     return heard < 0 ? -1 : (heard - asked) / 1e6;

@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
     for (const HomeSubject& subject : HomeSubjects) {
         const QString folder = resolvePathIgnoringCase(QDir(files).filePath(QString::fromLatin1(subject.name)));
         for (const QString& picture : Catalogue::listPictures(folder)) {
-            const QString word = Catalogue::WordFromFileName(picture);
+            const QString word = Catalogue::wordFromFileName(picture);
             const QString sound = resolvePathIgnoringCase(QDir(folder).filePath(word + QStringLiteral(".eda")));
             if (!QFile::exists(sound) || seen.contains(sound)) continue;
             seen.insert(sound);

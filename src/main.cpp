@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
 #include "audio/SdlSoundDevice.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "games/RegisterGames.h"
 #include "players/AnswerLog.h"
 #include "windows/Startup.h"
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     registerGames();
     AnswerLog answers(AnswerLog::defaultPath());
     setAnswerLog(&answers);
-    Main();
+    startProgram();
     const int result = app.exec();
     setAnswerLog(nullptr);
     setSoundDevice(nullptr);

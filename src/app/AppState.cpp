@@ -25,26 +25,26 @@ QString webBaseAddress() {
     return base;
 }
 
-void InitGlobals(AppState& s, const QString& programFolder, const QDate& today) {
-    s.WebBase = webBaseAddress();
+void initGlobals(AppState& s, const QString& programFolder, const QDate& today) {
+    s.webBase = webBaseAddress();
     const QString company = QLatin1String(AppIdentity::CompanyName);
     const QString year = today.toString(QStringLiteral("yyyy"));
-    s.RightsText = QStringLiteral("Copyright © %1 %2").arg(year, company);
-    s.VersionNumber =
+    s.rightsText = QStringLiteral("Copyright © %1 %2").arg(year, company);
+    s.versionNumber =
         QStringLiteral("%1.%2").arg(AppIdentity::VersionMajor).arg(AppIdentity::VersionMinor).toDouble();
-    s.VersionText = QStringLiteral("Version: %1.%2%3")
+    s.versionText = QStringLiteral("Version: %1.%2%3")
                         .arg(AppIdentity::VersionMajor)
                         .arg(AppIdentity::VersionMinor)
                         .arg(AppIdentity::VersionRevision);
-    s.RegistryBase = QStringLiteral("SOFTWARE\\%1\\").arg(QLatin1String(AppIdentity::Title));
+    s.registryBase = QStringLiteral("SOFTWARE\\%1\\").arg(QLatin1String(AppIdentity::Title));
     QString folder = programFolder;
     while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
         folder.chop(1);
-    s.ProgramFolder = folder;
-    s.LocalVersionFile = folder + QStringLiteral("/lkvers.txt");
-    s.VersionFileUrl = s.WebBase + QStringLiteral("kite-soft/lkvers.txt");
+    s.programFolder = folder;
+    s.localVersionFile = folder + QStringLiteral("/lkvers.txt");
+    s.versionFileUrl = s.webBase + QStringLiteral("kite-soft/lkvers.txt");
     // Only what is true of the default material: drawings, not photographs, and a computer voice.
-    s.CreditsText =
+    s.creditsText =
         QStringLiteral(
             "The pictures are drawings: most are made from the Twemoji artwork, the rest are our own. "
             "The words and letters are spoken by a computer voice, the %5 speech synthesiser. A big thank "
@@ -54,11 +54,11 @@ void InitGlobals(AppState& s, const QString& programFolder, const QDate& today) 
                  QLatin1String(PictureSources[2]), QLatin1String(AppIdentity::SpeechSynthesiserHome),
                  QLatin1String(AppIdentity::SpeechSynthesiser));
     // Our own address: a page on someone else's network could later belong to anyone.
-    s.SocialPageUrl = s.WebBase + QStringLiteral("community/");
-    s.ContactAddress = QStringLiteral("hello@brightmoor-learning.example");
-    s.UpdatePageUrl = s.WebBase + QStringLiteral("update/1501-810.html");
+    s.socialPageUrl = s.webBase + QStringLiteral("community/");
+    s.contactAddress = QStringLiteral("hello@brightmoor-learning.example");
+    s.updatePageUrl = s.webBase + QStringLiteral("update/1501-810.html");
 }
 
-void InitGlobals() {
-    InitGlobals(appState(), QCoreApplication::applicationDirPath(), QDate::currentDate());
+void initGlobals() {
+    initGlobals(appState(), QCoreApplication::applicationDirPath(), QDate::currentDate());
 }

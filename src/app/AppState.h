@@ -1,26 +1,26 @@
-// AppState: the one application-wide record every part reads, and InitGlobals that fills it.
+// AppState: the one application-wide record every part reads, and initGlobals that fills it.
 #pragma once
 
 #include <QDate>
 #include <QString>
 
 struct AppState {
-    QString Section;
-    QString Language;
-    QString GameWord;
-    QString RegistryBase;
-    QString VersionText;
-    QString RightsText;
-    double VersionNumber = 0.0;
-    QString CreditsText;
-    QString WebBase;
-    QString VersionFileUrl;
-    QString LocalVersionFile;
-    QString UpdatePageUrl;
-    QString SocialPageUrl;
-    QString ContactAddress;
+    QString section;
+    QString language;
+    QString gameWord;
+    QString registryBase;
+    QString versionText;
+    QString rightsText;
+    double versionNumber = 0.0;
+    QString creditsText;
+    QString webBase;
+    QString versionFileUrl;
+    QString localVersionFile;
+    QString updatePageUrl;
+    QString socialPageUrl;
+    QString contactAddress;
     // Folder of the executable, without a trailing separator; files/ lies beside it.
-    QString ProgramFolder;
+    QString programFolder;
 };
 
 namespace AppIdentity {
@@ -37,9 +37,9 @@ inline constexpr const char* SpeechSynthesiserHome = "http://cmuflite.org";
 // The running program's record.
 AppState& appState();
 
-// Fills the fields InitGlobals owns; the clock and folder are parameters so tests can fix them.
-void InitGlobals(AppState& state, const QString& programFolder, const QDate& today);
-void InitGlobals();
+// Fills the fields initGlobals owns; the clock and folder are parameters so tests can fix them.
+void initGlobals(AppState& state, const QString& programFolder, const QDate& today);
+void initGlobals();
 
 // The web base: the environment variable LEXIKITE_WEB_BASE, else the build's default; always ends in "/".
 QString webBaseAddress();

@@ -25,18 +25,18 @@ void setSettingsStore(SettingsStore* store) {
     installed = store;
 }
 
-QString RegReadString(const QString& keyPath, const QString& valueName, const QString& defaultText) {
+QString readSetting(const QString& keyPath, const QString& valueName, const QString& defaultText) {
     return settingsStore().readString(keyPath, valueName, defaultText);
 }
 
-bool RegWriteString(const QString& keyPath, const QString& valueName, const QString& text) {
+bool writeSetting(const QString& keyPath, const QString& valueName, const QString& text) {
     return settingsStore().writeString(keyPath, valueName, text);
 }
 
 QString detailsKey() {
-    return appState().RegistryBase + QStringLiteral("Settings\\Details");
+    return appState().registryBase + QStringLiteral("Settings\\Details");
 }
 
 QString windowKey(const QString& windowName) {
-    return appState().RegistryBase + windowName + QStringLiteral("\\Window");
+    return appState().registryBase + windowName + QStringLiteral("\\Window");
 }

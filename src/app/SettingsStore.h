@@ -16,8 +16,8 @@ public:
 SettingsStore& settingsStore();
 void setSettingsStore(SettingsStore* store);
 
-QString RegReadString(const QString& keyPath, const QString& valueName, const QString& defaultText);
-bool RegWriteString(const QString& keyPath, const QString& valueName, const QString& text);
+QString readSetting(const QString& keyPath, const QString& valueName, const QString& defaultText);
+bool writeSetting(const QString& keyPath, const QString& valueName, const QString& text);
 
 // The two key paths the program uses, built on AppState::RegistryBase.
 QString detailsKey();                      // RegistryBase & "Settings\Details"

@@ -9,25 +9,25 @@ Q_LOGGING_CATEGORY(lcCatalogue, "lexikite.catalogue")
 
 namespace Catalogue {
 
-bool IsLanguageMatch(const QString& fileName) {
-    return IsLanguageMatch(fileName, appState().Language);
+bool matchesLanguage(const QString& fileName) {
+    return matchesLanguage(fileName, appState().language);
 }
 
 QString filesFolder() {
-    return resolvePath(appState().ProgramFolder + QStringLiteral("/files"));
+    return resolvePath(appState().programFolder + QStringLiteral("/files"));
 }
 
 QString subjectFolder(const QString& subject) {
-    return resolvePath(appState().ProgramFolder + QStringLiteral("/files/") + subject);
+    return resolvePath(appState().programFolder + QStringLiteral("/files/") + subject);
 }
 
 QString wordSoundPath(const QString& subject, const QString& word) {
-    return resolvePath(appState().ProgramFolder + QStringLiteral("/files/") + subject + QLatin1Char('/') +
+    return resolvePath(appState().programFolder + QStringLiteral("/files/") + subject + QLatin1Char('/') +
                        word + QStringLiteral(".eda"));
 }
 
 QString letterSoundPath(const QString& letter) {
-    return resolvePath(appState().ProgramFolder + QStringLiteral("/files/Letters/") + letter +
+    return resolvePath(appState().programFolder + QStringLiteral("/files/Letters/") + letter +
                        QStringLiteral(".eda"));
 }
 

@@ -8,7 +8,7 @@
 namespace Catalogue {
 
 // Whether a picture file name suits AppState::Language.
-bool IsLanguageMatch(const QString& fileName);
+bool matchesLanguage(const QString& fileName);
 // files/ beside the program.
 QString filesFolder();
 // files/<subject>, resolved case-insensitively on disk when the exact name is absent.

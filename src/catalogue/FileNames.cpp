@@ -49,33 +49,33 @@ void sortByName(QStringList& names) {
 
 } // namespace
 
-bool IsLanguageMatch(const QString& fileName, const QString& language) {
+bool matchesLanguage(const QString& fileName, const QString& language) {
     const bool uk = fileName.contains(BritishTag, Qt::CaseSensitive);
     const bool us = fileName.contains(AmericanTag, Qt::CaseSensitive);
     if (language == QLatin1String("BRITISH")) return uk || !us;
     return us || !uk;
 }
 
-QString WordFromFileName(const QString& fileName) {
+QString wordFromFileName(const QString& fileName) {
     return stripTagsAndPrefix(fileName.left(std::max<qsizetype>(0, fileName.size() - 4)));
 }
 
 QString pictureNamingWord(const QStringList& fileNames, const QString& word) {
     if (word.isEmpty()) return QString();
     for (const QString& name : fileNames)
-        if (WordFromFileName(name) == word) return name;
+        if (wordFromFileName(name) == word) return name;
     // A word whose file is named otherwise: the first name that holds it.
     for (const QString& name : fileNames)
         if (name.contains(word, Qt::CaseSensitive)) return name;
     return QString();
 }
 
-QString PictureKey(const QString& fileName) {
+QString pictureKey(const QString& fileName) {
     const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QString WordFromPictureKey(const QString& key) {
+QString wordFromPictureKey(const QString& key) {
     return stripTagsAndPrefix(key);
 }
 

@@ -12,16 +12,16 @@ inline const QString BritishTag = QStringLiteral(" type_uk");
 inline const QString AmericanTag = QStringLiteral(" type_us");
 
 // Whether a picture file name suits the given language ("BRITISH" or anything else = American).
-bool IsLanguageMatch(const QString& fileName, const QString& language);
+bool matchesLanguage(const QString& fileName, const QString& language);
 // The word a picture file name shows: extension (last four characters) cut, tags removed, prefix dropped.
-QString WordFromFileName(const QString& fileName);
+QString wordFromFileName(const QString& fileName);
 // The picture of a word among file names: the one whose word it is ("fly", not "butterfly"), else the
 // first name that contains it; empty when none does.
 QString pictureNamingWord(const QStringList& fileNames, const QString& word);
 // The file name up to, not including, its first ".".
-QString PictureKey(const QString& fileName);
-// The word from a PictureKey start (tags removed, prefix dropped).
-QString WordFromPictureKey(const QString& key);
+QString pictureKey(const QString& fileName);
+// The word from a pictureKey start (tags removed, prefix dropped).
+QString wordFromPictureKey(const QString& key);
 
 // The "*.edi" files of a folder (names only, hidden files left out), extension matched without regard to
 // case, ordered by name case-insensitively. The folder is found without regard to case; a missing folder

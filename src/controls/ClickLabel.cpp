@@ -6,11 +6,11 @@
 #include "controls/WindowHelpers.h"
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
-    SetHandCursor(this);
+    setHandCursor(this);
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    SetHandCursor(this);
+    setHandCursor(this);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
@@ -23,10 +23,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click) emit Click();
+    if (click) emit clicked();
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) emit DoubleClick();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
 }

@@ -10,9 +10,9 @@ public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
-    void Click();
+    void clicked();
     // The second press of a double-click (which also counts as a press for Click).
-    void DoubleClick();
+    void doubleClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

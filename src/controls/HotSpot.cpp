@@ -7,17 +7,17 @@
 
 HotSpot::HotSpot(int index, QWidget* parent) : QWidget(parent), index_(index) {
     setMouseTracking(true);
-    SetHandCursor(this);
+    setHandCursor(this);
 }
 
 void HotSpot::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    emit Hover(index_);
+    emit hovered(index_);
 }
 
 void HotSpot::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    emit Hover(index_);
+    emit hovered(index_);
 }
 
 void HotSpot::mousePressEvent(QMouseEvent* event) {
@@ -30,5 +30,5 @@ void HotSpot::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click) emit Click(index_);
+    if (click) emit clicked(index_);
 }

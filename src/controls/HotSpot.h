@@ -11,8 +11,8 @@ public:
 
 signals:
     // The pointer entered or moved over the spot.
-    void Hover(int index);
-    void Click(int index);
+    void hovered(int index);
+    void clicked(int index);
 
 protected:
     void enterEvent(QEnterEvent* event) override;

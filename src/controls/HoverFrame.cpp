@@ -3,7 +3,7 @@
 
 #include <QFrame>
 
-QFrame* NewHoverFrame(QWidget* parent, const QString& name) {
+QFrame* newHoverFrame(QWidget* parent, const QString& name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);

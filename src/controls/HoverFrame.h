@@ -7,4 +7,4 @@ class QFrame;
 class QWidget;
 
 // A hidden frame named name on parent; it lets clicks through to the spot beneath it.
-QFrame* NewHoverFrame(QWidget* parent, const QString& name);
+QFrame* newHoverFrame(QWidget* parent, const QString& name);

@@ -5,21 +5,21 @@
 #include <QWidget>
 #include <QWindow>
 
-void SetHandCursor(QWidget* widget) {
+void setHandCursor(QWidget* widget) {
     if (widget) widget->setCursor(Qt::PointingHandCursor);
 }
 
-bool DragWindow(QWidget* window) {
+bool dragWindow(QWidget* window) {
     if (!window) return false;
     QWindow* handle = window->window()->windowHandle();
     return handle && handle->startSystemMove();
 }
 
-BackgroundDrag::BackgroundDrag(QWidget* background, QWidget* window) : QObject(background), window_(window) {
+backgroundDragged::backgroundDragged(QWidget* background, QWidget* window) : QObject(background), window_(window) {
     background->installEventFilter(this);
 }
 
-bool BackgroundDrag::eventFilter(QObject* watched, QEvent* event) {
+bool backgroundDragged::eventFilter(QObject* watched, QEvent* event) {
     if (!window_) return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -34,7 +34,7 @@ bool BackgroundDrag::eventFilter(QObject* watched, QEvent* event) {
         auto* me = static_cast<QMouseEvent*>(event);
         if (!pressed_ || !(me->buttons() & Qt::LeftButton)) break;
         // The window manager moves it when it can; otherwise follow the pointer ourselves.
-        if (!systemMove_) systemMove_ = DragWindow(window_);
+        if (!systemMove_) systemMove_ = dragWindow(window_);
         if (systemMove_) {
             pressed_ = false;
         } else {

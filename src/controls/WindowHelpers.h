@@ -8,17 +8,17 @@
 class QWidget;
 
 // Shows the hand cursor while the pointer is over the widget; the normal one comes back when it moves on.
-void SetHandCursor(QWidget* widget);
+void setHandCursor(QWidget* widget);
 
 // Starts moving the window with the pointer through the window manager; false when the platform cannot,
 // in which case the caller moves the window itself.
-bool DragWindow(QWidget* window);
+bool dragWindow(QWidget* window);
 
 // Lets the learner drag a borderless window by pressing on the given background and moving.
-class BackgroundDrag : public QObject {
+class backgroundDragged : public QObject {
 public:
     // Watches background (the window itself or a widget filling it) and moves window.
-    BackgroundDrag(QWidget* background, QWidget* window);
+    backgroundDragged(QWidget* background, QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,6 +11,6 @@ void recordAnswer(const QString& game, const QString& word, bool right, qint32 p
     AnswerLog* log = answerLog();
     if (!log) return;
     const Player player = playerRegistry().current();
-    log->record({player.id, QDateTime::currentMSecsSinceEpoch(), appState().Section, game, word, right, points},
+    log->record({player.id, QDateTime::currentMSecsSinceEpoch(), appState().section, game, word, right, points},
                 player.name);
 }

@@ -21,7 +21,7 @@ qsizetype characterCount(const QString& text) {
 PlayerRegistry::PlayerRegistry(QObject* parent) : QObject(parent) {}
 
 QString PlayerRegistry::listKey() {
-    return appState().RegistryBase + QStringLiteral("Players");
+    return appState().registryBase + QStringLiteral("Players");
 }
 
 QString PlayerRegistry::playerKey(int id) {
@@ -34,7 +34,7 @@ QString PlayerRegistry::scoresKey(int id) {
 }
 
 QList<int> PlayerRegistry::ids() const {
-    const QString stored = RegReadString(listKey(), ListValue, QString());
+    const QString stored = readSetting(listKey(), ListValue, QString());
     QList<int> result;
     for (const QString& part : stored.split(u',', Qt::SkipEmptyParts)) {
         bool ok = false;
@@ -50,15 +50,15 @@ bool PlayerRegistry::writeIds(const QList<int>& ids) {
     QStringList parts;
     for (int id : ids)
         parts << QString::number(id);
-    return RegWriteString(listKey(), ListValue, parts.join(u','));
+    return writeSetting(listKey(), ListValue, parts.join(u','));
 }
 
 Player PlayerRegistry::player(int id) const {
     Player p;
     p.id = id;
-    p.name = cleanName(RegReadString(playerKey(id), NameValue, QString()));
+    p.name = cleanName(readSetting(playerKey(id), NameValue, QString()));
     if (p.name.isEmpty()) p.name = QStringLiteral("Player %1").arg(id);
-    p.picture = RegReadString(playerKey(id), PictureValue, QString());
+    p.picture = readSetting(playerKey(id), PictureValue, QString());
     return p;
 }
 
@@ -107,12 +107,12 @@ int PlayerRegistry::add(const QString& name, const QString& picture) {
     QList<int> list = ids();
     if (list.size() >= MaxPlayers || checkName(name) != NameCheck::Fine) return 0;
     // Ids are never given twice, so a new player never finds a removed one's scores.
-    int next = qMax(RegReadString(listKey(), NextValue, QString()).toInt(), FirstId + 1);
+    int next = qMax(readSetting(listKey(), NextValue, QString()).toInt(), FirstId + 1);
     for (int id : list)
         next = qMax(next, id + 1);
-    if (!RegWriteString(playerKey(next), NameValue, cleanName(name)) ||
-        !RegWriteString(playerKey(next), PictureValue, picture) ||
-        !RegWriteString(listKey(), NextValue, QString::number(next + 1))) {
+    if (!writeSetting(playerKey(next), NameValue, cleanName(name)) ||
+        !writeSetting(playerKey(next), PictureValue, picture) ||
+        !writeSetting(listKey(), NextValue, QString::number(next + 1))) {
         qCWarning(lcPlayers) << "could not store a new player";
         return 0;
     }
@@ -128,14 +128,14 @@ int PlayerRegistry::add(const QString& name, const QString& picture) {
 
 bool PlayerRegistry::rename(int id, const QString& name) {
     if (!ids().contains(id) || checkName(name, id) != NameCheck::Fine) return false;
-    if (!RegWriteString(playerKey(id), NameValue, cleanName(name))) return false;
+    if (!writeSetting(playerKey(id), NameValue, cleanName(name))) return false;
     emit changed();
     return true;
 }
 
 bool PlayerRegistry::setPicture(int id, const QString& picture) {
     if (!ids().contains(id)) return false;
-    if (!RegWriteString(playerKey(id), PictureValue, picture)) return false;
+    if (!writeSetting(playerKey(id), PictureValue, picture)) return false;
     emit changed();
     return true;
 }
@@ -149,10 +149,10 @@ bool PlayerRegistry::remove(int id, const QStringList& subjects) {
     const QString key = scoresKey(id);
     const QString none = QStringLiteral("\x01");
     for (const QString& subject : subjects)
-        if (RegReadString(key, HighScorePrefix + subject, none) != none)
-            RegWriteString(key, HighScorePrefix + subject, QStringLiteral("0"));
-    RegWriteString(playerKey(id), NameValue, QString());
-    RegWriteString(playerKey(id), PictureValue, QString());
+        if (readSetting(key, HighScorePrefix + subject, none) != none)
+            writeSetting(key, HighScorePrefix + subject, QStringLiteral("0"));
+    writeSetting(playerKey(id), NameValue, QString());
+    writeSetting(playerKey(id), PictureValue, QString());
     if (currentId_ == id) setCurrent(list.first());
     emit changed();
     return true;

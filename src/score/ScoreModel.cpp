@@ -7,7 +7,7 @@
 
 namespace {
 QString highScoreValueName() {
-    return QStringLiteral("SCORE-HIGH - ") + appState().Section;
+    return QStringLiteral("SCORE-HIGH - ") + appState().section;
 }
 } // namespace
 
@@ -23,7 +23,7 @@ QString ScoreModel::highScoreCaptionFor(const QString& tag) {
            (leadingNumber(tag) == 1.0 ? QStringLiteral(" point") : QStringLiteral(" points"));
 }
 
-void ScoreModel::AddScore(qint32 points) {
+void ScoreModel::addScore(qint32 points) {
     bool converts = false;
     qint32 score = scoreTag_.trimmed().toInt(&converts);
     if (!converts) score = 0;
@@ -33,32 +33,32 @@ void ScoreModel::AddScore(qint32 points) {
     scoreTag_ = QString::number(score);
     scoreCaption_ = scoreCaptionFor(scoreTag_);
     if (leadingNumber(highTag_) < leadingNumber(scoreTag_)) highTag_ = scoreTag_;
-    RegWriteString(highScoresKey(), highScoreValueName(), highTag_);
+    writeSetting(highScoresKey(), highScoreValueName(), highTag_);
     highCaption_ = highScoreCaptionFor(highTag_);
-    highSubject_ = appState().Section;
+    highSubject_ = appState().section;
     emit changed();
 }
 
-void ScoreModel::ResetHighScore() {
+void ScoreModel::resetHighScore() {
     // Section is the last subject chosen, which need not be the one on screen.
     if (highSubject_.isEmpty()) return;
     highTag_ = QStringLiteral("0");
     // The same value as the award's "SCORE-HIGH - ", spelled differently: the store ignores case.
-    RegWriteString(highScoresKey(), QStringLiteral("Score-High - ") + highSubject_, highTag_);
+    writeSetting(highScoresKey(), QStringLiteral("Score-High - ") + highSubject_, highTag_);
     highCaption_ = QStringLiteral("High Score: 0 points");
     emit changed();
 }
 
-void ScoreModel::ResetRunningScore() {
+void ScoreModel::resetRunningScore() {
     scoreTag_ = QStringLiteral("0");
     scoreCaption_ = QStringLiteral("Score: 0 points");
     emit changed();
 }
 
-void ScoreModel::LoadHighScore() {
-    highTag_ = RegReadString(highScoresKey(), highScoreValueName(), QStringLiteral("0"));
+void ScoreModel::loadHighScore() {
+    highTag_ = readSetting(highScoresKey(), highScoreValueName(), QStringLiteral("0"));
     highCaption_ = highScoreCaptionFor(highTag_);
-    highSubject_ = appState().Section;
+    highSubject_ = appState().section;
     emit changed();
 }
 

@@ -17,16 +17,16 @@ public:
 
     // Awards points: raises the running score (an overflowing sum leaves it unchanged), raises and stores
     // the high score of AppState::Section, rewrites both captions.
-    void AddScore(qint32 points);
+    void addScore(qint32 points);
     // The high-score label's reset: stores "0" for the subject whose score the label shows; the running
     // score stays. Nothing happens while the label shows no subject's score (the home screen's hover).
-    void ResetHighScore();
+    void resetHighScore();
     // The subject whose stored high score the label shows, or empty.
     QString highScoreSubject() const { return highSubject_; }
     // Home screen activation: running score back to "0", "Score: 0 points".
-    void ResetRunningScore();
+    void resetRunningScore();
     // Reads the current subject's stored high score (default "0") and rewrites its caption.
-    void LoadHighScore();
+    void loadHighScore();
 
     // The key path the high scores are kept under: the current player's; empty means the details key.
     void setHighScoresKey(const QString& keyPath) { highScoresKey_ = keyPath; }

@@ -44,7 +44,7 @@ QUrl addressFor(const QString& givenPrefix, const QString& target) {
         return QUrl(target.startsWith(prefix, Qt::CaseInsensitive) ? target : prefix + target);
     if (carriesScheme(target)) return QUrl(target);
     if (prefix.compare(QLatin1String("file://"), Qt::CaseInsensitive) == 0)
-        return QUrl::fromLocalFile(QDir(appState().ProgramFolder).absoluteFilePath(target));
+        return QUrl::fromLocalFile(QDir(appState().programFolder).absoluteFilePath(target));
     return QUrl(prefix + target);
 }
 } // namespace
@@ -57,7 +57,7 @@ void setGrownUpGate(GrownUpGate gate) {
     installedGate() = std::move(gate);
 }
 
-void OpenLink(const QString& prefix, const QString& target) {
+void openLink(const QString& prefix, const QString& target) {
     if (target.trimmed().isEmpty()) return;
     const QUrl url = addressFor(prefix, target.trimmed());
     if (!url.isValid() || !allowedScheme(url)) {

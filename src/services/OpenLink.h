@@ -19,4 +19,4 @@ void setGrownUpGate(GrownUpGate gate);
 // e-mail address; empty: target is opened as it is when it carries a scheme, else as a file beside the
 // program. Only web, mail, news and file addresses are ever opened, each only after the grown-up gate;
 // nothing goes through a shell.
-void OpenLink(const QString& prefix, const QString& target);
+void openLink(const QString& prefix, const QString& target);

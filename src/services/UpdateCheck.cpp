@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/TextNumber.h"
 #include "controls/BusyCursor.h"
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 
 #include <QFile>
@@ -23,10 +23,10 @@ QPointer<UpdateCheck>& installed() {
 }
 } // namespace
 
-UpdateCheck::UpdateCheck(uctl_WEB& web, UpdatePrompts& prompts, QObject* parent)
+UpdateCheck::UpdateCheck(Downloader& web, UpdatePrompts& prompts, QObject* parent)
     : QObject(parent), web_(web), prompts_(prompts) {
-    connect(&web_, &uctl_WEB::DownloadComplete, this, &UpdateCheck::onComplete);
-    connect(&web_, &uctl_WEB::DownloadFailed, this, &UpdateCheck::onFailed);
+    connect(&web_, &Downloader::downloadComplete, this, &UpdateCheck::onComplete);
+    connect(&web_, &Downloader::downloadFailed, this, &UpdateCheck::onFailed);
 }
 
 UpdateCheck::~UpdateCheck() {
@@ -42,10 +42,10 @@ bool UpdateCheck::buildAllowsNetwork() {
 }
 
 bool UpdateCheck::isRunning() const {
-    return web_.StatusBusy();
+    return web_.isBusy();
 }
 
-void UpdateCheck::CheckForUpdate(bool report) {
+void UpdateCheck::checkForUpdate(bool report) {
     if (!networkAllowed_) {
         // This build never looks on the web; say so only when the learner asked.
         if (report) prompts_.tellChecksAreOff();
@@ -54,20 +54,20 @@ void UpdateCheck::CheckForUpdate(bool report) {
     }
     reportNoUpdate_ = report;
     BusyCursor busy;
-    web_.DownloadStart(appState().VersionFileUrl);
+    web_.startDownload(appState().versionFileUrl);
 }
 
 void UpdateCheck::onComplete() {
     // The version file is plain single-byte text.
-    txtWEBLINK = QString::fromLatin1(web_.DataBytes());
+    webLinkText_ = QString::fromLatin1(web_.dataBytes());
     fetchFailed_ = false;
-    CompareWebVersion();
+    compareWebVersion();
 }
 
 void UpdateCheck::onFailed() {
-    txtWEBLINK.clear();
+    webLinkText_.clear();
     fetchFailed_ = true;
-    CompareWebVersion();
+    compareWebVersion();
 }
 
 namespace {
@@ -78,10 +78,10 @@ bool holdsAVersion(const QString& text) {
 }
 } // namespace
 
-void UpdateCheck::CompareWebVersion() {
-    const double published = leadingNumber(txtWEBLINK);
-    const bool failed = fetchFailed_ || !holdsAVersion(txtWEBLINK);
-    txtWEBLINK.clear();
+void UpdateCheck::compareWebVersion() {
+    const double published = leadingNumber(webLinkText_);
+    const bool failed = fetchFailed_ || !holdsAVersion(webLinkText_);
+    webLinkText_.clear();
     fetchFailed_ = false;
     // A question is already waiting for the learner: a second answer from the web adds nothing.
     if (prompting_) {
@@ -91,7 +91,7 @@ void UpdateCheck::CompareWebVersion() {
     prompting_ = true;
     // The prompts run their own event loop; the program may be closing by the time they return.
     const QPointer<UpdateCheck> alive(this);
-    if (!failed && published > appState().VersionNumber) {
+    if (!failed && published > appState().versionNumber) {
         qCInfo(lcUpdate) << "version" << published << "is published";
         if (reportNoUpdate_ || prompts_.learnerIsFree()) {
             askToDownload();
@@ -115,7 +115,7 @@ void UpdateCheck::askToDownload() {
     questionHeld_ = false;
     const QPointer<UpdateCheck> alive(this);
     const bool download = prompts_.askToDownload();
-    if (alive && download) OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
+    if (alive && download) openLink(QStringLiteral("http://"), appState().updatePageUrl);
 }
 
 void UpdateCheck::askHeldQuestion() {
@@ -126,12 +126,12 @@ void UpdateCheck::askHeldQuestion() {
     if (alive) prompting_ = false;
 }
 
-void UpdateCheck::CheckLocalVersionFile(bool report) {
+void UpdateCheck::checkLocalVersionFile(bool report) {
     if (!networkAllowed_) return;
     BusyCursor busy;
-    const QString path = appState().LocalVersionFile;
+    const QString path = appState().localVersionFile;
     // Without a known program folder the path would point somewhere else entirely.
-    if (appState().ProgramFolder.isEmpty() || path.isEmpty()) return;
+    if (appState().programFolder.isEmpty() || path.isEmpty()) return;
 
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -145,9 +145,9 @@ void UpdateCheck::CheckLocalVersionFile(bool report) {
         if (lastField.size() >= 2 && lastField.startsWith(QLatin1Char('"')) &&
             lastField.endsWith(QLatin1Char('"')))
             lastField = lastField.mid(1, lastField.size() - 2);
-        const double current = leadingNumber(QString::number(appState().VersionNumber));
+        const double current = leadingNumber(QString::number(appState().versionNumber));
         if (leadingNumber(lastField) > current)
-            OpenLink(QStringLiteral("http://"), appState().UpdatePageUrl);
+            openLink(QStringLiteral("http://"), appState().updatePageUrl);
         else if (report)
             prompts_.showNotice(
                 QStringLiteral("Checked for Updates"),
@@ -164,10 +164,10 @@ UpdateCheck* updateCheck() {
     return installed().data();
 }
 
-void CheckForUpdate(bool report) {
-    if (UpdateCheck* check = updateCheck()) check->CheckForUpdate(report);
+void checkForUpdate(bool report) {
+    if (UpdateCheck* check = updateCheck()) check->checkForUpdate(report);
 }
 
-void CheckLocalVersionFile(bool report) {
-    if (UpdateCheck* check = updateCheck()) check->CheckLocalVersionFile(report);
+void checkLocalVersionFile(bool report) {
+    if (UpdateCheck* check = updateCheck()) check->checkLocalVersionFile(report);
 }

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QString>
 
-class uctl_WEB;
+class Downloader;
 
 // How the check talks to the learner; the program shows its message box, tests record.
 class UpdatePrompts {
@@ -29,19 +29,19 @@ class UpdateCheck : public QObject {
     Q_OBJECT
 public:
     // `web` is the holder window's downloader; both outlive this object or take it with them.
-    UpdateCheck(uctl_WEB& web, UpdatePrompts& prompts, QObject* parent = nullptr);
+    UpdateCheck(Downloader& web, UpdatePrompts& prompts, QObject* parent = nullptr);
     ~UpdateCheck() override;
 
     // Starts a check; `report` asks for a message when nothing is new. A running check is replaced.
-    void CheckForUpdate(bool report);
+    void checkForUpdate(bool report);
     // The comparison once the fetch has ended either way; public so the holder window can drive it.
-    void CompareWebVersion();
+    void compareWebVersion();
     // Reads, compares and deletes a version file put beside the program from outside.
-    void CheckLocalVersionFile(bool report);
+    void checkLocalVersionFile(bool report);
     // The learner may have reached a place where a held-back question can be asked; asks it if so.
     void askHeldQuestion();
 
-    bool ReportNoUpdate() const { return reportNoUpdate_; }
+    bool reportNoUpdate() const { return reportNoUpdate_; }
     bool isRunning() const;
 
     // Whether this build may look on the web at all (the LEXIKITE_UPDATE_CHECK build option); tests flip it.
@@ -58,9 +58,9 @@ private:
     // The question, then the update page on "&Download".
     void askToDownload();
 
-    uctl_WEB& web_;
+    Downloader& web_;
     UpdatePrompts& prompts_;
-    QString txtWEBLINK;
+    QString webLinkText_;
     bool fetchFailed_ = false;
     bool reportNoUpdate_ = false;
     bool prompting_ = false;
@@ -73,5 +73,5 @@ void setUpdateCheck(UpdateCheck* check);
 UpdateCheck* updateCheck();
 
 // What the main window and the about box call; without an installed check they do nothing.
-void CheckForUpdate(bool report);
-void CheckLocalVersionFile(bool report);
+void checkForUpdate(bool report);
+void checkLocalVersionFile(bool report);

@@ -20,7 +20,7 @@ public:
 protected:
     friend class Forms;
     // Runs each time the form becomes the active child (not when a modal dialog closes over it).
-    virtual void Activate() {}
+    virtual void activate() {}
 
 private:
     QString tag_;

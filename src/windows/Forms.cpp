@@ -103,7 +103,7 @@ ChildForm* Forms::show(const QString& name) {
     if (becomesActive && !activating_.contains(child)) {
         QPointer<ChildForm> guard(child);
         activating_.append(child);
-        child->Activate();
+        child->activate();
         activating_.removeOne(child);
         if (!guard) return nullptr;
         if (onActivated_) onActivated_(child);

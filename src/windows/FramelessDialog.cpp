@@ -16,14 +16,14 @@ FramelessDialog::FramelessDialog(const QString& name, const QString& heading, co
     setModal(true);
     setFixedSize(size);
 
-    imgICON = new QLabel(this);
-    imgICON->setObjectName(QStringLiteral("imgICON"));
-    imgICON->setPixmap(DialogPictures::programIcon(28, devicePixelRatioF()));
-    imgICON->setGeometry(10, 6, 28, 28);
-    imgICON->setAttribute(Qt::WA_TransparentForMouseEvents);
+    iconLabel_ = new QLabel(this);
+    iconLabel_->setObjectName(QStringLiteral("iconLabel"));
+    iconLabel_->setPixmap(DialogPictures::programIcon(28, devicePixelRatioF()));
+    iconLabel_->setGeometry(10, 6, 28, 28);
+    iconLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     heading_ = new QLabel(heading, this);
-    heading_->setObjectName(QStringLiteral("lablWIN"));
+    heading_->setObjectName(QStringLiteral("headingLabel"));
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
     f.setBold(true);
@@ -32,14 +32,14 @@ FramelessDialog::FramelessDialog(const QString& name, const QString& heading, co
     heading_->setGeometry(46, 6, size.width() - 100, 28);
     heading_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    imgCLOSE = new ClickLabel(this);
-    imgCLOSE->setObjectName(QStringLiteral("imgCLOSE"));
-    imgCLOSE->setPixmap(DialogPictures::closeCross(26, devicePixelRatioF()));
-    imgCLOSE->setGeometry(size.width() - 34, 7, 26, 26);
-    imgCLOSE->setToolTip(QStringLiteral("Close"));
-    connect(imgCLOSE, &ClickLabel::Click, this, &QDialog::reject);
+    closeCross_ = new ClickLabel(this);
+    closeCross_->setObjectName(QStringLiteral("closeCross"));
+    closeCross_->setPixmap(DialogPictures::closeCross(26, devicePixelRatioF()));
+    closeCross_->setGeometry(size.width() - 34, 7, 26, 26);
+    closeCross_->setToolTip(QStringLiteral("Close"));
+    connect(closeCross_, &ClickLabel::clicked, this, &QDialog::reject);
 
-    new BackgroundDrag(this, this);
+    new backgroundDragged(this, this);
 }
 
 void FramelessDialog::keyPressEvent(QKeyEvent* event) {
@@ -53,7 +53,7 @@ void FramelessDialog::keyPressEvent(QKeyEvent* event) {
 void FramelessDialog::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(255, 250, 232));
-    p.fillRect(QRect(0, 0, width(), BandHeight), QColor(233, 120, 40)); // shpTOP
+    p.fillRect(QRect(0, 0, width(), BandHeight), QColor(233, 120, 40)); // topBand
     p.setPen(QPen(QColor(200, 100, 30), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(1, 1, -1, -1));

@@ -12,7 +12,7 @@ public:
     // heading: the text in the top band ("Games", "Settings"); the dialog is owned by parent.
     FramelessDialog(const QString& name, const QString& heading, const QSize& size, QWidget* parent);
 
-    ClickLabel* closeCross() const { return imgCLOSE; }
+    ClickLabel* closeCross() const { return closeCross_; }
 
 protected:
     // What Enter does: the dialog's main button.
@@ -23,7 +23,7 @@ protected:
     static constexpr int BandHeight = 40;
 
 private:
-    QLabel* imgICON = nullptr;
+    QLabel* iconLabel_ = nullptr;
     QLabel* heading_ = nullptr;
-    ClickLabel* imgCLOSE = nullptr;
+    ClickLabel* closeCross_ = nullptr;
 };

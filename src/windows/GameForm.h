@@ -12,16 +12,16 @@ public:
 
     int gameNumber() const { return gameNumber_; }
 
-    // lblSUBJECT: the subject title written by the opener; the folder the game lists and reports.
+    // subjectLabel_: the subject title written by the opener; the folder the game lists and reports.
     virtual void setSubject(const QString& title) { subject_ = title; }
     virtual QString subject() const { return subject_; }
     // The entries of the game's picture file list, in list order (searched by the result dialog).
     virtual QStringList pictureList() const { return {}; }
 
     // The calls the game menu makes after showing the game (list and start operations, if any).
-    virtual void StartFromMenu() {}
-    // The calls SectionClick makes after re-opening the game (fewer for some games).
-    virtual void StartFromSectionClick() {}
+    virtual void startFromMenu() {}
+    // The calls chooseSubject makes after re-opening the game (fewer for some games).
+    virtual void startFromSubjectChoice() {}
 
 private:
     int gameNumber_;

@@ -7,12 +7,12 @@
 namespace {
 QList<GameEntry>& rows() {
     static QList<GameEntry> table = {
-        {1, QStringLiteral("fgam_LIS"), QStringLiteral("Listening"), {}},
-        {2, QStringLiteral("fgam_CRD"), QStringLiteral("Flash Cards"), {}},
-        {3, QStringLiteral("fgam_MEM"), QStringLiteral("Memory"), {}},
-        {4, QStringLiteral("fgam_CHS"), QStringLiteral("Words"), {}},
-        {5, QStringLiteral("fgam_HID"), QStringLiteral("Hidden Words"), {}},
-        {6, QStringLiteral("fgam_MIX"), QStringLiteral("Mixed Up"), {}},
+        {1, QStringLiteral("ListeningWindow"), QStringLiteral("Listening"), {}},
+        {2, QStringLiteral("FlashCardsWindow"), QStringLiteral("Flash Cards"), {}},
+        {3, QStringLiteral("MemoryWindow"), QStringLiteral("Memory"), {}},
+        {4, QStringLiteral("ChooseWindow"), QStringLiteral("Words"), {}},
+        {5, QStringLiteral("HiddenLettersWindow"), QStringLiteral("Hidden Words"), {}},
+        {6, QStringLiteral("MixedLettersWindow"), QStringLiteral("Mixed Up"), {}},
     };
     return table;
 }

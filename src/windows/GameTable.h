@@ -9,7 +9,7 @@ class GameForm;
 
 struct GameEntry {
     int number;                         // 1..6; the game menu's picture index + 1
-    QString windowName;                 // fgam_LIS, ...
+    QString windowName;                 // ListeningWindow, ...
     QString title;                      // the game menu's tooltip
     std::function<GameForm*()> factory; // empty until the game registers itself
 };

@@ -21,39 +21,39 @@ GrownUpDialog::GrownUpDialog(const GrownUpCheck& check, QWidget* owner)
       check_(check) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(11);
-    auto* lblPROMPT =
+    auto* promptLabel =
         new QLabel(QStringLiteral("This leads out of Lexikite. Grown-ups, please tap this number:"), this);
-    lblPROMPT->setObjectName(QStringLiteral("lblPROMPT"));
-    lblPROMPT->setFont(f);
-    lblPROMPT->setWordWrap(true);
-    lblPROMPT->setAlignment(Qt::AlignHCenter);
-    lblPROMPT->setGeometry(20, 50, width() - 40, 44);
+    promptLabel->setObjectName(QStringLiteral("promptLabel"));
+    promptLabel->setFont(f);
+    promptLabel->setWordWrap(true);
+    promptLabel->setAlignment(Qt::AlignHCenter);
+    promptLabel->setGeometry(20, 50, width() - 40, 44);
 
-    auto* lblNUMBER = new QLabel(check_.words(), this);
-    lblNUMBER->setObjectName(QStringLiteral("lblNUMBER"));
+    auto* numberLabel = new QLabel(check_.words(), this);
+    numberLabel->setObjectName(QStringLiteral("numberLabel"));
     QFont big = f;
     big.setPointSize(15);
     big.setBold(true);
-    lblNUMBER->setFont(big);
-    lblNUMBER->setWordWrap(true);
-    lblNUMBER->setAlignment(Qt::AlignCenter);
-    lblNUMBER->setStyleSheet(QStringLiteral("color: %1;").arg(Ink.name()));
-    lblNUMBER->setGeometry(20, 96, width() - 40, 56);
+    numberLabel->setFont(big);
+    numberLabel->setWordWrap(true);
+    numberLabel->setAlignment(Qt::AlignCenter);
+    numberLabel->setStyleSheet(QStringLiteral("color: %1;").arg(Ink.name()));
+    numberLabel->setGeometry(20, 96, width() - 40, 56);
 
-    lblTYPED = new QLabel(QStringLiteral("_ _ _"), this);
-    lblTYPED->setObjectName(QStringLiteral("lblTYPED"));
+    typedLabel_ = new QLabel(QStringLiteral("_ _ _"), this);
+    typedLabel_->setObjectName(QStringLiteral("typedLabel"));
     QFont typed = big;
     typed.setLetterSpacing(QFont::AbsoluteSpacing, 4);
-    lblTYPED->setFont(typed);
-    lblTYPED->setAlignment(Qt::AlignCenter);
-    lblTYPED->setGeometry(20, 154, width() - 40, 32);
+    typedLabel_->setFont(typed);
+    typedLabel_->setAlignment(Qt::AlignCenter);
+    typedLabel_->setGeometry(20, 154, width() - 40, 32);
 
     // 1 to 5 above 6 to 9 and 0, as on a phone's row of keys.
     const int left = (width() - 5 * KeySize - 4 * KeyGap) / 2;
     for (int i = 0; i < 10; ++i) {
         const int digit = (i + 1) % 10;
         auto* key = new QPushButton(QString::number(digit), this);
-        key->setObjectName(QStringLiteral("btnDIGIT_%1").arg(digit));
+        key->setObjectName(QStringLiteral("digitButton%1").arg(digit));
         // No focus, so Space or Enter never presses a key by itself.
         key->setFocusPolicy(Qt::NoFocus);
         key->setCursor(Qt::PointingHandCursor);
@@ -74,7 +74,7 @@ void GrownUpDialog::enter(int digit) {
     QString shown = check_.typed();
     while (shown.size() < 3)
         shown += QLatin1Char('_');
-    lblTYPED->setText(shown.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
+    typedLabel_->setText(shown.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
     if (state == GrownUpCheck::State::Passed)
         accept();
     else if (state == GrownUpCheck::State::Failed)

@@ -27,6 +27,6 @@ private:
     void enter(int digit);
 
     GrownUpCheck check_;
-    QLabel* lblTYPED;
+    QLabel* typedLabel_;
     QPushButton* digits_[10];
 };

@@ -1,9 +1,9 @@
 // MessageBoxPrompts: maps the update check's needs onto numbered messages.
 #include "windows/MessageBoxPrompts.h"
 
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "windows/Forms.h"
-#include "windows/mlib_MSG.h"
+#include "windows/MessageTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,27 +18,27 @@ QWidget* MessageBoxPrompts::owner() const {
 }
 
 bool MessageBoxPrompts::askToDownload() {
-    return AskQuestion(MessageNumber::NewerVersion, owner()) == MessageAnswer::Yes;
+    return askQuestion(MessageNumber::NewerVersion, owner()) == MessageAnswer::Yes;
 }
 
 void MessageBoxPrompts::tellNoUpdates() {
-    ShowInfoMessage(MessageNumber::NoUpdates, QString(), owner());
+    showInfoMessage(MessageNumber::NoUpdates, QString(), owner());
 }
 
 void MessageBoxPrompts::tellCheckFailed() {
-    ShowInfoMessage(MessageNumber::CheckFailed, QString(), owner());
+    showInfoMessage(MessageNumber::CheckFailed, QString(), owner());
 }
 
 bool MessageBoxPrompts::learnerIsFree() {
     const ChildForm* active = forms().activeChild();
     if (!active || !active->isVisible()) return false;
     const QString name = active->formName();
-    return name.compare(QLatin1String("mdb_HOM"), Qt::CaseInsensitive) == 0 ||
-           name.compare(QLatin1String("mdb_SBJ"), Qt::CaseInsensitive) == 0;
+    return name.compare(QLatin1String("HomeScreen"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("GameMenu"), Qt::CaseInsensitive) == 0;
 }
 
 void MessageBoxPrompts::tellChecksAreOff() {
-    ShowInfoMessage(MessageNumber::UpdatesNotChecked, QString(), owner());
+    showInfoMessage(MessageNumber::UpdatesNotChecked, QString(), owner());
 }
 
 void MessageBoxPrompts::showNotice(const QString& title, const QString& text) {
@@ -47,8 +47,8 @@ void MessageBoxPrompts::showNotice(const QString& title, const QString& text) {
 }
 
 UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainWindow) {
-    auto* web = new uctl_WEB;
-    web->setObjectName(QStringLiteral("webUPDATE"));
+    auto* web = new Downloader;
+    web->setObjectName(QStringLiteral("updateDownloader"));
     auto* prompts = new MessageBoxPrompts(std::move(mainWindow));
     auto* check = new UpdateCheck(*web, *prompts, holder);
     // The check owns both, so neither can go before it.

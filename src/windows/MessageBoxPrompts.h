@@ -26,7 +26,7 @@ private:
     std::function<QWidget*()> mainWindow_;
 };
 
-// Builds the program's update check on `holder` (the hidden holder window): its downloader webUPDATE,
-// its prompts, and installs it for CheckForUpdate and CheckLocalVersionFile. A question held back during a
+// Builds the program's update check on `holder` (the hidden holder window): its downloader updateDownloader,
+// its prompts, and installs it for checkForUpdate and checkLocalVersionFile. A question held back during a
 // game is asked when the home screen or the game menu next becomes active.
 UpdateCheck* installUpdateCheck(QObject* holder, std::function<QWidget*()> mainWindow);

@@ -56,7 +56,7 @@ void PicturePickerDialog::showSubject(const QString& subject) {
     QStringList paths;
     QStringList usable;
     for (const QString& name : names) {
-        if (!Catalogue::IsLanguageMatch(name)) continue;
+        if (!Catalogue::matchesLanguage(name)) continue;
         usable << name;
         paths << folder.filePath(name);
     }
@@ -64,7 +64,7 @@ void PicturePickerDialog::showSubject(const QString& subject) {
     const QList<QImage> images = PictureLoader::shared().images(paths, QSize(IconSide, IconSide));
     for (int i = 0; i < usable.size(); ++i) {
         auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(images.value(i))),
-                                         Catalogue::WordFromFileName(usable.at(i)), pictures_);
+                                         Catalogue::wordFromFileName(usable.at(i)), pictures_);
         const QString relative = subject + u'/' + usable.at(i);
         item->setData(Qt::UserRole, relative);
         if (relative.compare(current_, Qt::CaseInsensitive) == 0) pictures_->setCurrentItem(item);

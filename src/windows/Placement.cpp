@@ -15,22 +15,22 @@ QRect inTwips(const QRect& r) {
 }
 } // namespace
 
-void RestoreWindowPlacement(QWidget* window, const QString& windowName) {
+void restoreWindowPlacement(QWidget* window, const QString& windowName) {
     if (!window) return;
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect frame = inTwips(window->frameGeometry());
     const QString key = windowKey(windowName);
-    const QString left = RegReadString(key, QStringLiteral("Left"), QString::number(frame.x()));
-    const QString top = RegReadString(key, QStringLiteral("Top"), QString::number(frame.y()));
+    const QString left = readSetting(key, QStringLiteral("Left"), QString::number(frame.x()));
+    const QString top = readSetting(key, QStringLiteral("Top"), QString::number(frame.y()));
     const QPoint placed =
         restoredWindowPosition(inTwips(screen->geometry()), frame.size(), frame.topLeft(), left, top);
     window->move(twipsToPixels(placed.x()), twipsToPixels(placed.y()));
 }
 
-void SaveWindowPlacement(QWidget* window, const QString& windowName) {
+void saveWindowPlacement(QWidget* window, const QString& windowName) {
     if (!window) return;
     const QString key = windowKey(windowName);
-    RegWriteString(key, QStringLiteral("Left"), QString::number(pixelsToTwips(window->x())));
-    RegWriteString(key, QStringLiteral("Top"), QString::number(pixelsToTwips(window->y())));
+    writeSetting(key, QStringLiteral("Left"), QString::number(pixelsToTwips(window->x())));
+    writeSetting(key, QStringLiteral("Top"), QString::number(pixelsToTwips(window->y())));
 }

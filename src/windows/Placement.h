@@ -5,5 +5,5 @@
 
 class QWidget;
 
-void RestoreWindowPlacement(QWidget* window, const QString& windowName);
-void SaveWindowPlacement(QWidget* window, const QString& windowName);
+void restoreWindowPlacement(QWidget* window, const QString& windowName);
+void saveWindowPlacement(QWidget* window, const QString& windowName);

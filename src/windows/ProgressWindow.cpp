@@ -2,7 +2,7 @@
 #include "windows/ProgressWindow.h"
 
 #include "app/SettingsStore.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/PictureLoader.h"
 #include "players/AnswerHistory.h"
@@ -49,8 +49,8 @@ QString pictureOfWord(const QString& subject, const QString& word) {
     const QDir folder(Catalogue::subjectFolder(subject));
     QString any;
     for (const QString& name : folder.entryList({QStringLiteral("*.edi")}, QDir::Files, QDir::Name)) {
-        if (Catalogue::WordFromFileName(name) != word) continue;
-        if (Catalogue::IsLanguageMatch(name)) return folder.filePath(name);
+        if (Catalogue::wordFromFileName(name) != word) continue;
+        if (Catalogue::matchesLanguage(name)) return folder.filePath(name);
         if (any.isEmpty()) any = folder.filePath(name);
     }
     return any;
@@ -196,7 +196,7 @@ void ProgressWindow::showSubjects() {
     const QString key = PlayerRegistry::scoresKey(player_);
     for (int row = 0; row < played.size(); ++row) {
         const AnswerHistory::Subject& s = played.at(row);
-        const QString best = RegReadString(key, QStringLiteral("SCORE-HIGH - ") + s.subject, QStringLiteral("0"));
+        const QString best = readSetting(key, QStringLiteral("SCORE-HIGH - ") + s.subject, QStringLiteral("0"));
         subjects_->setItem(row, 0, new QTableWidgetItem(s.subject));
         auto* bestItem = new QTableWidgetItem(best);
         bestItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -247,7 +247,7 @@ void ProgressWindow::showMissed() {
         auto* speak = new QPushButton(QStringLiteral("Say it"), cell);
         speak->setAutoDefault(false);
         const QString sound = Catalogue::wordSoundPath(m.subject, m.word);
-        connect(speak, &QPushButton::clicked, this, [sound] { PlaySoundFile(sound); });
+        connect(speak, &QPushButton::clicked, this, [sound] { playSoundFile(sound); });
         column->addWidget(speak);
         missed_->addWidget(cell, i / 6, i % 6);
         speakButtons_ << speak;

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "windows/DialogPictures.h"
 
 namespace ResultParts {
@@ -31,7 +31,7 @@ ClickLabel* addPlayButton(QDialog* dialog, const QString& name, int x, int y) {
 
 QLabel* addMessage(QDialog* dialog, int y) {
     auto* message = new QLabel(dialog);
-    message->setObjectName(QStringLiteral("lblMESSAGE"));
+    message->setObjectName(QStringLiteral("messageLabel"));
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
     message->setFont(f);
@@ -42,17 +42,17 @@ QLabel* addMessage(QDialog* dialog, int y) {
     return message;
 }
 
-uctl_BTN* addOkButton(QDialog* dialog) {
+ImageButton* addOkButton(QDialog* dialog) {
     auto* line = new QFrame(dialog);
-    line->setObjectName(QStringLiteral("lneSEP01"));
+    line->setObjectName(QStringLiteral("topSeparator"));
     line->setFrameShape(QFrame::HLine);
     line->setStyleSheet(QStringLiteral("color: #e0c890;"));
     line->setGeometry(16, dialog->height() - 58, dialog->width() - 32, 2);
 
-    auto* ok = new uctl_BTN(QStringLiteral("OK"), dialog);
-    ok->setObjectName(QStringLiteral("btnCLOSE"));
+    auto* ok = new ImageButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName(QStringLiteral("closeButton"));
     ok->setGeometry((dialog->width() - 148) / 2, dialog->height() - 48, 148, 37);
-    QObject::connect(ok, &uctl_BTN::Click, dialog, &QDialog::accept);
+    QObject::connect(ok, &ImageButton::clicked, dialog, &QDialog::accept);
     return ok;
 }
 

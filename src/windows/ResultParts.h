@@ -8,7 +8,7 @@ class ClickLabel;
 class QDialog;
 class QLabel;
 class QPixmap;
-class uctl_BTN;
+class ImageButton;
 
 namespace ResultParts {
 inline constexpr int PictureWidth = 200;
@@ -18,6 +18,6 @@ ClickLabel* addPicture(QDialog* dialog, const QString& name, int x, int y);
 ClickLabel* addPlayButton(QDialog* dialog, const QString& name, int x, int y);
 QLabel* addMessage(QDialog* dialog, int y);
 // The separator and the "OK" button at the bottom; OK closes the dialog.
-uctl_BTN* addOkButton(QDialog* dialog);
+ImageButton* addOkButton(QDialog* dialog);
 void showPicture(ClickLabel* picture, const QPixmap& source);
 } // namespace ResultParts

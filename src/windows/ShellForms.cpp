@@ -2,16 +2,16 @@
 #include "windows/ShellForms.h"
 
 #include "windows/Forms.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/mdb_STR.h"
+#include "windows/HomeScreen.h"
+#include "windows/GameMenu.h"
+#include "windows/PictureHolder.h"
 
 void registerShellForms() {
     Forms& f = forms();
-    if (!f.isRegistered(QStringLiteral("mdb_HOM")))
-        f.registerForm(QStringLiteral("mdb_HOM"), [] { return new mdb_HOM; });
-    if (!f.isRegistered(QStringLiteral("mdb_SBJ")))
-        f.registerForm(QStringLiteral("mdb_SBJ"), [] { return new mdb_SBJ; });
-    if (!f.isRegistered(QStringLiteral("mdb_STR")))
-        f.registerForm(QStringLiteral("mdb_STR"), [] { return new mdb_STR; });
+    if (!f.isRegistered(QStringLiteral("HomeScreen")))
+        f.registerForm(QStringLiteral("HomeScreen"), [] { return new HomeScreen; });
+    if (!f.isRegistered(QStringLiteral("GameMenu")))
+        f.registerForm(QStringLiteral("GameMenu"), [] { return new GameMenu; });
+    if (!f.isRegistered(QStringLiteral("PictureHolder")))
+        f.registerForm(QStringLiteral("PictureHolder"), [] { return new PictureHolder; });
 }

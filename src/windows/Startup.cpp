@@ -12,10 +12,10 @@
 #include "windows/MessageBoxPrompts.h"
 #include "windows/ShellHooks.h"
 #include "windows/WhoIsPlayingDialog.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_STR.h"
-#include "windows/msg_SPL.h"
-#include "windows/msys_ABT.h"
+#include "windows/MainWindow.h"
+#include "windows/PictureHolder.h"
+#include "windows/SplashScreen.h"
+#include "windows/AboutBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,13 +23,13 @@
 namespace {
 // The main window's toolbar reaches the about box, the links and the update check through these.
 void wireServices() {
-    installUpdateCheck(mdb_STR::holder(), [] { return static_cast<QWidget*>(mainWindow()); });
+    installUpdateCheck(PictureHolder::holder(), [] { return static_cast<QWidget*>(mainWindow()); });
     ShellHooks& hooks = shellHooks();
-    hooks.checkForUpdate = [](bool report) { CheckForUpdate(report); };
-    hooks.checkLocalVersionFile = [](bool report) { CheckLocalVersionFile(report); };
-    hooks.showAbout = [](QWidget* owner) { msys_ABT::showModal(owner); };
-    hooks.unloadAbout = [] { msys_ABT::unload(); };
-    hooks.openSocialPage = [](QWidget*) { OpenLink(QString(), appState().SocialPageUrl); };
+    hooks.checkForUpdate = [](bool report) { checkForUpdate(report); };
+    hooks.checkLocalVersionFile = [](bool report) { checkLocalVersionFile(report); };
+    hooks.showAbout = [](QWidget* owner) { AboutBox::showModal(owner); };
+    hooks.unloadAbout = [] { AboutBox::unload(); };
+    hooks.openSocialPage = [](QWidget*) { openLink(QString(), appState().socialPageUrl); };
     // Every way out of the program (social page, about box links, update page) asks a grown-up first.
     setGrownUpGate([](const QUrl&) {
         QWidget* owner = QApplication::activeModalWidget();
@@ -38,35 +38,35 @@ void wireServices() {
 }
 } // namespace
 
-QWidget* Main() {
+QWidget* startProgram() {
     QElapsedTimer clock;
     clock.start();
     QCoreApplication::processEvents();
-    InitGlobals();
+    initGlobals();
 
     // The splash is the only window for a while; its closing must not end the program.
     const bool quitOnLastClosed = QGuiApplication::quitOnLastWindowClosed();
     QGuiApplication::setQuitOnLastWindowClosed(false);
     {
-        msg_SPL splash;
+        SplashScreen splash;
         splash.exec();
     }
     qCInfo(lcTiming) << "splash closed after" << clock.elapsed() << "ms";
     QCoreApplication::processEvents();
 
     AppState& state = appState();
-    state.Section = QStringLiteral("Phonics a to z");
-    mdb_STR::holder();
+    state.section = QStringLiteral("Phonics a to z");
+    PictureHolder::holder();
     wireServices();
-    state.Language = RegReadString(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
+    state.language = readSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
 
     // The first listed player until a child says who they are; their scores are what the home screen shows.
     PlayerRegistry& players = playerRegistry();
     players.setCurrent(players.players().first().id);
 
-    auto* frame = new mdb_IDX;
+    auto* frame = new MainWindow;
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->Load(); // shows it
+    frame->load(); // shows it
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
     qCInfo(lcTiming) << "main frame shown after" << clock.elapsed() << "ms";
     if (players.count() > 1) {
@@ -77,6 +77,6 @@ QWidget* Main() {
         }
     }
 
-    scoreModel().LoadHighScore();
+    scoreModel().loadHighScore();
     return frame;
 }

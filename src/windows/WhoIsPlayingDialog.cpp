@@ -1,10 +1,10 @@
 // WhoIsPlayingDialog: big pictures on a warm sunny card, so a child who cannot read yet finds their own.
 #include "windows/WhoIsPlayingDialog.h"
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "players/PlayerRegistry.h"
 #include "windows/PlayerFace.h"
-#include "windows/mdb_IDX.h"
+#include "windows/MainWindow.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,7 +21,7 @@ WhoIsPlayingDialog::WhoIsPlayingDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("WhoIsPlayingDialog"));
     setWindowTitle(QStringLiteral("Who is playing?"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(mdb_IDX::ClientWidth, mdb_IDX::ChildAreaHeight);
+    setFixedSize(MainWindow::ClientWidth, MainWindow::ChildAreaHeight);
     chosen_ = playerRegistry().currentId();
 
     auto* layout = new QVBoxLayout(this);
@@ -64,7 +64,7 @@ WhoIsPlayingDialog::WhoIsPlayingDialog(QWidget* parent) : QDialog(parent) {
             "QToolButton:hover, QToolButton:focus { background: white; border-color: #ff7a00; }"));
         const int id = player.id;
         connect(button, &QToolButton::clicked, this, [this, id] {
-            PlayClick();
+            playClick();
             chosen_ = id;
             accept();
         });

@@ -10,7 +10,7 @@ class tst_AppState : public QObject {
     Q_OBJECT
     static AppState filled(const QString& folder = QStringLiteral("/opt/lexikite")) {
         AppState state;
-        InitGlobals(state, folder, QDate(2031, 5, 17));
+        initGlobals(state, folder, QDate(2031, 5, 17));
         return state;
     }
 
@@ -21,16 +21,16 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const AppState state = filled();
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(state.VersionText, QStringLiteral("Version: 8.10"));
-        QCOMPARE(state.VersionNumber, 8.1);
+        QCOMPARE(state.versionText, QStringLiteral("Version: 8.10"));
+        QCOMPARE(state.versionNumber, 8.1);
     }
 
     // Fault: the rights line without the clock's year or the maker; credits claiming photographs we never
     // took, not saying what the pictures and voices are, or losing the thanks and the four addresses.
     void rightsAndCreditsTexts() {
         const AppState state = filled();
-        QCOMPARE(state.RightsText, QStringLiteral("Copyright © 2031 Brightmoor Learning"));
-        const QString credits = state.CreditsText;
+        QCOMPARE(state.rightsText, QStringLiteral("Copyright © 2031 Brightmoor Learning"));
+        const QString credits = state.creditsText;
         QVERIFY2(!credits.contains(QLatin1String("photo"), Qt::CaseInsensitive), qPrintable(credits));
         for (const QString& needed :
              {QStringLiteral("drawings"), QStringLiteral("Twemoji"), QStringLiteral("computer voice"),
@@ -62,9 +62,9 @@ private slots:
         const AppState state = filled();
         qputenv("LEXIKITE_WEB_BASE", saved);
         QVERIFY(base.endsWith(QLatin1Char('/')));
-        QCOMPARE(state.WebBase, base);
-        QCOMPARE(state.VersionFileUrl, base + QStringLiteral("kite-soft/lkvers.txt"));
-        QCOMPARE(state.UpdatePageUrl, base + QStringLiteral("update/1501-810.html"));
+        QCOMPARE(state.webBase, base);
+        QCOMPARE(state.versionFileUrl, base + QStringLiteral("kite-soft/lkvers.txt"));
+        QCOMPARE(state.updatePageUrl, base + QStringLiteral("update/1501-810.html"));
     }
 
     // Fault: a trailing separator on the program folder doubling up in the local version file's path.
@@ -77,14 +77,14 @@ private slots:
     void programFolderWithoutTrailingSeparator() {
         QFETCH(QString, folder);
         const AppState state = filled(folder);
-        QCOMPARE(state.ProgramFolder, QStringLiteral("/opt/lexikite"));
-        QCOMPARE(state.LocalVersionFile, QStringLiteral("/opt/lexikite/lkvers.txt"));
+        QCOMPARE(state.programFolder, QStringLiteral("/opt/lexikite"));
+        QCOMPARE(state.localVersionFile, QStringLiteral("/opt/lexikite/lkvers.txt"));
     }
 
     // Fault: key paths built without the registry base or with a missing separator.
     void storeKeyPaths() {
         appState() = filled();
-        QCOMPARE(appState().RegistryBase, QStringLiteral("SOFTWARE\\Lexikite\\"));
+        QCOMPARE(appState().registryBase, QStringLiteral("SOFTWARE\\Lexikite\\"));
         QCOMPARE(detailsKey(), QStringLiteral("SOFTWARE\\Lexikite\\Settings\\Details"));
         QCOMPARE(windowKey(QStringLiteral("mdb_IDX")), QStringLiteral("SOFTWARE\\Lexikite\\mdb_IDX\\Window"));
     }
@@ -92,9 +92,9 @@ private slots:
     // Fault: a program with no store installed crashing, or reporting a write it never made.
     void withoutStoreReadsDefaultAndWritesFail() {
         setSettingsStore(nullptr);
-        QCOMPARE(RegReadString(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN")),
+        QCOMPARE(readSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN")),
                  QStringLiteral("AMERICAN"));
-        QVERIFY(!RegWriteString(detailsKey(), QStringLiteral("Language"), QStringLiteral("BRITISH")));
+        QVERIFY(!writeSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("BRITISH")));
     }
 };
 

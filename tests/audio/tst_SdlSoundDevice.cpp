@@ -1,5 +1,5 @@
 // Tests of the SDL sound device on the silent dummy driver with a real MP3 word file.
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 
 #include <QElapsedTimer>
@@ -18,7 +18,7 @@ class TestSdlSoundDevice : public QObject {
     const QString tone_ = QFINDTESTDATA("../data/tone.eda");
 
     static QByteArray effect(const char* name) {
-        QFile resource(EffectResourcePath(QString::fromLatin1(name)));
+        QFile resource(effectResourcePath(QString::fromLatin1(name)));
         return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
     }
 
@@ -214,14 +214,14 @@ private slots:
     }
 
     void moduleSpeaksWordFilesThroughTheDevice() {
-        // Catches the module and the device disagreeing on the slot (nothing open after PlaySoundFile).
+        // Catches the module and the device disagreeing on the slot (nothing open after playSoundFile).
         SdlSoundDevice device;
         setSoundDevice(&device);
-        QCOMPARE(GetSoundLength(), 0);
-        PlaySoundFile(tone_);
-        QVERIFY(GetSoundLength() > 0);
-        PlaySoundFile(tone_ + QStringLiteral(".missing"));
-        QCOMPARE(GetSoundLength(), 0);
+        QCOMPARE(soundLength(), 0);
+        playSoundFile(tone_);
+        QVERIFY(soundLength() > 0);
+        playSoundFile(tone_ + QStringLiteral(".missing"));
+        QCOMPARE(soundLength(), 0);
         setSoundDevice(nullptr);
     }
 };

@@ -1,5 +1,5 @@
 // Tests of the embedded effects: present in every executable, in the WAVE format and lengths expected.
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 
 #include <QFile>
 #include <QSet>
@@ -63,7 +63,7 @@ private slots:
         // Catches a resource missing from the executable, a wrong format or a wrong length.
         QFETCH(QString, name);
         QFETCH(double, seconds);
-        QFile resource(EffectResourcePath(name));
+        QFile resource(effectResourcePath(name));
         QVERIFY2(resource.open(QIODevice::ReadOnly), qPrintable(resource.fileName()));
         const WaveInfo wave = parseWave(resource.readAll());
         QVERIFY(wave.riffWave);
@@ -88,8 +88,8 @@ private slots:
     void everyEffectSoundsDifferent() {
         // Catches two names wired to the same generated sound.
         QSet<QByteArray> seen;
-        for (const QString& name : EffectNames()) {
-            QFile resource(EffectResourcePath(name));
+        for (const QString& name : effectNames()) {
+            QFile resource(effectResourcePath(name));
             QVERIFY(resource.open(QIODevice::ReadOnly));
             seen.insert(resource.readAll());
         }

@@ -66,11 +66,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, language);
         QFETCH(bool, accepted);
-        QCOMPARE(IsLanguageMatch(name, language), accepted);
+        QCOMPARE(matchesLanguage(name, language), accepted);
     }
 
     // Catches a wrong word shown, spelled or spoken for a picture file.
-    void wordFromFileName_data() {
+    void fileNameGivesItsWord_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("word");
         QTest::newRow("plain") << "cat.edi"
@@ -102,10 +102,10 @@ private slots:
         QTest::newRow("empty") << ""
                                << "";
     }
-    void wordFromFileName() {
+    void fileNameGivesItsWord() {
         QFETCH(QString, name);
         QFETCH(QString, word);
-        QCOMPARE(WordFromFileName(name), word);
+        QCOMPARE(wordFromFileName(name), word);
     }
 
     // Catches a picture tag cut at the last dot instead of the first, or a key start that keeps its tags.
@@ -130,8 +130,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, key);
         QFETCH(QString, word);
-        QCOMPARE(PictureKey(name), key);
-        QCOMPARE(WordFromPictureKey(PictureKey(name)), word);
+        QCOMPARE(pictureKey(name), key);
+        QCOMPARE(wordFromPictureKey(pictureKey(name)), word);
     }
 
     // Catches pictures lost to the extension's case, strangers listed, or an order that changes between runs.
@@ -151,7 +151,7 @@ private slots:
         const QStringList expected{"01 zebra.edi", "b.edi",   "c.Edi",   "CAT.EDI",
                                    "Dog.edi",      "dog.edi", "link.edi"};
         QCOMPARE(listPictures(dir.path()), expected);
-        QCOMPARE(WordFromFileName(listPictures(dir.path()).at(3)), QStringLiteral("CAT"));
+        QCOMPARE(wordFromFileName(listPictures(dir.path()).at(3)), QStringLiteral("CAT"));
     }
 
     // Catches a crash or stale names when the subject folder is missing or named in another case.
@@ -191,8 +191,8 @@ private slots:
 
     // Catches the sound and subject paths built beside the wrong folder or missing the on-disk case.
     void pathsAreBuiltUnderTheProgramFolder() {
-        const QString saved = appState().ProgramFolder;
-        appState().ProgramFolder = tmp_.path();
+        const QString saved = appState().programFolder;
+        appState().programFolder = tmp_.path();
         const QString base = tmp_.path() + QStringLiteral("/files/");
         QCOMPARE(filesFolder(), tmp_.path() + QStringLiteral("/files"));
         QCOMPARE(subjectFolder(QStringLiteral("Phonics a to z")), base + QStringLiteral("phonics a to z"));
@@ -200,7 +200,7 @@ private slots:
                  base + QStringLiteral("phonics a to z/Colour.eda"));
         QCOMPARE(letterSoundPath(QStringLiteral("M")), base + QStringLiteral("Letters/m.eda"));
         QCOMPARE(letterSoundPath(QStringLiteral("q")), base + QStringLiteral("Letters/q.eda"));
-        appState().ProgramFolder = saved;
+        appState().programFolder = saved;
     }
 };
 

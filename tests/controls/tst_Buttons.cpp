@@ -2,8 +2,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "controls/uctl_BAR.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ToolbarButton.h"
+#include "controls/ImageButton.h"
 
 class tst_Buttons : public QObject {
     Q_OBJECT
@@ -23,18 +23,18 @@ void tst_Buttons::doubleClickRaisesClickTwiceAndLeavesPressedFace_data() {
     QTest::newRow("toolbar button") << true;
 }
 
-// Catches a double-click that loses its second Click (Qt delivers it as a double-click event, not a click)
+// Catches a double-click that loses its second clicked (Qt delivers it as a double-click event, not a click)
 // or raises a third one from the release that follows.
 void tst_Buttons::doubleClickRaisesClickTwiceAndLeavesPressedFace() {
     QFETCH(bool, toolbar);
     QWidget host;
-    uctl_BTN btn(QStringLiteral("OK"), &host);
-    uctl_BAR bar(QStringLiteral("2"), &host);
+    ImageButton btn(QStringLiteral("OK"), &host);
+    ToolbarButton bar(QStringLiteral("2"), &host);
     bar.move(0, 60);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     QWidget* target = toolbar ? static_cast<QWidget*>(&bar) : &btn;
-    QSignalSpy clicks(target, SIGNAL(Click()));
+    QSignalSpy clicks(target, SIGNAL(clicked()));
 
     const QPoint centre = target->rect().center();
     QTest::mouseClick(target, Qt::LeftButton, {}, centre);
@@ -42,27 +42,27 @@ void tst_Buttons::doubleClickRaisesClickTwiceAndLeavesPressedFace() {
 
     QCOMPARE(clicks.count(), 2);
     if (toolbar)
-        QCOMPARE(bar.face(), int(uctl_BAR::Pressed));
+        QCOMPARE(bar.face(), int(ToolbarButton::Pressed));
     else
-        QCOMPARE(btn.face(), uctl_BTN::Face::Pressed);
+        QCOMPARE(btn.face(), ImageButton::Face::Pressed);
 }
 
 // Catches a disabled button that still answers clicks or keeps a readable caption, and an enable that
 // does not bring the normal face back.
 void tst_Buttons::disabledButtonShowsPressedFaceHidesCaptionAndRaisesNoClick() {
-    uctl_BTN btn(QStringLiteral("Check"));
+    ImageButton btn(QStringLiteral("Check"));
     btn.show();
     QVERIFY(QTest::qWaitForWindowExposed(&btn));
-    QSignalSpy clicks(&btn, &uctl_BTN::Click);
+    QSignalSpy clicks(&btn, &ImageButton::clicked);
 
     btn.setEnabled(false);
-    QCOMPARE(btn.face(), uctl_BTN::Face::Pressed);
-    QCOMPARE(btn.captionColor(), uctl_BTN::backgroundColor());
+    QCOMPARE(btn.face(), ImageButton::Face::Pressed);
+    QCOMPARE(btn.captionColor(), ImageButton::backgroundColor());
     QTest::mouseClick(&btn, Qt::LeftButton, {}, btn.rect().center());
     QCOMPARE(clicks.count(), 0);
 
     btn.setEnabled(true);
-    QCOMPARE(btn.face(), uctl_BTN::Face::Normal);
+    QCOMPARE(btn.face(), ImageButton::Face::Normal);
     QCOMPARE(btn.captionColor(), QColor(Qt::black));
     QTest::mouseClick(&btn, Qt::LeftButton, {}, btn.rect().center());
     QCOMPARE(clicks.count(), 1);
@@ -70,10 +70,10 @@ void tst_Buttons::disabledButtonShowsPressedFaceHidesCaptionAndRaisesNoClick() {
 
 // Catches a Click raised for a press that was released outside the button.
 void tst_Buttons::pressDraggedOffTheButtonRaisesNoClick() {
-    uctl_BTN btn(QStringLiteral("Yes"));
+    ImageButton btn(QStringLiteral("Yes"));
     btn.show();
     QVERIFY(QTest::qWaitForWindowExposed(&btn));
-    QSignalSpy clicks(&btn, &uctl_BTN::Click);
+    QSignalSpy clicks(&btn, &ImageButton::clicked);
     QTest::mousePress(&btn, Qt::LeftButton, {}, btn.rect().center());
     QCOMPARE(btn.captionColor(), QColor(Qt::white));
     QTest::mouseRelease(&btn, Qt::LeftButton, {}, QPoint(btn.width() + 20, 5));
@@ -107,7 +107,7 @@ void tst_Buttons::toolbarKindPicksTooltip() {
     QFETCH(QString, caption);
     QFETCH(QString, tooltip);
     QFETCH(bool, hasFace);
-    uctl_BAR bar(caption);
+    ToolbarButton bar(caption);
     QCOMPARE(bar.toolTip(), tooltip);
     QCOMPARE(bar.size(), QSize(56, 51));
     const QImage shot = bar.grab().toImage();
@@ -121,13 +121,13 @@ void tst_Buttons::toolbarKindPicksTooltip() {
 
 // Catches a kind change that falls back to the normal face while the pointer is over the button.
 void tst_Buttons::toolbarKindChangeWhileHoveredKeepsHighlight() {
-    uctl_BAR bar(QStringLiteral("2"));
+    ToolbarButton bar(QStringLiteral("2"));
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
     QTest::mouseMove(&bar, bar.rect().center());
-    QTRY_COMPARE(bar.face(), int(uctl_BAR::Highlighted));
-    bar.setTextCaption(QStringLiteral("3"));
-    QCOMPARE(bar.face(), int(uctl_BAR::Highlighted));
+    QTRY_COMPARE(bar.face(), int(ToolbarButton::Highlighted));
+    bar.setCaption(QStringLiteral("3"));
+    QCOMPARE(bar.face(), int(ToolbarButton::Highlighted));
     QCOMPARE(bar.toolTip(), QStringLiteral("Choose a Game"));
 }
 

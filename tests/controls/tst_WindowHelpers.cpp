@@ -39,7 +39,7 @@ void tst_WindowHelpers::dragMovesTheWindowOnlyFromItsBackground() {
     auto* push = new QPushButton(QStringLiteral("OK"), &window);
     push->setGeometry(10, 100, 100, 30);
     for (QWidget* background : std::initializer_list<QWidget*>{&window, title})
-        new BackgroundDrag(background, &window);
+        new backgroundDragged(background, &window);
     window.move(100, 100);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -9,10 +9,10 @@
 #include <QTimer>
 
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "windows/GameForm.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 
 // Closes every result dialog soon after it opens with its OK button, and keeps what each one said.
 class DialogCloser {
@@ -29,15 +29,15 @@ private:
     void closeOne() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == handled_) return;
-        if (auto* win = qobject_cast<msg_WIN*>(modal)) {
+        if (auto* win = qobject_cast<ResultDialog*>(modal)) {
             handled_ = modal;
             seen << win->message();
             QTest::mouseClick(win->okButton(), Qt::LeftButton);
-        } else if (auto* lose = qobject_cast<msg_LOS*>(modal)) {
+        } else if (auto* lose = qobject_cast<MismatchDialog*>(modal)) {
             handled_ = modal;
             seen << lose->message();
             QTest::mouseClick(lose->okButton(), Qt::LeftButton);
-        } else if (modal->objectName() != QLatin1String("msg_SPL")) {
+        } else if (modal->objectName() != QLatin1String("SplashScreen")) {
             // Nothing else should ask the learner anything on this road.
             handled_ = modal;
             seen << QStringLiteral("unexpected ") + modal->objectName();
@@ -52,24 +52,24 @@ private:
 #if __has_include("games/RegisterGames.h")
 #include "games/RegisterGames.h"
 #endif
-#if __has_include("games/listening/fgam_LIS.h")
-#include "games/listening/fgam_LIS.h"
+#if __has_include("games/listening/ListeningWindow.h")
+#include "games/listening/ListeningWindow.h"
 #endif
-#if __has_include("games/choose/fgam_CHS.h")
-#include "games/choose/fgam_CHS.h"
+#if __has_include("games/choose/ChooseWindow.h")
+#include "games/choose/ChooseWindow.h"
 #endif
-#if __has_include("games/cards/fgam_CRD.h")
-#include "games/cards/fgam_CRD.h"
+#if __has_include("games/cards/FlashCardsWindow.h")
+#include "games/cards/FlashCardsWindow.h"
 #endif
-#if __has_include("games/hidden/fgam_HID.h")
-#include "games/hidden/fgam_HID.h"
+#if __has_include("games/hidden/HiddenLettersWindow.h")
+#include "games/hidden/HiddenLettersWindow.h"
 #endif
-#if __has_include("games/mixed/fgam_MIX.h")
-#include "games/mixed/fgam_MIX.h"
+#if __has_include("games/mixed/MixedLettersWindow.h")
+#include "games/mixed/MixedLettersWindow.h"
 #include <QLineEdit>
 #endif
-#if __has_include("games/memory/fgam_MEM.h")
-#include "games/memory/fgam_MEM.h"
+#if __has_include("games/memory/MemoryWindow.h")
+#include "games/memory/MemoryWindow.h"
 #include "games/memory/MemoryCard.h"
 #endif
 
@@ -94,8 +94,8 @@ inline qint32 runningScore() {
 }
 
 // One turn of each game answered rightly. A turn returns false when it found nothing to click.
-#if __has_include("games/listening/fgam_LIS.h")
-inline bool turn(fgam_LIS& game) {
+#if __has_include("games/listening/ListeningWindow.h")
+inline bool turn(ListeningWindow& game) {
     if (!QTest::qWaitFor([&] { return !game.game().revealing(); }, 5000)) return false;
     const auto& cards = game.game().cards();
     for (int i = 0; i < ListeningRules::CardCount; ++i)
@@ -103,9 +103,9 @@ inline bool turn(fgam_LIS& game) {
     return false;
 }
 #endif
-#if __has_include("games/choose/fgam_CHS.h")
+#if __has_include("games/choose/ChooseWindow.h")
 // The picture is there from the start, so the right word is clicked as soon as its button shows.
-inline bool turn(fgam_CHS& game) {
+inline bool turn(ChooseWindow& game) {
     int right = -1;
     const bool ready = QTest::qWaitFor(
         [&] {
@@ -120,17 +120,17 @@ inline bool turn(fgam_CHS& game) {
     return true;
 }
 #endif
-#if __has_include("games/cards/fgam_CRD.h")
-inline bool turn(fgam_CRD& game) {
+#if __has_include("games/cards/FlashCardsWindow.h")
+inline bool turn(FlashCardsWindow& game) {
     if (!game.game().cardTurned()) click(game.showButton());
     if (!game.game().cardTurned()) return false;
     click(game.yesButton());
     return true;
 }
 #endif
-#if __has_include("games/hidden/fgam_HID.h")
+#if __has_include("games/hidden/HiddenLettersWindow.h")
 // Every letter of the word, once each.
-inline bool turn(fgam_HID& game) {
+inline bool turn(HiddenLettersWindow& game) {
     if (!game.game().playing()) return false;
     const int word = game.game().wordIndex();
     const QString hidden = game.game().hiddenWord();
@@ -145,9 +145,9 @@ inline bool turn(fgam_HID& game) {
     return true;
 }
 #endif
-#if __has_include("games/mixed/fgam_MIX.h")
+#if __has_include("games/mixed/MixedLettersWindow.h")
 // The word rebuilt tile by tile.
-inline bool turn(fgam_MIX& game) {
+inline bool turn(MixedLettersWindow& game) {
     if (!game.game().playing()) return false;
     const QString word = game.game().word();
     for (qsizetype k = 0; k < word.size(); ++k) {
@@ -162,9 +162,9 @@ inline bool turn(fgam_MIX& game) {
     return true;
 }
 #endif
-#if __has_include("games/memory/fgam_MEM.h")
+#if __has_include("games/memory/MemoryWindow.h")
 // One pair found.
-inline bool turn(fgam_MEM& game) {
+inline bool turn(MemoryWindow& game) {
     if (!QTest::qWaitFor([&] { return !game.game().dealing() && !game.game().judging(); }, 5000))
         return false;
     const auto& cards = game.game().cards();
@@ -187,23 +187,23 @@ inline bool playTurns([[maybe_unused]] GameForm& form, int maxTurns, bool untilW
     const qint32 before = runningScore();
     for (int i = 0; i < maxTurns; ++i) {
         bool played = false;
-#if __has_include("games/listening/fgam_LIS.h")
-        if (auto* g = qobject_cast<fgam_LIS*>(&form)) played = turn(*g);
+#if __has_include("games/listening/ListeningWindow.h")
+        if (auto* g = qobject_cast<ListeningWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/choose/fgam_CHS.h")
-        if (auto* g = qobject_cast<fgam_CHS*>(&form)) played = turn(*g);
+#if __has_include("games/choose/ChooseWindow.h")
+        if (auto* g = qobject_cast<ChooseWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/cards/fgam_CRD.h")
-        if (auto* g = qobject_cast<fgam_CRD*>(&form)) played = turn(*g);
+#if __has_include("games/cards/FlashCardsWindow.h")
+        if (auto* g = qobject_cast<FlashCardsWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/hidden/fgam_HID.h")
-        if (auto* g = qobject_cast<fgam_HID*>(&form)) played = turn(*g);
+#if __has_include("games/hidden/HiddenLettersWindow.h")
+        if (auto* g = qobject_cast<HiddenLettersWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/mixed/fgam_MIX.h")
-        if (auto* g = qobject_cast<fgam_MIX*>(&form)) played = turn(*g);
+#if __has_include("games/mixed/MixedLettersWindow.h")
+        if (auto* g = qobject_cast<MixedLettersWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/memory/fgam_MEM.h")
-        if (auto* g = qobject_cast<fgam_MEM*>(&form)) played = turn(*g);
+#if __has_include("games/memory/MemoryWindow.h")
+        if (auto* g = qobject_cast<MemoryWindow*>(&form)) played = turn(*g);
 #endif
         if (!played) return false;
         if (untilWin && runningScore() > before) return true;
@@ -223,7 +223,7 @@ inline void playRounds(GameForm& game, int rounds) {
 
 // The close picture back to the game menu.
 inline bool closeGame(GameForm& game) {
-    auto* close = game.findChild<ClickLabel*>(QStringLiteral("imgCLOSE"));
+    auto* close = game.findChild<ClickLabel*>(QStringLiteral("closeCross"));
     if (!close) return false;
     QTest::mouseClick(close, Qt::LeftButton);
     return true;

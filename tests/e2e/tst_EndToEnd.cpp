@@ -20,19 +20,19 @@
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
 #include "app/SettingsStore.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "audio/SdlSoundDevice.h"
 #include "controls/HotSpot.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "score/ScoreModel.h"
 #include "windows/Forms.h"
 #include "windows/GameForm.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/HomeScreen.h"
+#include "windows/MainWindow.h"
+#include "windows/GameMenu.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 #include "windows/Startup.h"
 
 #include "E2EGames.h"
@@ -80,24 +80,24 @@ class EndToEndStages : public QObject {
     QSettings notes{qEnvironmentVariable("LEXIKITE_E2E_NOTES"), QSettings::IniFormat};
     const QString subject = QStringLiteral("farm animals");
 
-    static HotSpot* subjectSpot(mdb_HOM* home, const QString& name) {
+    static HotSpot* subjectSpot(HomeScreen* home, const QString& name) {
         for (int i = 0; i < HomeSubjectCount; ++i)
             if (home->spot(i)->toolTip() == name) return home->spot(i);
         return nullptr;
     }
 
     static QString storedHigh(const QString& subject) {
-        return RegReadString(detailsKey(), QStringLiteral("SCORE-HIGH - ") + subject, QStringLiteral("none"));
+        return readSetting(detailsKey(), QStringLiteral("SCORE-HIGH - ") + subject, QStringLiteral("none"));
     }
 
 private slots:
     void play() {
-        QPointer<QWidget> frame = Main();
+        QPointer<QWidget> frame = startProgram();
         QVERIFY(frame && frame->isVisible());
-        QCOMPARE(appState().ProgramFolder, QCoreApplication::applicationDirPath());
+        QCOMPARE(appState().programFolder, QCoreApplication::applicationDirPath());
         auto* main = mainWindow();
         QVERIFY(main);
-        auto* home = forms().find<mdb_HOM>(QStringLiteral("mdb_HOM"));
+        auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"));
         QVERIFY(home && forms().activeChild() == home);
         HotSpot* farm = subjectSpot(home, subject);
         QVERIFY(farm);
@@ -106,10 +106,10 @@ private slots:
         QTest::mouseMove(farm);
         QTRY_COMPARE(main->highScoreLabel()->text(), QStringLiteral("0 points"));
         QTest::mouseClick(farm, Qt::LeftButton);
-        auto* menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
+        auto* menu = qobject_cast<GameMenu*>(forms().activeChild());
         QVERIFY(menu);
         QCOMPARE(menu->title(), subject);
-        QCOMPARE(appState().Section, subject);
+        QCOMPARE(appState().section, subject);
 
         DialogCloser dialogs;
         int games = 0;
@@ -133,11 +133,11 @@ private slots:
                 qPrintable(entry.windowName + QLatin1Char(' ') + dialogs.seen.join(QLatin1String(" | "))));
             qInfo("%s won in %lld ms", qPrintable(entry.windowName), took.elapsed());
             QVERIFY(e2e::closeGame(*game));
-            QTRY_VERIFY(qobject_cast<mdb_SBJ*>(forms().activeChild()));
-            menu = qobject_cast<mdb_SBJ*>(forms().activeChild());
+            QTRY_VERIFY(qobject_cast<GameMenu*>(forms().activeChild()));
+            menu = qobject_cast<GameMenu*>(forms().activeChild());
             ++games;
         }
-        QCOMPARE(games, mdb_SBJ::GameCount);
+        QCOMPARE(games, GameMenu::GameCount);
 
         const QString total = scoreModel().scoreTag();
         QCOMPARE(storedHigh(subject), total);
@@ -158,19 +158,19 @@ private slots:
         const QString high = notes.value(QStringLiteral("high")).toString();
         const QPoint place = notes.value(QStringLiteral("place")).toPoint();
         QVERIFY(!high.isEmpty());
-        QPointer<QWidget> frame = Main();
+        QPointer<QWidget> frame = startProgram();
         QVERIFY(frame && frame->isVisible());
         auto* main = mainWindow();
         QCOMPARE(main->pos(), place);
 
-        auto* home = forms().find<mdb_HOM>(QStringLiteral("mdb_HOM"));
+        auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"));
         QVERIFY(home);
         QVERIFY(QTest::qWaitForWindowExposed(main));
         HotSpot* farm = subjectSpot(home, subject);
         QTest::mouseMove(farm);
         QTRY_COMPARE(main->highScoreLabel()->text(), high + QStringLiteral(" points"));
         QTest::mouseClick(farm, Qt::LeftButton);
-        QVERIFY(qobject_cast<mdb_SBJ*>(forms().activeChild()));
+        QVERIFY(qobject_cast<GameMenu*>(forms().activeChild()));
         QCOMPARE(main->highScoreLabel()->text(), ScoreModel::highScoreCaptionFor(high));
         main->close();
         QTRY_VERIFY(frame.isNull());

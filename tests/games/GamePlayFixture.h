@@ -20,9 +20,9 @@
 #include "controls/HotSpot.h"
 #include "games/common/GameWindow.h"
 #include "games/RegisterGames.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/GameMenu.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 
 inline const QString PlaySubject = QStringLiteral("farm animals");
 
@@ -57,15 +57,15 @@ struct GamePlayFixture {
         }
         shell = std::make_unique<ShellFixture>(dir.path());
         setRandomSource(&random);
-        appState().Section = PlaySubject;
+        appState().section = PlaySubject;
         registerGames();
         shell->loadMain();
         closer.setInterval(1);
         QObject::connect(&closer, &QTimer::timeout, [this] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
-            if (auto* win = qobject_cast<msg_WIN*>(dialog)) messages << win->message();
-            if (auto* los = qobject_cast<msg_LOS*>(dialog)) messages << los->message();
+            if (auto* win = qobject_cast<ResultDialog*>(dialog)) messages << win->message();
+            if (auto* los = qobject_cast<MismatchDialog*>(dialog)) messages << los->message();
             auto* game = dynamic_cast<GameWindow*>(forms().activeChild());
             countersBehind << (game ? game->scoreLabel()->text() : QString());
             if (behind) extraBehind << behind();
@@ -79,21 +79,21 @@ struct GamePlayFixture {
         setRandomSource(nullptr);
     }
 
-    mdb_SBJ* menu() {
-        forms().show(QStringLiteral("mdb_SBJ"));
-        auto* m = shell->active<mdb_SBJ>();
+    GameMenu* menu() {
+        forms().show(QStringLiteral("GameMenu"));
+        auto* m = shell->active<GameMenu>();
         if (m) m->setTitle(PlaySubject);
         return m;
     }
     template <class T> T* openFromMenu(int spot) {
-        mdb_SBJ* m = menu();
+        GameMenu* m = menu();
         if (!m) return nullptr;
         click(m->spot(spot));
         settle();
         return shell->active<T>();
     }
     QString wordSound(const QString& word) const {
-        return appState().ProgramFolder + QStringLiteral("/files/") + PlaySubject + u'/' + word +
+        return appState().programFolder + QStringLiteral("/files/") + PlaySubject + u'/' + word +
                QStringLiteral(".eda");
     }
     QString stored() { return shell->readDetails(QStringLiteral("SCORE-HIGH - ") + PlaySubject); }

@@ -12,15 +12,15 @@
 #include "GamePlayFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
-#include "controls/uctl_BTN.h"
-#include "games/cards/fgam_CRD.h"
-#include "games/choose/fgam_CHS.h"
+#include "controls/ImageButton.h"
+#include "games/cards/FlashCardsWindow.h"
+#include "games/choose/ChooseWindow.h"
 #include "games/common/LevelMeter.h"
-#include "games/listening/fgam_LIS.h"
+#include "games/listening/ListeningWindow.h"
 #include "score/ScoreModel.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/mdb_SET.h"
-#include "windows/msg_WIN.h"
+#include "windows/GameMenu.h"
+#include "windows/SettingsDialog.h"
+#include "windows/ResultDialog.h"
 
 namespace {
 
@@ -39,14 +39,14 @@ void tick(GameWindow* game) {
     QMetaObject::invokeMethod(game->revealTimer(), "timeout");
 }
 
-int visibleCards(fgam_LIS* game) {
+int visibleCards(ListeningWindow* game) {
     int n = 0;
     for (int i = 0; i < ListeningRules::CardCount; ++i)
         n += game->card(i)->isVisible() ? 1 : 0;
     return n;
 }
 
-int visibleWords(fgam_CHS* game) {
+int visibleWords(ChooseWindow* game) {
     int n = 0;
     for (int i = 0; i < ChooseRules::ButtonCount; ++i)
         n += game->wordButton(i)->isVisible() ? 1 : 0;
@@ -61,13 +61,13 @@ void revealAll(GameWindow* game) {
 // Answers right once in the listening or choose game, whichever is open.
 void answerRight(GameWindow* game) {
     revealAll(game);
-    if (auto* lis = qobject_cast<fgam_LIS*>(game)) {
+    if (auto* lis = qobject_cast<ListeningWindow*>(game)) {
         for (int i = 0; i < ListeningRules::CardCount; ++i)
             if (lis->game().cards()[i].word == lis->game().targetWord()) return click(lis->card(i));
-    } else if (auto* chs = qobject_cast<fgam_CHS*>(game)) {
+    } else if (auto* chs = qobject_cast<ChooseWindow*>(game)) {
         for (int i = 0; i < ChooseRules::ButtonCount; ++i)
             if (chs->game().buttons()[i].word == chs->game().turnWord()) return click(chs->wordButton(i));
-    } else if (auto* crd = qobject_cast<fgam_CRD*>(game)) {
+    } else if (auto* crd = qobject_cast<FlashCardsWindow*>(game)) {
         click(crd->showButton());
         return click(crd->yesButton());
     }
@@ -105,54 +105,54 @@ void tst_GameWindows::opensFromMenuAndSectionClick_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("gameName");
     QTest::addColumn<bool>("bySectionClick");
-    QTest::newRow("listening from the menu") << 0 << "fgam_LIS"
+    QTest::newRow("listening from the menu") << 0 << "ListeningWindow"
                                              << "listening game" << false;
-    QTest::newRow("flash cards from the menu") << 1 << "fgam_CRD"
+    QTest::newRow("flash cards from the menu") << 1 << "FlashCardsWindow"
                                                << "flash cards" << false;
-    QTest::newRow("choose from the menu") << 3 << "fgam_CHS"
+    QTest::newRow("choose from the menu") << 3 << "ChooseWindow"
                                           << "choose a word" << false;
-    QTest::newRow("listening again by SectionClick") << 0 << "fgam_LIS"
+    QTest::newRow("listening again by chooseSubject") << 0 << "ListeningWindow"
                                                      << "listening game" << true;
-    QTest::newRow("flash cards again by SectionClick") << 1 << "fgam_CRD"
+    QTest::newRow("flash cards again by chooseSubject") << 1 << "FlashCardsWindow"
                                                        << "flash cards" << true;
-    QTest::newRow("choose again by SectionClick") << 3 << "fgam_CHS"
+    QTest::newRow("choose again by chooseSubject") << 3 << "ChooseWindow"
                                                   << "choose a word" << true;
 }
 
 // Catches a game missing from the table, the subject not written, the language not read again on
-// activation, no first turn, and (by SectionClick) a flash card drawn before its list points at the subject.
+// activation, no first turn, and (by chooseSubject) a flash card drawn before its list points at the subject.
 void tst_GameWindows::opensFromMenuAndSectionClick() {
     QFETCH(int, spot);
     QFETCH(QString, window);
     QFETCH(QString, gameName);
     QFETCH(bool, bySectionClick);
     Play play;
-    play.shell->store.store.writeString(appState().RegistryBase + QStringLiteral("Settings\\Details"),
+    play.shell->store.store.writeString(appState().registryBase + QStringLiteral("Settings\\Details"),
                                         QStringLiteral("Language"), QStringLiteral("BRITISH"));
     GameWindow* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
     if (bySectionClick) {
-        mainWindow()->SectionClick(Subject);
+        mainWindow()->chooseSubject(Subject);
         settle();
         game = play.shell->active<GameWindow>();
         QVERIFY(game);
-        QCOMPARE(mainWindow()->GameNumber(), spot + 1);
+        QCOMPARE(mainWindow()->gameNumber(), spot + 1);
     }
     QCOMPARE(game->formName(), window);
     QVERIFY(game->isVisible());
     QCOMPARE(game->subjectLabel()->text(), Subject);
     QCOMPARE(game->gameLabel()->text(), gameName);
-    QCOMPARE(appState().Language, QStringLiteral("BRITISH"));
+    QCOMPARE(appState().language, QStringLiteral("BRITISH"));
     QCOMPARE(game->pictureList().size(), Animals.size());
     QVERIFY(game->noticeLabel()->isHidden());
 
-    if (auto* lis = qobject_cast<fgam_LIS*>(game)) {
+    if (auto* lis = qobject_cast<ListeningWindow*>(game)) {
         QVERIFY(Animals.contains(lis->game().targetWord()));
         QCOMPARE(lis->wordLabel()->text(), lis->game().targetWord());
-    } else if (auto* chs = qobject_cast<fgam_CHS*>(game)) {
+    } else if (auto* chs = qobject_cast<ChooseWindow*>(game)) {
         QVERIFY(Animals.contains(chs->game().turnWord()));
         QVERIFY(!chs->mainPicture()->pixmap().isNull());
-    } else if (auto* crd = qobject_cast<fgam_CRD*>(game)) {
+    } else if (auto* crd = qobject_cast<FlashCardsWindow*>(game)) {
         QVERIFY(Animals.contains(crd->game().cardWord()));
         QVERIFY(!crd->mainPicture()->pixmap().isNull());
         QVERIFY(crd->showButton()->isVisible());
@@ -178,10 +178,10 @@ void tst_GameWindows::revealsOneByOneThenSpeaks() {
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
     QCOMPARE(game->revealTimer()->interval(), interval);
-    auto* lis = qobject_cast<fgam_LIS*>(game);
-    auto* chs = qobject_cast<fgam_CHS*>(game);
+    auto* lis = qobject_cast<ListeningWindow*>(game);
+    auto* chs = qobject_cast<ChooseWindow*>(game);
     const auto shown = [&] { return lis ? visibleCards(lis) : visibleWords(chs); };
-    const QString folder = appState().ProgramFolder + QStringLiteral("/files/") + Subject;
+    const QString folder = appState().programFolder + QStringLiteral("/files/") + Subject;
 
     QCOMPARE(shown(), 0);
     for (int i = 1; i <= count; ++i) {
@@ -235,32 +235,32 @@ void tst_GameWindows::revealsOneByOneThenSpeaks() {
 void tst_GameWindows::closeReturnsToTheMenu_data() {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QString>("window");
-    QTest::newRow("listening") << 0 << "fgam_LIS";
-    QTest::newRow("flash cards") << 1 << "fgam_CRD";
-    QTest::newRow("choose") << 3 << "fgam_CHS";
+    QTest::newRow("listening") << 0 << "ListeningWindow";
+    QTest::newRow("flash cards") << 1 << "FlashCardsWindow";
+    QTest::newRow("choose") << 3 << "ChooseWindow";
 }
 
 // Catches a close picture that leaves the game loaded (so it would not start afresh), keeps its number
-// remembered (SectionClick would reopen it), or leaves the child area empty.
+// remembered (chooseSubject would reopen it), or leaves the child area empty.
 void tst_GameWindows::closeReturnsToTheMenu() {
     QFETCH(int, spot);
     QFETCH(QString, window);
     Play play;
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
-    mainWindow()->SectionClick(Subject); // remembers the game's number
+    mainWindow()->chooseSubject(Subject); // remembers the game's number
     settle();
     game = play.shell->active<GameWindow>();
-    QCOMPARE(mainWindow()->GameNumber(), spot + 1);
+    QCOMPARE(mainWindow()->gameNumber(), spot + 1);
     QVERIFY(game->closePicture()->isVisible());
 
     click(game->closePicture());
     settle();
     QVERIFY(!forms().find(window));
-    auto* menu = play.shell->active<mdb_SBJ>();
+    auto* menu = play.shell->active<GameMenu>();
     QVERIFY(menu);
     QVERIFY(menu->isVisible());
-    QCOMPARE(mainWindow()->GameNumber(), 0);
+    QCOMPARE(mainWindow()->gameNumber(), 0);
 }
 
 void tst_GameWindows::winAddsRunningScoreAndStoresHighScore_data() {
@@ -311,7 +311,7 @@ void tst_GameWindows::winAddsRunningScoreAndStoresHighScore() {
 // Catches a hover frame that misses the control, is not hidden over the background, or takes the clicks.
 void tst_GameWindows::hoverFrameFollowsThePointer() {
     Play play;
-    auto* lis = play.openFromMenu<fgam_LIS>(0);
+    auto* lis = play.openFromMenu<ListeningWindow>(0);
     QVERIFY(lis);
     revealAll(lis);
     QWidget* card = lis->card(2);
@@ -345,10 +345,10 @@ void tst_GameWindows::aSecondClickWhileAnAnswerIsJudgedCountsOnce() {
     QVERIFY(game);
     revealAll(game);
     QWidget* right = nullptr;
-    if (auto* lis = qobject_cast<fgam_LIS*>(game)) {
+    if (auto* lis = qobject_cast<ListeningWindow*>(game)) {
         for (int i = 0; i < ListeningRules::CardCount; ++i)
             if (lis->game().cards()[i].word == lis->game().targetWord()) right = lis->card(i);
-    } else if (auto* chs = qobject_cast<fgam_CHS*>(game)) {
+    } else if (auto* chs = qobject_cast<ChooseWindow*>(game)) {
         for (int i = 0; i < ChooseRules::ButtonCount; ++i)
             if (chs->game().buttons()[i].word == chs->game().turnWord()) right = chs->wordButton(i);
     }
@@ -389,7 +389,7 @@ void tst_GameWindows::closingOrHomeDuringAnAnswerKeepsItsPoints() {
         if (closeProgram)
             play.shell->main->close();
         else
-            mainWindow()->HomeClick();
+            mainWindow()->goHome();
         return false;
     };
     const qsizetype soundsBefore = play.shell->sound.log.size();
@@ -400,28 +400,28 @@ void tst_GameWindows::closingOrHomeDuringAnAnswerKeepsItsPoints() {
     QCOMPARE(play.messages.size(), 10);
     QVERIFY(!play.shell->sound.log.mid(soundsBefore).contains(QStringLiteral("effect CONGRATS")));
     QCOMPARE(play.stored(), QStringLiteral("10"));
-    if (!closeProgram) QVERIFY(play.shell->active<ChildForm>() && play.shell->active<ChildForm>()->formName() == u"mdb_HOM");
+    if (!closeProgram) QVERIFY(play.shell->active<ChildForm>() && play.shell->active<ChildForm>()->formName() == u"HomeScreen");
 }
 
 // Catches a language change that waits until the subject is entered again, the open game going on with
 // the pictures of the other English.
 void tst_GameWindows::savedLanguageDealsTheOpenGameAgain() {
     Play play(Animals + QStringList{QStringLiteral("color type_us"), QStringLiteral("colour type_uk")});
-    auto* before = play.openFromMenu<fgam_CRD>(1);
+    auto* before = play.openFromMenu<FlashCardsWindow>(1);
     QVERIFY(before);
-    QPointer<fgam_CRD> old(before);
+    QPointer<FlashCardsWindow> old(before);
     play.onDialog = [](QDialog* dialog) {
-        auto* settings = qobject_cast<mdb_SET*>(dialog);
+        auto* settings = qobject_cast<SettingsDialog*>(dialog);
         if (!settings) return false;
-        settings->findChild<QRadioButton*>(QStringLiteral("optENGTYPEUK"))->setChecked(true);
-        click(settings->findChild<uctl_BTN*>(QStringLiteral("btnSAVE")));
+        settings->findChild<QRadioButton*>(QStringLiteral("britishOption"))->setChecked(true);
+        click(settings->findChild<ImageButton*>(QStringLiteral("saveButton")));
         return true;
     };
-    mainWindow()->SettingsClick();
+    mainWindow()->openSettings();
     settle();
-    QCOMPARE(appState().Language, QStringLiteral("BRITISH"));
+    QCOMPARE(appState().language, QStringLiteral("BRITISH"));
     QVERIFY(!old);
-    auto* after = play.shell->active<fgam_CRD>();
+    auto* after = play.shell->active<FlashCardsWindow>();
     QVERIFY(after);
     QCOMPARE(after->subject(), Subject);
     QStringList words;
@@ -433,7 +433,7 @@ void tst_GameWindows::savedLanguageDealsTheOpenGameAgain() {
 
 void tst_GameWindows::cardsTurnAndAnswer() {
     Play play;
-    auto* crd = play.openFromMenu<fgam_CRD>(1);
+    auto* crd = play.openFromMenu<FlashCardsWindow>(1);
     QVERIFY(crd);
     QVERIFY(crd->yesButton()->isHidden() || crd->cardPanel()->isHidden());
     const QString word = crd->game().cardWord();
@@ -442,7 +442,7 @@ void tst_GameWindows::cardsTurnAndAnswer() {
     QVERIFY(crd->cardPanel()->isVisible());
     QVERIFY(crd->showButton()->isHidden());
     QCOMPARE(crd->wordLabel()->text(), word);
-    QCOMPARE(play.shell->openedPaths().value(0), appState().ProgramFolder + QStringLiteral("/files/") +
+    QCOMPARE(play.shell->openedPaths().value(0), appState().programFolder + QStringLiteral("/files/") +
                                                      Subject + u'/' + word + QStringLiteral(".eda"));
 
     for (int i = 0; i < 3; ++i) {
@@ -485,15 +485,15 @@ void tst_GameWindows::tooFewPicturesShowsANoticeAndTheWindowStillWorks() {
     QVERIFY(game->noticeLabel()->isVisible());
     QCOMPARE(game->noticeLabel()->text(), notice);
     QVERIFY(!game->revealTimer()->isActive());
-    auto* lis = qobject_cast<fgam_LIS*>(game);
-    auto* chs = qobject_cast<fgam_CHS*>(game);
+    auto* lis = qobject_cast<ListeningWindow*>(game);
+    auto* chs = qobject_cast<ChooseWindow*>(game);
     QCOMPARE(lis ? visibleCards(lis) : visibleWords(chs), 0);
 
     click(lis ? lis->passButton() : chs->passButton());
     QVERIFY(game->noticeLabel()->isVisible());
     click(game->closePicture());
     settle();
-    QVERIFY(play.shell->active<mdb_SBJ>());
+    QVERIFY(play.shell->active<GameMenu>());
 }
 
 void tst_GameWindows::everyControlLiesInsideTheWindow_data() {
@@ -510,10 +510,10 @@ void tst_GameWindows::everyControlLiesInsideTheWindow() {
     Play play;
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
-    if (auto* lis = qobject_cast<fgam_LIS*>(game)) {
+    if (auto* lis = qobject_cast<ListeningWindow*>(game)) {
         answerRight(lis);
         revealAll(lis);
-        click(lis->findChild<uctl_BTN*>(QStringLiteral("pneSELECT")));
+        click(lis->findChild<ImageButton*>(QStringLiteral("selectButton")));
         QCOMPARE(lis->promptLabel()->text(), QStringLiteral("Which picture did you hear?"));
     }
     for (QLabel* label : game->findChildren<QLabel*>()) {
@@ -524,7 +524,7 @@ void tst_GameWindows::everyControlLiesInsideTheWindow() {
     QCOMPARE(game->size(), GameWindow::area());
     const QRect window = game->rect();
     QList<QWidget*> controls;
-    for (auto* b : game->findChildren<uctl_BTN*>())
+    for (auto* b : game->findChildren<ImageButton*>())
         controls << b;
     for (auto* l : game->findChildren<ClickLabel*>())
         controls << l;

@@ -12,19 +12,19 @@
 #include "GamePlayFixture.h"
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/WordPicture.h"
-#include "games/hidden/fgam_HID.h"
+#include "games/hidden/HiddenLettersWindow.h"
 #include "games/hidden/MissesMeter.h"
-#include "games/memory/fgam_MEM.h"
+#include "games/memory/MemoryWindow.h"
 #include "games/memory/MemoryCard.h"
-#include "games/mixed/fgam_MIX.h"
+#include "games/mixed/MixedLettersWindow.h"
 #include "score/ScoreModel.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_SBJ.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/HomeScreen.h"
+#include "windows/GameMenu.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ struct Play : GamePlayFixture {
 };
 
 // Hidden letters: the button of a lower-case letter.
-uctl_BTN* letter(fgam_HID* game, QChar c) {
+ImageButton* letter(HiddenLettersWindow* game, QChar c) {
     return game->letterButton(c.toLower().unicode() - u'a');
 }
 
@@ -53,27 +53,27 @@ QList<QChar> missingLetters(const QString& word, int count) {
 }
 
 // Mixed letters: a shown tile with the character, or one without it.
-uctl_BTN* tileWith(fgam_MIX* game, QChar c, bool matching = true) {
+ImageButton* tileWith(MixedLettersWindow* game, QChar c, bool matching = true) {
     const auto& tiles = game->game().tiles();
     for (int i = 0; i < MixedRules::TileCount; ++i)
         if (tiles[i].visible && (tiles[i].character == c) == matching) return game->tile(i);
     return nullptr;
 }
 
-void rebuildByTiles(fgam_MIX* game) {
+void rebuildByTiles(MixedLettersWindow* game) {
     const QString word = game->game().word();
     for (QChar c : word)
         click(tileWith(game, c));
 }
 
 // Memory: deals the whole table with the window's own timer ticks.
-void dealAll(fgam_MEM* game) {
+void dealAll(MemoryWindow* game) {
     for (int i = 0; i < 20 && game->revealTimer()->isActive(); ++i)
         QMetaObject::invokeMethod(game->revealTimer(), "timeout");
 }
 
 // Memory: the card carrying a word, other than the one to skip.
-int cardOf(fgam_MEM* game, const QString& word, int skip = -1) {
+int cardOf(MemoryWindow* game, const QString& word, int skip = -1) {
     const auto& cards = game->game().cards();
     for (int i = 0; i < MemoryRules::CardCount; ++i)
         if (i != skip && cards[i].word == word) return i;
@@ -81,7 +81,7 @@ int cardOf(fgam_MEM* game, const QString& word, int skip = -1) {
 }
 
 // Memory: every pair in one turn each.
-void matchAllPairs(fgam_MEM* game) {
+void matchAllPairs(MemoryWindow* game) {
     dealAll(game);
     QStringList words;
     for (int i = 0; i < MemoryRules::PairCount; ++i)
@@ -125,17 +125,17 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("gameName");
     QTest::addColumn<bool>("bySectionClick");
-    QTest::newRow("hidden letters from the menu") << int(Hidden) << "fgam_HID"
+    QTest::newRow("hidden letters from the menu") << int(Hidden) << "HiddenLettersWindow"
                                                   << "hidden words" << false;
-    QTest::newRow("mixed letters from the menu") << int(Mixed) << "fgam_MIX"
+    QTest::newRow("mixed letters from the menu") << int(Mixed) << "MixedLettersWindow"
                                                  << "mixed up words" << false;
-    QTest::newRow("memory from the menu") << int(Memory) << "fgam_MEM"
+    QTest::newRow("memory from the menu") << int(Memory) << "MemoryWindow"
                                           << "memory game" << false;
-    QTest::newRow("hidden letters by SectionClick") << int(Hidden) << "fgam_HID"
+    QTest::newRow("hidden letters by chooseSubject") << int(Hidden) << "HiddenLettersWindow"
                                                     << "hidden words" << true;
-    QTest::newRow("mixed letters by SectionClick") << int(Mixed) << "fgam_MIX"
+    QTest::newRow("mixed letters by chooseSubject") << int(Mixed) << "MixedLettersWindow"
                                                    << "mixed up words" << true;
-    QTest::newRow("memory by SectionClick") << int(Memory) << "fgam_MEM"
+    QTest::newRow("memory by chooseSubject") << int(Memory) << "MemoryWindow"
                                             << "memory game" << true;
 }
 
@@ -151,12 +151,12 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
     QVERIFY(game);
     if (bySectionClick) {
         QPointer<GameWindow> first(game);
-        mainWindow()->SectionClick(Subject);
+        mainWindow()->chooseSubject(Subject);
         settle();
         game = play.shell->active<GameWindow>();
         QVERIFY(game);
         QVERIFY(!first);
-        QCOMPARE(mainWindow()->GameNumber(), spot + 1);
+        QCOMPARE(mainWindow()->gameNumber(), spot + 1);
     }
     QCOMPARE(game->formName(), window);
     QVERIFY(game->isVisible());
@@ -164,33 +164,33 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
     QCOMPARE(game->gameLabel()->text(), gameName);
     QVERIFY(game->noticeLabel()->isHidden());
 
-    if (auto* hid = qobject_cast<fgam_HID*>(game)) {
+    if (auto* hid = qobject_cast<HiddenLettersWindow*>(game)) {
         const QString word = hid->game().hiddenWord();
         QVERIFY(Words.contains(word));
-        QCOMPARE(appState().GameWord, word);
+        QCOMPARE(appState().gameWord, word);
         QCOMPARE(hid->wordLabel()->text(), QString(word.size(), u'*'));
         QCOMPARE(hid->scoreLabel()->text(), QStringLiteral("10/10"));
         QVERIFY(!hid->mainPicture()->pixmap().isNull());
         for (int i = 0; i < HiddenRules::LetterCount; ++i) {
             QVERIFY(hid->letterButton(i)->isVisible());
             QVERIFY(hid->letterButton(i)->isEnabled());
-            QCOMPARE(hid->letterButton(i)->TextCaption(), HiddenRules::letterCaption(i));
+            QCOMPARE(hid->letterButton(i)->caption(), HiddenRules::letterCaption(i));
         }
         QCOMPARE(hid->missesMeter()->tenths(), 0);
-    } else if (auto* mix = qobject_cast<fgam_MIX*>(game)) {
+    } else if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) {
         const QString word = mix->game().word();
         QVERIFY(Words.contains(word));
-        QCOMPARE(appState().GameWord, word);
+        QCOMPARE(appState().gameWord, word);
         QCOMPARE(mix->scrambledLabel()->text(), mix->game().scrambled());
         QVERIFY(mix->scrambledLabel()->text() != word);
         QString tiles;
         for (int i = 0; i < MixedRules::TileCount; ++i)
-            if (mix->tile(i)->isVisible()) tiles += mix->tile(i)->TextCaption().back();
+            if (mix->tile(i)->isVisible()) tiles += mix->tile(i)->caption().back();
         QCOMPARE(tiles, mix->game().scrambled());
         QCOMPARE(mix->scoreLabel()->text(), QStringLiteral("10/10"));
         QCOMPARE(mix->meter()->tenths(), 10);
-        QCOMPARE(mix->checkButton()->TextCaption(), QStringLiteral("Check"));
-    } else if (auto* mem = qobject_cast<fgam_MEM*>(game)) {
+        QCOMPARE(mix->checkButton()->caption(), QStringLiteral("Check"));
+    } else if (auto* mem = qobject_cast<MemoryWindow*>(game)) {
         QCOMPARE(mem->revealTimer()->interval(), 100);
         QVERIFY(mem->revealTimer()->isActive());
         QCOMPARE(mem->scoreLabel()->text(), QStringLiteral("20/20"));
@@ -233,7 +233,7 @@ void tst_PuzzleWindows::hiddenLettersWinAndLose() {
     QFETCH(QString, lastMessage);
     QFETCH(int, points);
     Play play;
-    auto* game = play.openFromMenu<fgam_HID>(Hidden);
+    auto* game = play.openFromMenu<HiddenLettersWindow>(Hidden);
     QVERIFY(game);
     play.behind = [game] {
         const MissesMeter* m = game->missesMeter();
@@ -295,7 +295,7 @@ void tst_PuzzleWindows::hiddenLettersTakeTheKeyboard() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, chosen);
     Play play;
-    auto* game = play.openFromMenu<fgam_HID>(Hidden);
+    auto* game = play.openFromMenu<HiddenLettersWindow>(Hidden);
     QVERIFY(game);
     QCOMPARE(game->focusPolicy(), Qt::StrongFocus);
     QVERIFY(!game->game().hiddenWord().contains(u'x'));
@@ -334,7 +334,7 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
     QFETCH(QString, counterBehindFirst);
     QFETCH(int, points);
     Play play;
-    auto* game = play.openFromMenu<fgam_MIX>(Mixed);
+    auto* game = play.openFromMenu<MixedLettersWindow>(Mixed);
     QVERIFY(game);
     play.behind = [game] { return QString::number(game->meter()->tenths()); };
     const QString word = game->game().word();
@@ -382,7 +382,7 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
 // moved without the text changing, so only a report of the caret itself tells the rules).
 void tst_PuzzleWindows::mixedTileLandsAtTheCaret() {
     Play play;
-    auto* game = play.openFromMenu<fgam_MIX>(Mixed);
+    auto* game = play.openFromMenu<MixedLettersWindow>(Mixed);
     QVERIFY(game);
     const QChar first = game->game().word().front();
     QLineEdit* box = game->textBox();
@@ -403,7 +403,7 @@ void tst_PuzzleWindows::mixedTileLandsAtTheCaret() {
 // which would judge the next word at once.
 void tst_PuzzleWindows::mixedEnterThatClosedADialogChecksNothing() {
     Play play;
-    auto* game = play.openFromMenu<fgam_MIX>(Mixed);
+    auto* game = play.openFromMenu<MixedLettersWindow>(Mixed);
     QVERIFY(game);
     QLineEdit* box = game->textBox();
     play.onDialog = [box](QDialog* dialog) {
@@ -424,7 +424,7 @@ void tst_PuzzleWindows::mixedEnterThatClosedADialogChecksNothing() {
 // after a won game, and points not reaching the score.
 void tst_PuzzleWindows::memoryDealsPairsMismatchesAndWins() {
     Play play;
-    auto* game = play.openFromMenu<fgam_MEM>(Memory);
+    auto* game = play.openFromMenu<MemoryWindow>(Memory);
     QVERIFY(game);
     dealAll(game);
     const auto& cards = game->game().cards();
@@ -491,7 +491,7 @@ void tst_PuzzleWindows::memoryDealsPairsMismatchesAndWins() {
 // Catches Pass that does not restart the deal from the first card, or leaves the timer stopped.
 void tst_PuzzleWindows::memoryPassDuringDealingStartsOver() {
     Play play;
-    auto* game = play.openFromMenu<fgam_MEM>(Memory);
+    auto* game = play.openFromMenu<MemoryWindow>(Memory);
     QVERIFY(game);
     for (int i = 0; i < 4; ++i)
         QMetaObject::invokeMethod(game->revealTimer(), "timeout");
@@ -509,9 +509,9 @@ void tst_PuzzleWindows::memoryPassDuringDealingStartsOver() {
 void tst_PuzzleWindows::closeReturnsToTheMenu_data() {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QString>("window");
-    QTest::newRow("hidden letters") << int(Hidden) << "fgam_HID";
-    QTest::newRow("mixed letters") << int(Mixed) << "fgam_MIX";
-    QTest::newRow("memory, while dealing") << int(Memory) << "fgam_MEM";
+    QTest::newRow("hidden letters") << int(Hidden) << "HiddenLettersWindow";
+    QTest::newRow("mixed letters") << int(Mixed) << "MixedLettersWindow";
+    QTest::newRow("memory, while dealing") << int(Memory) << "MemoryWindow";
 }
 
 // Catches a close picture that leaves the game loaded, keeps its number remembered, leaves the child area
@@ -522,18 +522,18 @@ void tst_PuzzleWindows::closeReturnsToTheMenu() {
     Play play;
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
-    mainWindow()->SectionClick(Subject);
+    mainWindow()->chooseSubject(Subject);
     settle();
     game = play.shell->active<GameWindow>();
-    QCOMPARE(mainWindow()->GameNumber(), spot + 1);
+    QCOMPARE(mainWindow()->gameNumber(), spot + 1);
     QVERIFY(game->closePicture()->isVisible());
     click(game->closePicture());
     settle();
     QVERIFY(!forms().find(window));
-    auto* menu = play.shell->active<mdb_SBJ>();
+    auto* menu = play.shell->active<GameMenu>();
     QVERIFY(menu);
     QVERIFY(menu->isVisible());
-    QCOMPARE(mainWindow()->GameNumber(), 0);
+    QCOMPARE(mainWindow()->gameNumber(), 0);
     QTest::qWait(250);
     QVERIFY(play.messages.isEmpty());
 }
@@ -565,14 +565,14 @@ void tst_PuzzleWindows::tooFewPicturesShowsANoticeAndTheWindowStillWorks() {
     QVERIFY(clock.elapsed() < 2000);
     QVERIFY(game->noticeLabel()->isVisible());
     QCOMPARE(game->noticeLabel()->text(), QStringLiteral("This subject needs more pictures for this game."));
-    if (auto* hid = qobject_cast<fgam_HID*>(game)) {
+    if (auto* hid = qobject_cast<HiddenLettersWindow*>(game)) {
         QVERIFY(!hid->letterButton(0)->isEnabled());
         click(hid->passButton());
         click(hid->nextPicture());
-    } else if (auto* mix = qobject_cast<fgam_MIX*>(game)) {
+    } else if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) {
         QVERIFY(!mix->checkButton()->isEnabled());
         click(mix->passButton());
-    } else if (auto* mem = qobject_cast<fgam_MEM*>(game)) {
+    } else if (auto* mem = qobject_cast<MemoryWindow*>(game)) {
         dealAll(mem);
         click(mem->card(0));
         QVERIFY(!mem->card(0)->faceUp());
@@ -582,7 +582,7 @@ void tst_PuzzleWindows::tooFewPicturesShowsANoticeAndTheWindowStillWorks() {
     QVERIFY(play.messages.isEmpty());
     click(game->closePicture());
     settle();
-    QVERIFY(play.shell->active<mdb_SBJ>());
+    QVERIFY(play.shell->active<GameMenu>());
 }
 
 void tst_PuzzleWindows::everyControlLiesInsideTheWindow_data() {
@@ -601,7 +601,7 @@ void tst_PuzzleWindows::everyControlLiesInsideTheWindow() {
                QStringLiteral("zyxwvutsrqponmlkjihgfedcba")});
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
-    if (auto* mix = qobject_cast<fgam_MIX*>(game)) QVERIFY(mix->tile(MixedRules::TileCount - 1)->isVisible());
+    if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) QVERIFY(mix->tile(MixedRules::TileCount - 1)->isVisible());
     const QRect area(QPoint(0, 0), GameWindow::area());
     QList<QWidget*> controls;
     for (QWidget* w : game->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -623,9 +623,9 @@ void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome_data() {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("points");
-    QTest::newRow("hidden letters, found at once") << int(Hidden) << "fgam_HID" << 10;
-    QTest::newRow("mixed letters, rebuilt by tiles") << int(Mixed) << "fgam_MIX" << 10;
-    QTest::newRow("memory, a perfect game") << int(Memory) << "fgam_MEM" << 14;
+    QTest::newRow("hidden letters, found at once") << int(Hidden) << "HiddenLettersWindow" << 10;
+    QTest::newRow("mixed letters, rebuilt by tiles") << int(Mixed) << "MixedLettersWindow" << 10;
+    QTest::newRow("memory, a perfect game") << int(Memory) << "MemoryWindow" << 14;
 }
 
 // Catches a break anywhere on the learner's road: the subject not reaching the game, points not reaching
@@ -635,14 +635,14 @@ void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome() {
     QFETCH(QString, window);
     QFETCH(int, points);
     Play play;
-    appState().Section = QStringLiteral("Phonics a to z");
-    auto* home = play.shell->active<mdb_HOM>();
+    appState().section = QStringLiteral("Phonics a to z");
+    auto* home = play.shell->active<HomeScreen>();
     QVERIFY(home);
     QTest::mouseMove(home->spot(6), home->spot(6)->rect().center());
     click(home->spot(6));
     settle();
-    QCOMPARE(appState().Section, Subject);
-    auto* menu = play.shell->active<mdb_SBJ>();
+    QCOMPARE(appState().section, Subject);
+    auto* menu = play.shell->active<GameMenu>();
     QVERIFY(menu);
     click(menu->spot(spot));
     settle();
@@ -651,13 +651,13 @@ void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome() {
     QCOMPARE(game->formName(), window);
     QCOMPARE(game->subjectLabel()->text(), Subject);
 
-    if (auto* hid = qobject_cast<fgam_HID*>(game)) {
+    if (auto* hid = qobject_cast<HiddenLettersWindow*>(game)) {
         const QString word = hid->game().hiddenWord();
         for (QChar c : word)
             if (play.messages.isEmpty() && letter(hid, c)->isVisible()) click(letter(hid, c));
-    } else if (auto* mix = qobject_cast<fgam_MIX*>(game)) {
+    } else if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) {
         rebuildByTiles(mix);
-    } else if (auto* mem = qobject_cast<fgam_MEM*>(game)) {
+    } else if (auto* mem = qobject_cast<MemoryWindow*>(game)) {
         matchAllPairs(mem);
     }
     const QString caption = QStringLiteral("Score: %1 points").arg(points);
@@ -665,9 +665,9 @@ void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome() {
     QCOMPARE(mainWindow()->highScoreLabel()->text(), QStringLiteral("High Score: %1 points").arg(points));
     QCOMPARE(play.stored(), QString::number(points));
 
-    mainWindow()->HomeClick();
+    mainWindow()->goHome();
     settle();
-    QVERIFY(play.shell->active<mdb_HOM>());
+    QVERIFY(play.shell->active<HomeScreen>());
     QVERIFY(!forms().find(window));
     QCOMPARE(scoreModel().scoreTag(), QStringLiteral("0"));
     QCOMPARE(play.stored(), QString::number(points));

@@ -95,7 +95,7 @@ private slots:
         GamePlayFixture play(Animals, 7);
         AnswerLog log(path);
         setAnswerLog(&log);
-        auto* game = play.openFromMenu<fgam_LIS>(0);
+        auto* game = play.openFromMenu<ListeningWindow>(0);
         QVERIFY(game);
         QVERIFY(QTest::qWaitFor([&] { return !game->game().revealing(); }, 5000));
         const QString target = game->game().targetWord();

@@ -34,7 +34,7 @@ class tst_PlayerRegistry : public QObject {
 
 private slots:
     void init() {
-        InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2031, 1, 1));
+        initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2031, 1, 1));
         path = dir.path() + QStringLiteral("/%1/settings.ini").arg(++caseNumber);
         reopen();
         playerRegistry().setCurrent(PlayerRegistry::FirstId);
@@ -55,8 +55,8 @@ private slots:
         reopen();
         QCOMPARE(registry.count(), 2);
         registry.setCurrent(registry.players().first().id);
-        appState().Section = QStringLiteral("Food");
-        scoreModel().LoadHighScore();
+        appState().section = QStringLiteral("Food");
+        scoreModel().loadHighScore();
         QCOMPARE(scoreModel().highScoreCaption(), QStringLiteral("High Score: 40 points"));
         QCOMPARE(store->readString(Details, QStringLiteral("Language"), QString()), QStringLiteral("BRITISH"));
     }
@@ -65,15 +65,15 @@ private slots:
     void twoPlayersHighScoresAreKeptApart() {
         PlayerRegistry& registry = playerRegistry();
         const int ann = registry.add(QStringLiteral("Ann"), QStringLiteral("farm animals/cow.edi"));
-        appState().Section = QStringLiteral("food");
-        scoreModel().ResetRunningScore();
-        scoreModel().LoadHighScore();
-        scoreModel().AddScore(30);
+        appState().section = QStringLiteral("food");
+        scoreModel().resetRunningScore();
+        scoreModel().loadHighScore();
+        scoreModel().addScore(30);
         registry.setCurrent(ann);
-        scoreModel().ResetRunningScore();
-        scoreModel().LoadHighScore();
+        scoreModel().resetRunningScore();
+        scoreModel().loadHighScore();
         QCOMPARE(scoreModel().highScoreCaption(), QStringLiteral("High Score: 0 points"));
-        scoreModel().AddScore(10);
+        scoreModel().addScore(10);
         reopen();
         const QString name = QStringLiteral("SCORE-HIGH - food");
         QCOMPARE(store->readString(Details, name, QString()), QStringLiteral("30"));

@@ -27,8 +27,8 @@ class tst_ScoreModel : public QObject {
 
 private slots:
     void init() {
-        InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2031, 1, 1));
-        appState().Section = QStringLiteral("farm animals");
+        initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2031, 1, 1));
+        appState().section = QStringLiteral("farm animals");
         scoped = std::make_unique<ScopedMemoryStore>();
     }
     void cleanup() { scoped.reset(); }
@@ -70,10 +70,10 @@ private slots:
         if (!storedHigh.isEmpty())
             store().writeString(Details, QStringLiteral("score-high - Farm Animals"), storedHigh);
         ScoreModel model;
-        model.LoadHighScore();
+        model.loadHighScore();
         const int writesBefore = store().writeCount;
         for (qint32 points : awards)
-            model.AddScore(points);
+            model.addScore(points);
 
         QCOMPARE(model.scoreCaption(), scoreCaption);
         QCOMPARE(model.highScoreCaption(), highCaption);
@@ -85,13 +85,13 @@ private slots:
     // Fault: the reset touching the running score, or the next award not raising the high score again.
     void resetStoresZeroAndKeepsRunningScore() {
         ScoreModel model;
-        model.AddScore(30);
-        model.ResetHighScore();
+        model.addScore(30);
+        model.resetHighScore();
         QCOMPARE(store().lastWrittenValueName, QStringLiteral("Score-High - farm animals"));
         QCOMPARE(stored(), QStringLiteral("0"));
         QCOMPARE(model.highScoreCaption(), QStringLiteral("High Score: 0 points"));
         QCOMPARE(model.scoreCaption(), QStringLiteral("Score: 30 points"));
-        model.AddScore(10);
+        model.addScore(10);
         QCOMPARE(stored(), QStringLiteral("40"));
         QCOMPARE(model.highScoreCaption(), QStringLiteral("High Score: 40 points"));
     }
@@ -112,12 +112,12 @@ private slots:
         for (const char* subject : {"SCORE-HIGH - farm animals", "SCORE-HIGH - food"})
             store().writeString(Details, QLatin1String(subject), QStringLiteral("50"));
         ScoreModel model;
-        if (shownBy == QLatin1String("award")) model.AddScore(5);
-        if (shownBy == QLatin1String("load") || shownBy == QLatin1String("hover")) model.LoadHighScore();
+        if (shownBy == QLatin1String("award")) model.addScore(5);
+        if (shownBy == QLatin1String("load") || shownBy == QLatin1String("hover")) model.loadHighScore();
         if (shownBy == QLatin1String("hover")) model.setHighScoreCaption(QStringLiteral("50 points"));
         // The last subject chosen moves on while the label still shows the earlier one.
-        appState().Section = QStringLiteral("food");
-        model.ResetHighScore();
+        appState().section = QStringLiteral("food");
+        model.resetHighScore();
         QCOMPARE(stored(), wipesFarmAnimals ? QStringLiteral("0") : QStringLiteral("50"));
         QCOMPARE(stored(QStringLiteral("SCORE-HIGH - food")), QStringLiteral("50"));
     }
@@ -126,23 +126,23 @@ private slots:
     void failedStoreWriteStillShowsTheAward() {
         store().writeString(Details, QStringLiteral("SCORE-HIGH - farm animals"), QStringLiteral("15"));
         ScoreModel model;
-        model.LoadHighScore();
+        model.loadHighScore();
         store().failWrites = true;
-        model.AddScore(20);
+        model.addScore(20);
         QCOMPARE(stored(), QStringLiteral("15"));
         QCOMPARE(model.highScoreCaption(), QStringLiteral("High Score: 20 points"));
         store().failWrites = false;
-        model.AddScore(0);
+        model.addScore(0);
         QCOMPARE(stored(), QStringLiteral("20"));
     }
 
     // Fault: the running score surviving a return to the home screen, or its caption left stale.
     void homeScreenStartsTheScoreAgain() {
         ScoreModel model;
-        model.AddScore(10);
-        model.ResetRunningScore();
+        model.addScore(10);
+        model.resetRunningScore();
         QCOMPARE(model.scoreCaption(), QStringLiteral("Score: 0 points"));
-        model.AddScore(1);
+        model.addScore(1);
         QCOMPARE(model.scoreCaption(), QStringLiteral("Score: 1 point"));
     }
 
@@ -168,11 +168,11 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, storedHigh);
         QFETCH(QString, caption);
-        appState().Section = section;
+        appState().section = section;
         if (!storedHigh.isEmpty())
             store().writeString(Details, QStringLiteral("SCORE-HIGH - ") + section.toLower(), storedHigh);
         ScoreModel model;
-        model.LoadHighScore();
+        model.loadHighScore();
         QCOMPARE(model.highScoreTag(), storedHigh.isEmpty() ? QStringLiteral("0") : storedHigh);
         QCOMPARE(model.highScoreCaption(), caption);
     }

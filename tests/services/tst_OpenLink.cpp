@@ -8,7 +8,7 @@
 class tst_OpenLink : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1)); }
+    void initTestCase() { initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1)); }
     void cleanup() {
         setLinkOpener({});
         setGrownUpGate({});
@@ -84,7 +84,7 @@ void tst_OpenLink::eachCallerGetsTheAddressItMeans() {
             QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
         return desktopAccepts;
     });
-    OpenLink(prefix, target);
+    openLink(prefix, target);
     QCOMPARE(seen.size(), opened.isEmpty() ? 0 : 1);
     if (!opened.isEmpty()) {
         QCOMPARE(seen.first(), opened);

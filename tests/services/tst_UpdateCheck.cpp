@@ -1,6 +1,6 @@
 // Tests of the update check against a local server: what the learner is asked or told, and when.
 #include "app/AppState.h"
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "TestHttpServer.h"
@@ -71,7 +71,7 @@ void tst_UpdateCheck::init() {
 
 void tst_UpdateCheck::useWebBase(const QString& base) {
     qputenv("LEXIKITE_WEB_BASE", base.toLatin1());
-    InitGlobals(appState(), folder_.path(), QDate(2024, 5, 1));
+    initGlobals(appState(), folder_.path(), QDate(2024, 5, 1));
 }
 
 void tst_UpdateCheck::publishedVersionDecides_data() {
@@ -119,7 +119,7 @@ void tst_UpdateCheck::publishedVersionDecides() {
     server.body = published;
     useWebBase(server.baseUrl());
 
-    uctl_WEB web;
+    Downloader web;
     web.setTransferTimeout(ShortTimeoutMs);
     RecordingPrompts prompts;
     prompts.answerDownload = answerDownload;
@@ -127,7 +127,7 @@ void tst_UpdateCheck::publishedVersionDecides() {
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(true);
     QSignalSpy ended(&check, &UpdateCheck::checkEnded);
-    check.CheckForUpdate(report);
+    check.checkForUpdate(report);
     QTRY_COMPARE(ended.size(), 1);
 
     QCOMPARE(server.requests.size(), 1);
@@ -136,7 +136,7 @@ void tst_UpdateCheck::publishedVersionDecides() {
     QCOMPARE(prompts.noUpdates, noUpdates);
     QCOMPARE(prompts.failures, failures);
     const bool pageOpened = questions > 0 && answerDownload;
-    QCOMPARE(opened_, pageOpened ? QList<QUrl>{QUrl(appState().UpdatePageUrl)} : QList<QUrl>{});
+    QCOMPARE(opened_, pageOpened ? QList<QUrl>{QUrl(appState().updatePageUrl)} : QList<QUrl>{});
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 
@@ -167,7 +167,7 @@ void tst_UpdateCheck::brokenServersEndAsNothingNew() {
     useWebBase(behaviour < 0 ? QStringLiteral("http://127.0.0.1:%1/").arg(refusedPort()) : server.baseUrl());
 
     for (const bool report : {false, true}) {
-        uctl_WEB web;
+        Downloader web;
         web.setTransferTimeout(ShortTimeoutMs);
         RecordingPrompts prompts;
         UpdateCheck check(web, prompts);
@@ -182,7 +182,7 @@ void tst_UpdateCheck::brokenServersEndAsNothingNew() {
 
         QElapsedTimer clock;
         clock.start();
-        check.CheckForUpdate(report);
+        check.checkForUpdate(report);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(ended.size() == 1, ShortTimeoutMs + 2000);
         QVERIFY(clock.elapsed() < ShortTimeoutMs + 1000);
@@ -201,15 +201,15 @@ void tst_UpdateCheck::twoChecksBackToBackAskAtMostOnce() {
     QVERIFY(server.start());
     server.body = "8.2";
     useWebBase(server.baseUrl());
-    uctl_WEB web;
+    Downloader web;
     web.setTransferTimeout(ShortTimeoutMs);
     RecordingPrompts prompts;
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(true);
     QSignalSpy ended(&check, &UpdateCheck::checkEnded);
 
-    check.CheckForUpdate(false);
-    check.CheckForUpdate(true);
+    check.checkForUpdate(false);
+    check.checkForUpdate(true);
     QTRY_COMPARE(ended.size(), 1);
     QTest::qWait(300);
     QCOMPARE(ended.size(), 1);
@@ -217,8 +217,8 @@ void tst_UpdateCheck::twoChecksBackToBackAskAtMostOnce() {
 
     // Silent start-up check replaced by the learner's: the learner's flag decides.
     server.body = "8.1";
-    check.CheckForUpdate(false);
-    check.CheckForUpdate(true);
+    check.checkForUpdate(false);
+    check.checkForUpdate(true);
     QTRY_COMPARE(ended.size(), 2);
     QTest::qWait(300);
     QCOMPARE(prompts.noUpdates, 1);
@@ -230,25 +230,25 @@ void tst_UpdateCheck::buildWithoutChecksNeverFetches() {
     QVERIFY(server.start());
     server.body = "9.0";
     useWebBase(server.baseUrl());
-    uctl_WEB web;
+    Downloader web;
     RecordingPrompts prompts;
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(false);
 
-    check.CheckForUpdate(false);
-    check.CheckForUpdate(true);
-    QFile local(appState().LocalVersionFile);
+    check.checkForUpdate(false);
+    check.checkForUpdate(true);
+    QFile local(appState().localVersionFile);
     QVERIFY(local.open(QIODevice::WriteOnly));
     local.write("9.0");
     local.close();
-    check.CheckLocalVersionFile(false);
+    check.checkLocalVersionFile(false);
     QTest::qWait(200);
 
     QCOMPARE(server.requests.size(), 0);
     QCOMPARE(prompts.checksOff, 1);
     QCOMPARE(prompts.questions + prompts.noUpdates, 0);
     QVERIFY(opened_.isEmpty());
-    QVERIFY(QFile::remove(appState().LocalVersionFile));
+    QVERIFY(QFile::remove(appState().localVersionFile));
 }
 
 void tst_UpdateCheck::buildOptionDecidesWhetherTheWebIsAsked() {
@@ -257,12 +257,12 @@ void tst_UpdateCheck::buildOptionDecidesWhetherTheWebIsAsked() {
     QVERIFY(server.start());
     server.body = "8.1";
     useWebBase(server.baseUrl());
-    uctl_WEB web;
+    Downloader web;
     web.setTransferTimeout(ShortTimeoutMs);
     RecordingPrompts prompts;
     UpdateCheck check(web, prompts);
     QSignalSpy ended(&check, &UpdateCheck::checkEnded);
-    check.CheckForUpdate(true);
+    check.checkForUpdate(true);
     QTRY_COMPARE(ended.size(), 1);
 #ifdef LEXIKITE_UPDATE_CHECK
     QCOMPARE(server.requests.size(), 1);
@@ -298,20 +298,20 @@ void tst_UpdateCheck::localVersionFileIsReadComparedAndDeleted() {
 
     useWebBase(QStringLiteral("http://127.0.0.1:9/"));
     if (content != "-") {
-        QFile file(appState().LocalVersionFile);
+        QFile file(appState().localVersionFile);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    uctl_WEB web;
+    Downloader web;
     RecordingPrompts prompts;
     UpdateCheck check(web, prompts);
     check.setNetworkAllowed(true);
-    check.CheckLocalVersionFile(report);
+    check.checkLocalVersionFile(report);
 
-    QCOMPARE(opened_, opensPage ? QList<QUrl>{QUrl(appState().UpdatePageUrl)} : QList<QUrl>{});
+    QCOMPARE(opened_, opensPage ? QList<QUrl>{QUrl(appState().updatePageUrl)} : QList<QUrl>{});
     QCOMPARE(prompts.notices, notices);
     QCOMPARE(prompts.questions, 0);
-    QVERIFY(!QFile::exists(appState().LocalVersionFile));
+    QVERIFY(!QFile::exists(appState().localVersionFile));
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 

@@ -12,8 +12,8 @@
 struct GameFixture {
     explicit GameFixture(QStringList files = {}, const QString& language = QStringLiteral("BRITISH"))
         : names(std::move(files)) {
-        app.Section = QStringLiteral("farm animals");
-        app.Language = language;
+        app.section = QStringLiteral("farm animals");
+        app.language = language;
     }
 
     GameEnv env() {

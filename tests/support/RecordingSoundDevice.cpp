@@ -1,14 +1,14 @@
 // RecordingSoundDevice: a sound device for tests that records every call in order.
 #include "RecordingSoundDevice.h"
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 
 #include <QFile>
 
 RecordingSoundDevice::RecordingSoundDevice() {
     // Effects are told apart by their bytes, so a test sees which resource really reached the device.
-    for (const QString& name : EffectNames()) {
-        QFile resource(EffectResourcePath(name));
+    for (const QString& name : effectNames()) {
+        QFile resource(effectResourcePath(name));
         if (resource.open(QIODevice::ReadOnly)) effectByWave_.insert(resource.readAll(), name);
     }
 }

@@ -8,8 +8,8 @@ public:
     FakeGame(int number, const QString& name) : GameForm(name, number) { ++created; }
     QStringList pictures;
     QStringList pictureList() const override { return pictures; }
-    void StartFromMenu() override { ++menuStarts; }
-    void StartFromSectionClick() override { ++sectionStarts; }
+    void startFromMenu() override { ++menuStarts; }
+    void startFromSubjectChoice() override { ++sectionStarts; }
 
     static inline int created = 0;
     static inline int menuStarts = 0;
@@ -18,5 +18,5 @@ public:
     static void reset() { created = menuStarts = sectionStarts = activations = 0; }
 
 protected:
-    void Activate() override { ++activations; }
+    void activate() override { ++activations; }
 };

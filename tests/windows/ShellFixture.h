@@ -9,22 +9,22 @@
 #include <QtTest>
 
 #include "app/AppState.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "MemorySettingsStore.h"
 #include "RecordingSoundDevice.h"
 #include "windows/Forms.h"
 #include "windows/GameTable.h"
-#include "windows/mdb_IDX.h"
+#include "windows/MainWindow.h"
 
 struct ShellFixture {
     ScopedMemoryStore store;
     RecordingSoundDevice sound;
-    std::unique_ptr<mdb_IDX> main;
+    std::unique_ptr<MainWindow> main;
 
     explicit ShellFixture(const QString& programFolder = QStringLiteral("/nonexistent-lexikite")) {
-        InitGlobals(appState(), programFolder, QDate(2026, 1, 1));
-        appState().Section = QStringLiteral("Phonics a to z");
-        appState().Language = QStringLiteral("AMERICAN");
+        initGlobals(appState(), programFolder, QDate(2026, 1, 1));
+        appState().section = QStringLiteral("Phonics a to z");
+        appState().language = QStringLiteral("AMERICAN");
         setSoundDevice(&sound);
     }
     ~ShellFixture() {
@@ -34,18 +34,18 @@ struct ShellFixture {
         setSoundDevice(nullptr);
     }
     void writeHigh(const QString& subject, const QString& value) {
-        store.store.writeString(appState().RegistryBase + QStringLiteral("Settings\\Details"),
+        store.store.writeString(appState().registryBase + QStringLiteral("Settings\\Details"),
                                 QStringLiteral("SCORE-HIGH - ") + subject, value);
     }
     QString readDetails(const QString& value) {
-        return store.store.readString(appState().RegistryBase + QStringLiteral("Settings\\Details"), value,
+        return store.store.readString(appState().registryBase + QStringLiteral("Settings\\Details"), value,
                                       QStringLiteral("<none>"));
     }
-    mdb_IDX* loadMain() {
-        main = std::make_unique<mdb_IDX>();
+    MainWindow* loadMain() {
+        main = std::make_unique<MainWindow>();
         // The pointer starts above the centred window, so no subject is hovered before a test moves it.
         QCursor::setPos(5, 5);
-        main->Load();
+        main->load();
         if (!QTest::qWaitForWindowExposed(main.get())) qWarning("main window not exposed");
         if (main->frameGeometry().contains(QCursor::pos())) qWarning("the pointer starts inside the window");
         return main.get();
@@ -65,7 +65,7 @@ struct ShellFixture {
             if (!entry.startsWith(QLatin1String("open "))) continue;
             QString path = entry.mid(5);
             const qsizetype space = path.lastIndexOf(QLatin1Char(' '));
-            if (space > 0 && path.mid(space + 1) == SoundTypeHint(path.left(space))) path.truncate(space);
+            if (space > 0 && path.mid(space + 1) == soundTypeHint(path.left(space))) path.truncate(space);
             out << path;
         }
         return out;

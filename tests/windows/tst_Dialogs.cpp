@@ -11,14 +11,14 @@
 #include <QtTest>
 
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 #include "FakeGame.h"
 #include "ShellFixture.h"
 #include "windows/GrownUpDialog.h"
-#include "windows/mdb_SET.h"
-#include "windows/mlib_IDX.h"
-#include "windows/msg_LOS.h"
-#include "windows/msg_WIN.h"
+#include "windows/SettingsDialog.h"
+#include "windows/ResultDialogs.h"
+#include "windows/MismatchDialog.h"
+#include "windows/ResultDialog.h"
 
 namespace {
 void click(QWidget* w) {
@@ -96,11 +96,11 @@ void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord() {
     QFETCH(QString, message);
     QFETCH(bool, closeWithEnter);
     ShellFixture f;
-    mdb_IDX* main = f.loadMain();
+    MainWindow* main = f.loadMain();
     f.sound.log.clear();
     QString shownMessage;
     bool hadPicture = false, ownedByMain = false, stillOpenAfterPlays = false;
-    whenShown<msg_WIN>([&](msg_WIN* dialog) {
+    whenShown<ResultDialog>([&](ResultDialog* dialog) {
         shownMessage = dialog->message();
         hadPicture = dialog->hasPicture();
         ownedByMain = dialog->parentWidget() == main;
@@ -113,7 +113,7 @@ void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord() {
         else
             click(dialog->okButton());
     });
-    ShowWinDialog(filled(Qt::green), title, text, folder, word);
+    showResultDialog(filled(Qt::green), title, text, folder, word);
 
     QCOMPARE(shownMessage, message);
     QVERIFY(hadPicture);
@@ -139,18 +139,18 @@ void tst_Dialogs::winDialogWithoutPictureTakesTheWordsOwnPicture() {
 
     ShellFixture f(dir.path());
     GameTable::registerGame(1, [] {
-        auto* game = new FakeGame(1, QStringLiteral("fgam_LIS"));
+        auto* game = new FakeGame(1, QStringLiteral("ListeningWindow"));
         game->pictures = {QStringLiteral("Hat.edi"), QStringLiteral("chat.edi"), QStringLiteral("hat.edi")};
         return game;
     });
     f.loadMain();
-    forms().show(QStringLiteral("fgam_LIS"));
+    forms().show(QStringLiteral("ListeningWindow"));
     QRgb shown = 0;
-    whenShown<msg_WIN>([&](msg_WIN* dialog) {
+    whenShown<ResultDialog>([&](ResultDialog* dialog) {
         shown = centreOf(dialog->picture());
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    ShowWinDialog(QPixmap(), QStringLiteral("Well done!"), QStringLiteral(" The word is hat."),
+    showResultDialog(QPixmap(), QStringLiteral("Well done!"), QStringLiteral(" The word is hat."),
                   QStringLiteral("farm animals"), QStringLiteral("hat"));
     QCOMPARE(QColor(shown), QColor(Qt::blue));
 }
@@ -162,7 +162,7 @@ void tst_Dialogs::loseDialogEachPlayButtonSpeaksItsOwnWord() {
     f.sound.log.clear();
     QString shownMessage;
     QRgb left = 0, right = 0;
-    whenShown<msg_LOS>([&](msg_LOS* dialog) {
+    whenShown<MismatchDialog>([&](MismatchDialog* dialog) {
         shownMessage = dialog->message();
         left = centreOf(dialog->picture(1));
         right = centreOf(dialog->picture(2));
@@ -171,7 +171,7 @@ void tst_Dialogs::loseDialogEachPlayButtonSpeaksItsOwnWord() {
         click(dialog->picture(2));
         click(dialog->closeCross());
     });
-    ShowLoseDialog(filled(Qt::yellow), filled(Qt::cyan), QStringLiteral("Sorry, "),
+    showMismatchDialog(filled(Qt::yellow), filled(Qt::cyan), QStringLiteral("Sorry, "),
                    QStringLiteral("cow and pig do not match."), QStringLiteral("farm animals"),
                    QStringLiteral("cow"), QStringLiteral("pig"));
     QCOMPARE(shownMessage, QStringLiteral("Sorry, cow and pig do not match."));
@@ -239,10 +239,10 @@ void tst_Dialogs::settingsDialogOutcomes() {
     QFETCH(QString, stored);
     QFETCH(QString, afterwards);
     ShellFixture f;
-    mdb_IDX* main = f.loadMain();
-    appState().Language = language;
+    MainWindow* main = f.loadMain();
+    appState().language = language;
 
-    mdb_SET dialog(main);
+    SettingsDialog dialog(main);
     dialog.open();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.britishOption()->isChecked(), selected == QLatin1String("UK"));
@@ -256,7 +256,7 @@ void tst_Dialogs::settingsDialogOutcomes() {
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(f.readDetails(QStringLiteral("language")), stored);
-    QCOMPARE(appState().Language, afterwards);
+    QCOMPARE(appState().language, afterwards);
     const bool saved = stored != QLatin1String("<none>");
     QCOMPARE(main->windowTitle(), saved ? QStringLiteral("Lexikite ") : QStringLiteral("Lexikite"));
 }

@@ -41,12 +41,12 @@ private slots:
     void pickingAnotherPlayerStartsAfreshOnTheStrip() {
         ShellFixture shell;
         shell.writeHigh(QStringLiteral("Phonics a to z"), QStringLiteral("40"));
-        mdb_IDX* main = shell.loadMain();
+        MainWindow* main = shell.loadMain();
         playerRegistry().setCurrent(PlayerRegistry::FirstId);
         QVERIFY(!main->playerName()->isVisible());
         const int ann = playerRegistry().add(QStringLiteral("Ann"), QString());
         QVERIFY(main->playerName()->isVisible());
-        scoreModel().AddScore(10);
+        scoreModel().addScore(10);
 
         whenModal([](QWidget* modal) {
             auto* who = qobject_cast<WhoIsPlayingDialog*>(modal);
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(main->playerName()->text(), QStringLiteral("Ann"));
         QCOMPARE(scoreModel().scoreTag(), QStringLiteral("0"));
         QCOMPARE(scoreModel().highScoreCaption(), QStringLiteral("High Score: 0 points"));
-        QVERIFY(forms().activeChild() && forms().activeChild()->formName() == QLatin1String("mdb_HOM"));
+        QVERIFY(forms().activeChild() && forms().activeChild()->formName() == QLatin1String("HomeScreen"));
     }
 
     // Fault: a player removed without asking, or their answers left behind for the next export.

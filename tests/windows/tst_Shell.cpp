@@ -1,4 +1,4 @@
-// Tests of the shell's road: home screen hover and click, game menu, Home, SectionClick and the registry.
+// Tests of the shell's road: home screen hover and click, game menu, Home, chooseSubject and the registry.
 #include <QDialog>
 #include <QLabel>
 #include <QTimer>
@@ -6,12 +6,12 @@
 
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
-#include "controls/uctl_BAR.h"
+#include "controls/ToolbarButton.h"
 #include "FakeGame.h"
 #include "score/ScoreModel.h"
 #include "ShellFixture.h"
-#include "windows/mdb_HOM.h"
-#include "windows/mdb_SBJ.h"
+#include "windows/HomeScreen.h"
+#include "windows/GameMenu.h"
 
 namespace {
 void hover(QWidget* w) {
@@ -79,13 +79,13 @@ void tst_Shell::hoverShowsCaptionFrameAndStoredScore() {
     QFETCH(QString, points);
     ShellFixture f;
     if (!stored.isEmpty()) f.writeHigh(title, stored);
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
     QVERIFY(home);
     QVERIFY(!main->scoreLabel()->isVisible());
 
     hover(home->spot(index));
-    QCOMPARE(home->HoverIndex(), index);
+    QCOMPARE(home->hoverIndex(), index);
     QCOMPARE(home->title(), title);
     QVERIFY(home->caption(index)->isVisible());
     QCOMPARE(home->caption(index)->text(), caption);
@@ -130,17 +130,17 @@ void tst_Shell::clickOpensGameMenuForHoveredSubject() {
     QFETCH(QString, high);
     ShellFixture f;
     if (!stored.isEmpty()) f.writeHigh(subject, stored);
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
-    QPointer<mdb_HOM> homeAlive(home);
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
+    QPointer<HomeScreen> homeAlive(home);
     hover(home->spot(index));
     f.sound.log.clear();
     click(home->spot(index));
     settle();
 
     QCOMPARE(f.sounds(), QStringList{QStringLiteral("effect CLICKHOME")});
-    QCOMPARE(appState().Section, subject);
-    auto* menu = f.active<mdb_SBJ>();
+    QCOMPARE(appState().section, subject);
+    auto* menu = f.active<GameMenu>();
     QVERIFY(menu);
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->geometry(), main->childArea()->rect());
@@ -154,26 +154,26 @@ void tst_Shell::clickOpensGameMenuForHoveredSubject() {
 // Catches hover marks left standing when the pointer leaves the screen for the toolbar.
 void tst_Shell::leavingTheScreenTakesHoverMarksAwayKeepsLabels() {
     ShellFixture f;
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
     hover(home->spot(7));
     QVERIFY(home->frame()->isVisible());
-    QTest::mouseMove(main, QPoint(700, mdb_IDX::ChildAreaHeight + 20));
+    QTest::mouseMove(main, QPoint(700, MainWindow::ChildAreaHeight + 20));
     QTRY_VERIFY(!home->frame()->isVisible());
     QVERIFY(!home->caption(7)->isVisible());
     QVERIFY(!home->shadow()->isVisible());
     QCOMPARE(main->scoreLabel()->text(), QStringLiteral("food"));
-    QCOMPARE(home->HoverIndex(), 7);
+    QCOMPARE(home->hoverIndex(), 7);
 }
 
 // Catches the background move not clearing the labels or not forgetting the hovered subject.
 void tst_Shell::backgroundClearsTheScoreLabels() {
     ShellFixture f;
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
     hover(home->spot(3));
     QTest::mouseMove(home, QPoint(400, 200)); // open sky between the subjects
-    QCOMPARE(home->HoverIndex(), int(mdb_HOM::NoHover));
+    QCOMPARE(home->hoverIndex(), int(HomeScreen::NoHover));
     QVERIFY(!home->frame()->isVisible());
     QCOMPARE(main->scoreLabel()->text(), QString());
     QCOMPARE(main->highScoreLabel()->text(), QString());
@@ -182,22 +182,22 @@ void tst_Shell::backgroundClearsTheScoreLabels() {
 // Catches a running score that survives the return to the home screen, and a menu that stays loaded.
 void tst_Shell::homeResetsRunningScoreAndUnloadsMenu() {
     ShellFixture f;
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
     hover(home->spot(7));
     click(home->spot(7));
     settle();
-    scoreModel().AddScore(20);
+    scoreModel().addScore(20);
     QCOMPARE(main->scoreLabel()->text(), QStringLiteral("Score: 20 points"));
-    QPointer<mdb_SBJ> menu(f.active<mdb_SBJ>());
+    QPointer<GameMenu> menu(f.active<GameMenu>());
 
-    click(main->findChild<uctl_BAR*>(QStringLiteral("btnHOME")));
+    click(main->findChild<ToolbarButton*>(QStringLiteral("homeButton")));
     settle();
-    QVERIFY(f.active<mdb_HOM>());
+    QVERIFY(f.active<HomeScreen>());
     QVERIFY(!menu);
     QCOMPARE(scoreModel().scoreTag(), QStringLiteral("0"));
     QVERIFY(!main->scoreLabel()->isVisible());
-    QCOMPARE(main->GameNumber(), 0);
+    QCOMPARE(main->gameNumber(), 0);
 }
 
 void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore_data() {
@@ -219,17 +219,17 @@ void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore() {
     ShellFixture f;
     f.writeHigh(QStringLiteral("food"), QStringLiteral("35"));
     f.writeHigh(QStringLiteral("fruit"), QStringLiteral("50"));
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
     hover(home->spot(7));
     click(home->spot(7));
     settle();
-    scoreModel().AddScore(10);
+    scoreModel().addScore(10);
     QCOMPARE(main->highScoreLabel()->text(), QStringLiteral("High Score: 35 points"));
     if (!onMenu) {
-        click(main->findChild<uctl_BAR*>(QStringLiteral("btnHOME")));
+        click(main->findChild<ToolbarButton*>(QStringLiteral("homeButton")));
         settle();
-        hover(f.active<mdb_HOM>()->spot(8));
+        hover(f.active<HomeScreen>()->spot(8));
         QCOMPARE(main->highScoreLabel()->text(), QStringLiteral("50 points"));
     }
     const QString before = main->highScoreLabel()->text();
@@ -252,28 +252,28 @@ void tst_Shell::sectionClick_data() {
     QTest::newRow("menu active and no game remembered shows the menu") << false << 0;
 }
 
-// Catches SectionClick that reuses the old game window, forgets the game number, or leaves the area empty.
+// Catches chooseSubject that reuses the old game window, forgets the game number, or leaves the area empty.
 void tst_Shell::sectionClick() {
     QFETCH(bool, gameActive);
     QFETCH(int, gameNumber);
     ShellFixture f;
-    GameTable::registerGame(4, [] { return new FakeGame(4, QStringLiteral("fgam_CHS")); });
-    mdb_IDX* main = f.loadMain();
+    GameTable::registerGame(4, [] { return new FakeGame(4, QStringLiteral("ChooseWindow")); });
+    MainWindow* main = f.loadMain();
     QPointer<QWidget> before;
     if (gameActive) {
-        forms().load<GameForm>(QStringLiteral("fgam_CHS"))->setSubject(QStringLiteral("fruit"));
-        before = forms().show(QStringLiteral("fgam_CHS"));
+        forms().load<GameForm>(QStringLiteral("ChooseWindow"))->setSubject(QStringLiteral("fruit"));
+        before = forms().show(QStringLiteral("ChooseWindow"));
     } else {
-        forms().unload(QStringLiteral("mdb_HOM"));
-        forms().show(QStringLiteral("mdb_SBJ"));
-        forms().find<mdb_SBJ>(QStringLiteral("mdb_SBJ"))->setTag(QStringLiteral("farm animals"));
+        forms().unload(QStringLiteral("HomeScreen"));
+        forms().show(QStringLiteral("GameMenu"));
+        forms().find<GameMenu>(QStringLiteral("GameMenu"))->setTag(QStringLiteral("farm animals"));
     }
-    main->SectionClick(QStringLiteral("food"));
+    main->chooseSubject(QStringLiteral("food"));
     settle();
 
-    QCOMPARE(main->GameNumber(), gameNumber);
+    QCOMPARE(main->gameNumber(), gameNumber);
     QVERIFY(forms().activeChild()->isVisible());
-    QCOMPARE(forms().find<mdb_SBJ>(QStringLiteral("mdb_SBJ"))->title(), QStringLiteral("food"));
+    QCOMPARE(forms().find<GameMenu>(QStringLiteral("GameMenu"))->title(), QStringLiteral("food"));
     if (gameActive) {
         auto* game = f.active<FakeGame>();
         QVERIFY(game);
@@ -282,26 +282,26 @@ void tst_Shell::sectionClick() {
         QCOMPARE(FakeGame::sectionStarts, 1);
         QCOMPARE(FakeGame::menuStarts, 0);
     } else {
-        QVERIFY(f.active<mdb_SBJ>());
+        QVERIFY(f.active<GameMenu>());
     }
 }
 
 // Catches a menu click that reuses a running game, skips the start calls, or breaks on a game not built yet.
 void tst_Shell::gameMenuOpensRegisteredGameAfreshAndIgnoresMissingOnes() {
     ShellFixture f;
-    GameTable::registerGame(1, [] { return new FakeGame(1, QStringLiteral("fgam_LIS")); });
-    mdb_IDX* main = f.loadMain();
-    auto* home = f.active<mdb_HOM>();
+    GameTable::registerGame(1, [] { return new FakeGame(1, QStringLiteral("ListeningWindow")); });
+    MainWindow* main = f.loadMain();
+    auto* home = f.active<HomeScreen>();
     hover(home->spot(8));
     click(home->spot(8));
     settle();
-    auto* menu = f.active<mdb_SBJ>();
+    auto* menu = f.active<GameMenu>();
     QVERIFY(menu);
 
     f.sound.log.clear();
     click(menu->spot(5)); // Mixed Up: no window registered
     QCOMPARE(f.sounds(), QStringList{QStringLiteral("effect CLICKGAME")});
-    QCOMPARE(f.active<mdb_SBJ>(), menu);
+    QCOMPARE(f.active<GameMenu>(), menu);
     QVERIFY(menu->isVisible());
 
     click(menu->spot(0));
@@ -315,10 +315,10 @@ void tst_Shell::gameMenuOpensRegisteredGameAfreshAndIgnoresMissingOnes() {
 
     // The game's close picture: back to the menu, then the same game again starts from a new window.
     main->setValueString(0);
-    forms().unload(QStringLiteral("fgam_LIS"));
-    forms().show(QStringLiteral("mdb_SBJ"));
-    QCOMPARE(f.active<mdb_SBJ>(), menu);
-    QCOMPARE(main->GameNumber(), 0);
+    forms().unload(QStringLiteral("ListeningWindow"));
+    forms().show(QStringLiteral("GameMenu"));
+    QCOMPARE(f.active<GameMenu>(), menu);
+    QCOMPARE(main->gameNumber(), 0);
     click(menu->spot(0));
     settle();
     QCOMPARE(FakeGame::created, 2);
@@ -329,11 +329,11 @@ void tst_Shell::gameMenuOpensRegisteredGameAfreshAndIgnoresMissingOnes() {
 // already active, or run when a modal dialog closes over it.
 void tst_Shell::activationRunsOnceEachTimeAFormBecomesActive() {
     ShellFixture f;
-    GameTable::registerGame(2, [] { return new FakeGame(2, QStringLiteral("fgam_CRD")); });
+    GameTable::registerGame(2, [] { return new FakeGame(2, QStringLiteral("FlashCardsWindow")); });
     f.loadMain();
-    forms().show(QStringLiteral("fgam_CRD"));
+    forms().show(QStringLiteral("FlashCardsWindow"));
     QCOMPARE(FakeGame::activations, 1);
-    forms().show(QStringLiteral("fgam_CRD"));
+    forms().show(QStringLiteral("FlashCardsWindow"));
     QCOMPARE(FakeGame::activations, 1);
 
     QTimer::singleShot(0, [] {
@@ -343,22 +343,22 @@ void tst_Shell::activationRunsOnceEachTimeAFormBecomesActive() {
     dialog.exec();
     QCOMPARE(FakeGame::activations, 1);
 
-    forms().unload(QStringLiteral("mdb_HOM"));
-    forms().show(QStringLiteral("mdb_SBJ")); // its activation shows the menu again through SectionClick
-    QVERIFY(f.active<mdb_SBJ>());
-    QVERIFY(f.active<mdb_SBJ>()->isVisible());
-    forms().show(QStringLiteral("fgam_CRD"));
+    forms().unload(QStringLiteral("HomeScreen"));
+    forms().show(QStringLiteral("GameMenu")); // its activation shows the menu again through chooseSubject
+    QVERIFY(f.active<GameMenu>());
+    QVERIFY(f.active<GameMenu>()->isVisible());
+    forms().show(QStringLiteral("FlashCardsWindow"));
     QCOMPARE(FakeGame::activations, 2);
 }
 
 // Catches positions stored in pixels instead of twips, or under another key.
 void tst_Shell::closingStoresPositionInTwips() {
     ShellFixture f;
-    mdb_IDX* main = f.loadMain();
+    MainWindow* main = f.loadMain();
     main->move(40, 30);
     const QPoint pos = main->pos();
     main->close();
-    const QString key = appState().RegistryBase + QStringLiteral("mdb_IDX\\Window");
+    const QString key = appState().registryBase + QStringLiteral("mdb_IDX\\Window");
     QCOMPARE(f.store.store.readString(key, QStringLiteral("left"), {}), QString::number(pos.x() * 15));
     QCOMPARE(f.store.store.readString(key, QStringLiteral("TOP"), {}), QString::number(pos.y() * 15));
 }

@@ -2,7 +2,7 @@
 // read.
 #include "app/AppState.h"
 #include "score/ScoreModel.h"
-#include "windows/msg_SPL.h"
+#include "windows/SplashScreen.h"
 #include "windows/Startup.h"
 
 #include "MemorySettingsStore.h"
@@ -32,19 +32,19 @@ private slots:
 
     // Fault: the splash waiting forever (the program never starts) or closing before its time.
     void splashClosesItselfAndShowsIdentity() {
-        InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2031, 1, 1));
-        msg_SPL splash;
+        initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2031, 1, 1));
+        SplashScreen splash;
         QElapsedTimer clock;
         clock.start();
         splash.exec();
         QVERIFY2(clock.elapsed() >= 60 && clock.elapsed() < 5000,
                  qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lablVERSION"))->text(),
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(),
                  QStringLiteral("Version: 8.10"));
-        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblCOPY"))->text(), appState().RightsText);
-        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblCompany"))->text(),
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("copyrightLabel"))->text(), appState().rightsText);
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("companyLabel"))->text(),
                  QStringLiteral("Brightmoor Learning"));
-        QVERIFY(!splash.findChild<QLabel*>(QStringLiteral("imgICON"))->pixmap().isNull());
+        QVERIFY(!splash.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().isNull());
     }
 
     // Fault: a bad LEXIKITE_SPLASH_MS giving a zero, negative or endless splash instead of the usual time.
@@ -65,7 +65,7 @@ private slots:
             qunsetenv("LEXIKITE_SPLASH_MS");
         else
             qputenv("LEXIKITE_SPLASH_MS", environment);
-        QCOMPARE(msg_SPL::displayMs(), ms);
+        QCOMPARE(SplashScreen::displayMs(), ms);
     }
 
     // Fault: the main frame built while the splash is still up, the language or high score not read, or
@@ -98,13 +98,13 @@ private slots:
         QTimer probe;
         probe.setInterval(5);
         connect(&probe, &QTimer::timeout, [&] {
-            if (qobject_cast<msg_SPL*>(QApplication::activeModalWidget())) {
+            if (qobject_cast<SplashScreen*>(QApplication::activeModalWidget())) {
                 sawSplash = true;
                 frameDuringSplash |= anyMainWindow();
             }
         });
         probe.start();
-        QPointer<QWidget> frame = Main();
+        QPointer<QWidget> frame = startProgram();
         probe.stop();
 
         QVERIFY(sawSplash);
@@ -113,9 +113,9 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("Lexikite"));
         QCOMPARE(frame->size(), QSize(1024, 623));
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
-        QCOMPARE(appState().Section, QStringLiteral("Phonics a to z"));
-        QCOMPARE(appState().Language, expectedLanguage);
-        QCOMPARE(appState().VersionText, QStringLiteral("Version: 8.10"));
+        QCOMPARE(appState().section, QStringLiteral("Phonics a to z"));
+        QCOMPARE(appState().language, expectedLanguage);
+        QCOMPARE(appState().versionText, QStringLiteral("Version: 8.10"));
         QCOMPARE(scoreModel().highScoreCaption(), highCaption);
         frame->close();
         QTRY_VERIFY(frame.isNull());

@@ -1,12 +1,12 @@
 // The update check end to end: local server, the program's message box, the learner's key.
 #include "app/AppState.h"
-#include "controls/uctl_WEB.h"
+#include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "TestHttpServer.h"
 #include "windows/Forms.h"
 #include "windows/MessageBoxPrompts.h"
-#include "windows/msg_INF.h"
+#include "windows/MessageBox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +17,7 @@
 class tst_UpdateDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { msg_INF::setSettleMs(50); }
+    void initTestCase() { MessageBox::setSettleMs(50); }
     void learnerSeesTheRightBoxAndItsKeyDecides_data();
     void learnerSeesTheRightBoxAndItsKeyDecides();
     void startUpQuestionWaitsForTheHomeScreen();
@@ -27,10 +27,10 @@ namespace {
 // Presses `key` on the next message box once it takes answers; its title goes to `title`.
 void answerNextBox(QTimer& poll, Qt::Key key, QString* title, QWidget** owner = nullptr) {
     QObject::connect(&poll, &QTimer::timeout, &poll, [&poll, key, title, owner] {
-        auto* box = qobject_cast<msg_INF*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<MessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->settled()) return;
         poll.stop();
-        *title = box->findChild<QLabel*>(QStringLiteral("lablTITLE"))->text();
+        *title = box->findChild<QLabel*>(QStringLiteral("titleLabel"))->text();
         if (owner) *owner = box->parentWidget();
         QTest::keyClick(box, key);
     });
@@ -68,7 +68,7 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
     server.body = published;
     if (published == "404") server.status = 404;
     qputenv("LEXIKITE_WEB_BASE", server.baseUrl().toLatin1());
-    InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1));
+    initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1));
     QList<QUrl> opened;
     setLinkOpener([&opened](const QUrl& url) {
         opened << url;
@@ -88,12 +88,12 @@ void tst_UpdateDialogs::learnerSeesTheRightBoxAndItsKeyDecides() {
     QWidget* owner = nullptr;
     QTimer poll;
     answerNextBox(poll, Qt::Key(key), &seenTitle, &owner);
-    CheckForUpdate(true);
+    checkForUpdate(true);
     QTRY_COMPARE(ended.size(), 1);
 
     QCOMPARE(seenTitle, title);
     QCOMPARE(owner, &mainWindow);
-    QCOMPARE(opened, opensPage ? QList<QUrl>{QUrl(appState().UpdatePageUrl)} : QList<QUrl>{});
+    QCOMPARE(opened, opensPage ? QList<QUrl>{QUrl(appState().updatePageUrl)} : QList<QUrl>{});
     setLinkOpener({});
     setGrownUpGate({});
 }
@@ -105,13 +105,13 @@ void tst_UpdateDialogs::startUpQuestionWaitsForTheHomeScreen() {
     QVERIFY(server.start());
     server.body = "8.2";
     qputenv("LEXIKITE_WEB_BASE", server.baseUrl().toLatin1());
-    InitGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1));
+    initGlobals(appState(), QStringLiteral("/opt/lexikite"), QDate(2024, 5, 1));
     QWidget area;
     area.show();
     forms().setChildArea(&area);
-    for (const QString name : {QStringLiteral("fgam_HID"), QStringLiteral("mdb_HOM")})
+    for (const QString name : {QStringLiteral("HiddenLettersWindow"), QStringLiteral("HomeScreen")})
         forms().registerForm(name, [name] { return new ChildForm(name); });
-    forms().show(QStringLiteral("fgam_HID"));
+    forms().show(QStringLiteral("HiddenLettersWindow"));
     QObject holder;
     UpdateCheck* check = installUpdateCheck(&holder, [&area] { return &area; });
     check->setNetworkAllowed(true);
@@ -120,11 +120,11 @@ void tst_UpdateDialogs::startUpQuestionWaitsForTheHomeScreen() {
     QTimer poll;
     answerNextBox(poll, Qt::Key_N, &seenTitle);
 
-    CheckForUpdate(false);
+    checkForUpdate(false);
     QTRY_COMPARE(ended.size(), 1);
     QTest::qWait(200);
     QVERIFY(seenTitle.isEmpty());
-    forms().show(QStringLiteral("mdb_HOM"));
+    forms().show(QStringLiteral("HomeScreen"));
     QTRY_COMPARE(seenTitle, QStringLiteral("You Can Now Download a Newer Version"));
     forms().unloadAll();
     forms().setChildArea(nullptr);

@@ -108,7 +108,7 @@ int run(const AddOptions& options) {
         QString why = fileNameProblem(name);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the name \"%2\" %3").arg(source, name, why));
         plan.pictureName = name + QStringLiteral(".edi");
-        plan.word = Catalogue::WordFromFileName(plan.pictureName);
+        plan.word = Catalogue::wordFromFileName(plan.pictureName);
         why = WordRules::unplayableReason(plan.word);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the word \"%2\" %3").arg(source, plan.word, why));
         why = SubjectRules::misfit(subject, plan.word);

@@ -49,7 +49,7 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
             *out << QStringLiteral("%1: the variant tag must come just before .edi").arg(where);
         britishOnly += uk && !us;
         americanOnly += us && !uk;
-        const QString word = Catalogue::WordFromFileName(name);
+        const QString word = Catalogue::wordFromFileName(name);
         const QString why = WordRules::unplayableReason(word);
         if (!why.isEmpty()) {
             *out << QStringLiteral("%1: the word \"%2\" %3").arg(where, word, why);
@@ -74,8 +74,8 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
     for (const bool british : {true, false}) {
         QSet<QString> words, mixedWords;
         for (int i = 0; i < pictures.size(); ++i) {
-            const QString word = Catalogue::WordFromFileName(pictures[i]);
-            if (!Catalogue::IsLanguageMatch(pictures[i], languageKey(british)) || !WordRules::unplayableReason(word).isEmpty()) continue;
+            const QString word = Catalogue::wordFromFileName(pictures[i]);
+            if (!Catalogue::matchesLanguage(pictures[i], languageKey(british)) || !WordRules::unplayableReason(word).isEmpty()) continue;
             words.insert(word);
             if (i >= 1 && i <= 9) mixedWords.insert(word);
         }

@@ -80,9 +80,9 @@ QList<WordEntry> parse(const QString& text, QStringList* errors) {
                 continue;
             }
         }
-        if (Catalogue::WordFromFileName(entry.pictureFileName()) != entry.word) {
+        if (Catalogue::wordFromFileName(entry.pictureFileName()) != entry.word) {
             fail(QStringLiteral("the games would read \"%1\" as \"%2\"")
-                     .arg(entry.pictureFileName(), Catalogue::WordFromFileName(entry.pictureFileName())));
+                     .arg(entry.pictureFileName(), Catalogue::wordFromFileName(entry.pictureFileName())));
             continue;
         }
         const QString pictureKey = (entry.subject + u'/' + entry.pictureFileName()).toLower();

@@ -14,7 +14,7 @@ void CardsRules::listCards() {
     cards_.clear();
     // Only cards of the learner's English: a British child never meets "color", nor a blank card.
     for (const QString& name : list_.names())
-        if (usable(name)) cards_.append({list_.pathOf(name), Catalogue::WordFromFileName(name)});
+        if (usable(name)) cards_.append({list_.pathOf(name), Catalogue::wordFromFileName(name)});
     current_ = -1;
     turned_ = false;
 }

@@ -41,15 +41,15 @@ public:
     // The card on the table (-1 when the subject has none).
     int cardIndex() const { return current_; }
     const QString& mainPicture() const;
-    // lblWORD: the word of the card on the table.
+    // wordLabel_: the word of the card on the table.
     const QString& cardWord() const;
-    // pfrCARD, the turned side; btnYES/btnNO/lablCORRECT inside it; btnSHOW.
+    // cardPanel_, the turned side; yesButton_/noButton_/correctLabel_ inside it; showButton_.
     bool cardTurned() const { return turned_; }
     bool answerVisible() const { return turned_; }
     bool showVisible() const { return !turned_ && current_ >= 0; }
     int correctCount() const { return display_.count; }
     const RunDisplay& display() const { return display_; }
-    // lblLETTER: the first letter of the card on the table, in both cases ("C c").
+    // letterLabel_: the first letter of the card on the table, in both cases ("C c").
     QString letterCaption() const;
 
 private:

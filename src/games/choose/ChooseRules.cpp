@@ -11,7 +11,7 @@ namespace {
 
 // The turn's word: from the name up to its first dot, with the prefix test twice.
 QString dealtTargetWord(const QString& name) {
-    return WordSteps::dropOrderPrefix(Catalogue::WordFromPictureKey(Catalogue::PictureKey(name)));
+    return WordSteps::dropOrderPrefix(Catalogue::wordFromPictureKey(Catalogue::pictureKey(name)));
 }
 
 } // namespace
@@ -30,7 +30,7 @@ void ChooseRules::deal() {
     pictureCount_ = list_.count();
     const QStringList turn = Draw::turnFiles(
         random(), list_.names(), ButtonCount, [this](const QString& name) { return usable(name); },
-        [](const QString& name) { return Catalogue::WordFromFileName(name); }, turnWord_);
+        [](const QString& name) { return Catalogue::wordFromFileName(name); }, turnWord_);
     if (turn.isEmpty()) {
         qCWarning(lcGames) << "choose: too few usable pictures in" << list_.folder();
         buttons_ = {};
@@ -47,7 +47,7 @@ void ChooseRules::deal() {
     turnWord_ = dealtTargetWord(turn.first());
     const QStringList placed = Draw::dealOut(random(), turn);
     for (int i = 0; i < ButtonCount; ++i)
-        buttons_[i] = {Catalogue::WordFromFileName(placed.at(i)), false};
+        buttons_[i] = {Catalogue::wordFromFileName(placed.at(i)), false};
     revealIndex_ = 0;
     revealing_ = true;
 }

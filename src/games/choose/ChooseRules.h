@@ -38,9 +38,9 @@ public:
     const std::array<Button, ButtonCount>& buttons() const { return buttons_; }
     bool revealing() const { return revealing_; }
     int revealIndex() const { return revealIndex_; }
-    // lblSPEAK: the turn's word.
+    // spokenWordLabel_: the turn's word.
     const QString& turnWord() const { return turnWord_; }
-    // picMAIN: the turn's picture.
+    // picture_: the turn's picture.
     const QString& mainPicture() const { return mainPicture_; }
     int pictureCount() const { return pictureCount_; }
     int correctInRow() const { return run_.count(); }

@@ -8,8 +8,8 @@ QPoint ButtonGrid::place(int index) const {
            QPoint((index % columns) * (button.width() + gap), (index / columns) * (button.height() + gap));
 }
 
-QList<uctl_BTN*> ButtonGrid::make(QWidget* parent, const QString& name, int count) const {
-    QList<uctl_BTN*> buttons;
+QList<ImageButton*> ButtonGrid::make(QWidget* parent, const QString& name, int count) const {
+    QList<ImageButton*> buttons;
     for (int i = 0; i < count; ++i)
         buttons.append(GameButtons::make(parent, name + u'_' + QString::number(i), QString(),
                                          QRect(place(i), button), 15));

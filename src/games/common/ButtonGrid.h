@@ -7,7 +7,7 @@
 #include <QString>
 
 class QWidget;
-class uctl_BTN;
+class ImageButton;
 
 struct ButtonGrid {
     QPoint origin;
@@ -17,5 +17,5 @@ struct ButtonGrid {
 
     QPoint place(int index) const;
     // count buttons named name_0, name_1, ..., with a large bold caption a child reads at a glance.
-    QList<uctl_BTN*> make(QWidget* parent, const QString& name, int count) const;
+    QList<ImageButton*> make(QWidget* parent, const QString& name, int count) const;
 };

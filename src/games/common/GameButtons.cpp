@@ -4,13 +4,13 @@
 #include "app/ArtPaths.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
-#include "controls/uctl_BTN.h"
+#include "controls/ImageButton.h"
 
 namespace GameButtons {
 
-uctl_BTN* make(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+ImageButton* make(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
                int pointSize) {
-    auto* b = new uctl_BTN(caption, parent);
+    auto* b = new ImageButton(caption, parent);
     b->setObjectName(name);
     QFont f = b->font();
     f.setPointSize(pointSize);

@@ -7,12 +7,12 @@
 
 class ClickLabel;
 class QWidget;
-class uctl_BTN;
+class ImageButton;
 struct ArtImage;
 
 namespace GameButtons {
 // An image button with a bold caption of the given size.
-uctl_BTN* make(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+ImageButton* make(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
                int pointSize = 14);
 // A clickable embedded picture (play, back, next) at its own size.
 ClickLabel* picture(QWidget* parent, const QString& name, const ArtImage& art, const QPoint& at,

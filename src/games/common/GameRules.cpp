@@ -7,11 +7,11 @@
 GameRules::GameRules(const GameEnv& env) : list_(env.lister), env_(env) {}
 
 void GameRules::listSubject() {
-    list_.point(Catalogue::subjectFolder(env_.app.Section));
+    list_.point(Catalogue::subjectFolder(env_.app.section));
 }
 
 bool GameRules::usable(const QString& name) const {
-    return Catalogue::IsLanguageMatch(name, env_.app.Language);
+    return Catalogue::matchesLanguage(name, env_.app.language);
 }
 
 void GameRules::speak(const QString& word) {
@@ -20,5 +20,5 @@ void GameRules::speak(const QString& word) {
 }
 
 QString GameRules::wordSoundPath(const QString& word) const {
-    return Catalogue::wordSoundPath(env_.app.Section, word);
+    return Catalogue::wordSoundPath(env_.app.section, word);
 }

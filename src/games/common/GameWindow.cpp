@@ -12,7 +12,7 @@
 #include "app/ArtPaths.h"
 #include "app/Random.h"
 #include "app/WindowPlacement.h"
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "catalogue/PictureLoader.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
@@ -21,9 +21,9 @@
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
 #include "windows/Forms.h"
-#include "windows/mdb_IDX.h"
-#include "windows/mdb_STR.h"
-#include "windows/mlib_IDX.h"
+#include "windows/MainWindow.h"
+#include "windows/PictureHolder.h"
+#include "windows/ResultDialogs.h"
 #include "windows/ResultParts.h"
 
 namespace {
@@ -55,8 +55,8 @@ public:
         if (window_.closing_) return;
         window_.beforeDialog();
         const QPixmap source =
-            picture.congratulations ? mdb_STR::congrats() : window_.picture(picture.path, DialogPictureBox);
-        ShowWinDialog(source, title, text, folder, word);
+            picture.congratulations ? PictureHolder::congrats() : window_.picture(picture.path, DialogPictureBox);
+        showResultDialog(source, title, text, folder, word);
     }
 
     void showMismatch(const QString& picture1, const QString& picture2, const QString& title,
@@ -64,7 +64,7 @@ public:
                       const QString& word2) override {
         if (window_.closing_) return;
         window_.beforeDialog();
-        ShowLoseDialog(window_.picture(picture1, DialogPictureBox),
+        showMismatchDialog(window_.picture(picture1, DialogPictureBox),
                        window_.picture(picture2, DialogPictureBox), title, text, folder, word1, word2);
     }
 
@@ -73,7 +73,7 @@ private:
 };
 
 QSize GameWindow::area() {
-    return QSize(mdb_IDX::ClientWidth, mdb_IDX::ChildAreaHeight);
+    return QSize(MainWindow::ClientWidth, MainWindow::ChildAreaHeight);
 }
 
 QRect GameWindow::twips(int left, int top, int width, int height) {
@@ -96,44 +96,44 @@ GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& g
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(area());
-    background_ = mdb_STR::screen();
+    background_ = PictureHolder::screen();
 
-    lblSUBJECT =
-        addLabel(QStringLiteral("lblSUBJECT"), QStringLiteral("Animals"), QRect(34, 18, 440, 40), 22, true);
-    lblSUBJECT->setStyleSheet(QStringLiteral("color: #24457a;"));
-    lblGAME = addLabel(QStringLiteral("lblGAME"), gameName, QRect(36, 58, 440, 26), 13);
-    lblGAME->setStyleSheet(QStringLiteral("color: #5b6f96;"));
+    subjectLabel_ =
+        addLabel(QStringLiteral("subjectLabel"), QStringLiteral("Animals"), QRect(34, 18, 440, 40), 22, true);
+    subjectLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
+    gameLabel_ = addLabel(QStringLiteral("gameLabel"), gameName, QRect(36, 58, 440, 26), 13);
+    gameLabel_->setStyleSheet(QStringLiteral("color: #5b6f96;"));
 
-    picSCALE = new LevelMeter(this);
-    picSCALE->setGeometry(962, 236, 46, 156); // a well of 150 px: ten even steps
-    lblSCORE = addLabel(QStringLiteral("lblSCORE"), QStringLiteral("0/10"), QRect(934, 396, 88, 36), 18, true,
+    levelMeter_ = new LevelMeter(this);
+    levelMeter_->setGeometry(962, 236, 46, 156); // a well of 150 px: ten even steps
+    scoreLabel_ = addLabel(QStringLiteral("scoreLabel"), QStringLiteral("0/10"), QRect(934, 396, 88, 36), 18, true,
                         QStringLiteral("Comic Sans MS"));
-    lblSCORE->setAlignment(Qt::AlignCenter);
-    lblSCORE->setStyleSheet(QStringLiteral("color: #24457a;"));
+    scoreLabel_->setAlignment(Qt::AlignCenter);
+    scoreLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
 
-    imgCLOSE = new ClickLabel(this);
-    imgCLOSE->setObjectName(QStringLiteral("imgCLOSE"));
-    imgCLOSE->setToolTip(QStringLiteral("Back to the games"));
-    imgCLOSE->setPixmap(ButtonFaces::cachedArt(Art::Close, devicePixelRatioF()));
-    imgCLOSE->setGeometry(inside(QRect(14, 477, Art::Close.width, Art::Close.height)));
-    connect(imgCLOSE, &ClickLabel::Click, this, &GameWindow::CloseClick);
+    closeCross_ = new ClickLabel(this);
+    closeCross_->setObjectName(QStringLiteral("closeCross"));
+    closeCross_->setToolTip(QStringLiteral("Back to the games"));
+    closeCross_->setPixmap(ButtonFaces::cachedArt(Art::Close, devicePixelRatioF()));
+    closeCross_->setGeometry(inside(QRect(14, 477, Art::Close.width, Art::Close.height)));
+    connect(closeCross_, &ClickLabel::clicked, this, &GameWindow::closeToMenu);
 
-    lblNOTICE = addLabel(QStringLiteral("lblNOTICE"), QString(), QRect(172, 236, 680, 96), 16, true);
-    lblNOTICE->setAlignment(Qt::AlignCenter);
-    lblNOTICE->setWordWrap(true);
-    lblNOTICE->setStyleSheet(
-        QStringLiteral("#lblNOTICE { color: #24457a; background: #fff8e1; border: 4px solid "
+    noticeLabel_ = addLabel(QStringLiteral("noticeLabel"), QString(), QRect(172, 236, 680, 96), 16, true);
+    noticeLabel_->setAlignment(Qt::AlignCenter);
+    noticeLabel_->setWordWrap(true);
+    noticeLabel_->setStyleSheet(
+        QStringLiteral("#noticeLabel { color: #24457a; background: #fff8e1; border: 4px solid "
                        "#ffb400; border-radius: 18px; padding: 12px; }"));
-    lblNOTICE->hide();
+    noticeLabel_->hide();
 
-    shpSEL = new QFrame(this);
-    shpSEL->setObjectName(QStringLiteral("shpSEL"));
-    shpSEL->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shpSEL->setStyleSheet(QStringLiteral("#shpSEL { border: 3px solid #ffb400; border-radius: 6px; }"));
-    shpSEL->hide();
+    hoverFrame_ = new QFrame(this);
+    hoverFrame_->setObjectName(QStringLiteral("hoverFrame"));
+    hoverFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hoverFrame_->setStyleSheet(QStringLiteral("#hoverFrame { border: 3px solid #ffb400; border-radius: 6px; }"));
+    hoverFrame_->hide();
 
     revealTimer_ = new QTimer(this);
-    revealTimer_->setObjectName(QStringLiteral("tmrREVEAL"));
+    revealTimer_->setObjectName(QStringLiteral("revealTimer"));
     connect(revealTimer_, &QTimer::timeout, this, &GameWindow::onRevealTick);
 }
 
@@ -156,12 +156,12 @@ QLabel* GameWindow::addLabel(const QString& name, const QString& text, const QRe
 
 void GameWindow::setSubject(const QString& title) {
     GameForm::setSubject(title);
-    lblSUBJECT->setText(title);
+    subjectLabel_->setText(title);
     rules().setSubjectTitle(title);
 }
 
 QString GameWindow::subject() const {
-    return lblSUBJECT->text();
+    return subjectLabel_->text();
 }
 
 QStringList GameWindow::pictureList() const {
@@ -176,15 +176,15 @@ GameHost& GameWindow::host() {
     return *host_;
 }
 
-void GameWindow::CloseClick() {
+void GameWindow::closeToMenu() {
     revealTimer_->stop();
-    if (mdb_IDX* main = mainWindow()) main->setValueString(0);
+    if (MainWindow* main = mainWindow()) main->setValueString(0);
     forms().unload(formName());
-    forms().show(QStringLiteral("mdb_SBJ"));
+    forms().show(QStringLiteral("GameMenu"));
 }
 
-void GameWindow::Activate() {
-    if (mdb_IDX* main = mainWindow()) main->TitleSet();
+void GameWindow::activate() {
+    if (MainWindow* main = mainWindow()) main->setTitles();
     run([this] { activateGame(); });
 }
 
@@ -222,12 +222,12 @@ void GameWindow::run(const std::function<void()>& step) {
 
 void GameWindow::refresh() {
     const QString notice = rules().notice();
-    lblNOTICE->setText(notice);
-    lblNOTICE->setVisible(!notice.isEmpty());
-    if (!notice.isEmpty()) lblNOTICE->raise();
+    noticeLabel_->setText(notice);
+    noticeLabel_->setVisible(!notice.isEmpty());
+    if (!notice.isEmpty()) noticeLabel_->raise();
     const RunDisplay run = runDisplay();
-    lblSCORE->setText(run.label());
-    picSCALE->setTenths(run.meterTenths);
+    scoreLabel_->setText(run.label());
+    levelMeter_->setTenths(run.meterTenths);
     redraw();
     syncReveal();
     emit refreshed();
@@ -238,8 +238,8 @@ void GameWindow::beforeDialog() {
     revealTimer_->stop();
     hideFrame();
     const RunDisplay run = runDisplay();
-    lblSCORE->setText(run.label());
-    picSCALE->setTenths(run.meterTenths);
+    scoreLabel_->setText(run.label());
+    levelMeter_->setTenths(run.meterTenths);
     redraw();
     emit dialogOpening();
 }
@@ -263,13 +263,13 @@ void GameWindow::frameAround(const QWidget* control) {
     if (!control || !control->isVisible()) return;
     const QRect r(control->mapTo(this, QPoint(0, 0)), control->size());
     const QRect framed = r.adjusted(-2, -2, 3, 3); // -30/-30 twips, +75 twips wider and taller
-    if (shpSEL->geometry() != framed) shpSEL->setGeometry(framed);
-    shpSEL->show();
-    shpSEL->raise();
+    if (hoverFrame_->geometry() != framed) hoverFrame_->setGeometry(framed);
+    hoverFrame_->show();
+    hoverFrame_->raise();
 }
 
 void GameWindow::hideFrame() {
-    shpSEL->hide();
+    hoverFrame_->hide();
 }
 
 void GameWindow::trackHover(QWidget* control) {
@@ -291,7 +291,7 @@ void GameWindow::mouseMoveEvent(QMouseEvent* event) {
     // A label passes its moves on to here; only the background itself hides the frame.
     for (QWidget* w = childAt(event->position().toPoint()); w && w != this; w = w->parentWidget())
         if (tracked_.contains(w)) return;
-    if (!shpSEL->isHidden()) hideFrame();
+    if (!hoverFrame_->isHidden()) hideFrame();
 }
 
 void GameWindow::leaveEvent(QEvent* event) {
@@ -328,19 +328,19 @@ void GameWindow::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 170));
-    p.drawRoundedRect(QRectF(HeaderPanel), 18, 18); // shpCOLORBOARD
+    p.drawRoundedRect(QRectF(HeaderPanel), 18, 18); // headerPanel
 }
 
 GameWindow::FramedPicture GameWindow::addFramedPicture() {
     const QRect border(24, 104, 396, 303);
     FramedPicture framed;
     framed.border = new QWidget(this);
-    framed.border->setObjectName(QStringLiteral("shpBORDER"));
+    framed.border->setObjectName(QStringLiteral("border"));
     framed.border->setGeometry(border);
     framed.border->setAttribute(Qt::WA_StyledBackground);
-    framed.border->setStyleSheet(QStringLiteral("#shpBORDER { background: white; border-radius: 16px; }"));
+    framed.border->setStyleSheet(QStringLiteral("#border { background: white; border-radius: 16px; }"));
     framed.label = new ClickLabel(this);
-    framed.label->setObjectName(QStringLiteral("picMAIN"));
+    framed.label->setObjectName(QStringLiteral("picture"));
     framed.label->setGeometry(border.adjusted(12, 12, -12, -12));
     framed.label->setAlignment(Qt::AlignCenter);
     return framed;

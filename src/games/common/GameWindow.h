@@ -41,17 +41,17 @@ public:
     QString subject() const override;
     QStringList pictureList() const override;
 
-    // imgCLOSE: back to the game menu, no game remembered.
-    void CloseClick();
+    // closeCross_: back to the game menu, no game remembered.
+    void closeToMenu();
     bool closeWhenIdle() override;
 
-    QLabel* subjectLabel() const { return lblSUBJECT; }
-    QLabel* gameLabel() const { return lblGAME; }
-    QLabel* scoreLabel() const { return lblSCORE; }
-    LevelMeter* meter() const { return picSCALE; }
-    QFrame* hoverFrame() const { return shpSEL; }
-    ClickLabel* closePicture() const { return imgCLOSE; }
-    QLabel* noticeLabel() const { return lblNOTICE; }
+    QLabel* subjectLabel() const { return subjectLabel_; }
+    QLabel* gameLabel() const { return gameLabel_; }
+    QLabel* scoreLabel() const { return scoreLabel_; }
+    LevelMeter* meter() const { return levelMeter_; }
+    QFrame* hoverFrame() const { return hoverFrame_; }
+    ClickLabel* closePicture() const { return closeCross_; }
+    QLabel* noticeLabel() const { return noticeLabel_; }
     QTimer* revealTimer() const { return revealTimer_; }
 
 signals:
@@ -87,7 +87,7 @@ protected:
     void refresh();
     void setRevealInterval(int ms);
 
-    // The hover frame shpSEL around a control: 2 px left and above, 5 px wider and taller.
+    // The hover frame hoverFrame_ around a control: 2 px left and above, 5 px wider and taller.
     void frameAround(const QWidget* control);
     void hideFrame();
     // The frame follows the pointer onto this control.
@@ -97,7 +97,7 @@ protected:
     QPixmap picture(const QString& path, const QSize& box) const;
     QList<QPixmap> pictures(const QStringList& paths, const QSize& box) const;
 
-    // The turn's big picture on a white card (shpBORDER, picMAIN), as the choose and flash-card games show it.
+    // The turn's big picture on a white card (border, picture_), as the choose and flash-card games show it.
     struct FramedPicture {
         QWidget* border = nullptr;
         ClickLabel* label = nullptr;
@@ -111,7 +111,7 @@ protected:
     QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
                      bool bold = false, const QString& family = QStringLiteral("Verdana"));
 
-    void Activate() override;
+    void activate() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -125,14 +125,14 @@ private:
     void onRevealTick();
 
     std::unique_ptr<Host> host_;
-    QPixmap background_; // the holder's imgSCREEN, copied on load
-    QLabel* lblSUBJECT = nullptr;
-    QLabel* lblGAME = nullptr;
-    QLabel* lblSCORE = nullptr;
-    LevelMeter* picSCALE = nullptr;
-    QFrame* shpSEL = nullptr;
-    ClickLabel* imgCLOSE = nullptr;
-    QLabel* lblNOTICE = nullptr;
+    QPixmap background_; // the holder's backgroundPicture_, copied on load
+    QLabel* subjectLabel_ = nullptr;
+    QLabel* gameLabel_ = nullptr;
+    QLabel* scoreLabel_ = nullptr;
+    LevelMeter* levelMeter_ = nullptr;
+    QFrame* hoverFrame_ = nullptr;
+    ClickLabel* closeCross_ = nullptr;
+    QLabel* noticeLabel_ = nullptr;
     QTimer* revealTimer_ = nullptr;
     QList<QPointer<QWidget>> tracked_;
     // How deep the rules' code is on the stack, and whether the window was unloaded meanwhile.

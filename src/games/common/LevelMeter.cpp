@@ -33,15 +33,15 @@ protected:
 } // namespace
 
 LevelMeter::LevelMeter(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picSCALE"));
+    setObjectName(QStringLiteral("levelMeter"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     well_ = new Well(this);
-    shpLEVEL = new QWidget(well_);
-    shpLEVEL->setObjectName(QStringLiteral("shpLEVEL"));
-    shpLEVEL->setAutoFillBackground(true);
-    QPalette pal = shpLEVEL->palette();
+    cover_ = new QWidget(well_);
+    cover_->setObjectName(QStringLiteral("cover"));
+    cover_->setAutoFillBackground(true);
+    QPalette pal = cover_->palette();
     pal.setColor(QPalette::Window, QColor(CoverGrey, CoverGrey, CoverGrey));
-    shpLEVEL->setPalette(pal);
+    cover_->setPalette(pal);
 }
 
 int LevelMeter::innerHeight() const {
@@ -54,7 +54,7 @@ void LevelMeter::setTenths(int tenths) {
 }
 
 void LevelMeter::placeCover() {
-    shpLEVEL->setGeometry(0, meterCoverTop(innerHeight(), tenths_), well_->width(), well_->height());
+    cover_->setGeometry(0, meterCoverTop(innerHeight(), tenths_), well_->width(), well_->height());
 }
 
 void LevelMeter::resizeEvent(QResizeEvent*) {

@@ -1,4 +1,4 @@
-// LevelMeter: picSCALE with its grey cover shpLEVEL: n tenths of the bar uncovered from the bottom.
+// LevelMeter: levelMeter_ with its grey cover cover_: n tenths of the bar uncovered from the bottom.
 #pragma once
 
 #include <QWidget>
@@ -13,8 +13,8 @@ public:
 
     void setTenths(int tenths);
     int tenths() const { return tenths_; }
-    // shpLEVEL, inside the bar's well; its top is -(n × a tenth of the well's height).
-    QWidget* cover() const { return shpLEVEL; }
+    // cover_, inside the bar's well; its top is -(n × a tenth of the well's height).
+    QWidget* cover() const { return cover_; }
     int innerHeight() const;
 
 protected:
@@ -25,6 +25,6 @@ private:
     void placeCover();
 
     QWidget* well_ = nullptr;
-    QWidget* shpLEVEL = nullptr;
+    QWidget* cover_ = nullptr;
     int tenths_ = 0;
 };

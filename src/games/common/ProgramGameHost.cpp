@@ -1,40 +1,40 @@
 // ProgramGameHost: the program's game host for effects, sounds and points.
 #include "games/common/ProgramGameHost.h"
 
-#include "audio/mlib_AUD.h"
+#include "audio/SoundModule.h"
 #include "players/AnswerRecorder.h"
 #include "score/ScoreModel.h"
 
 void ProgramGameHost::playEffect(Effect effect) {
     switch (effect) {
     case Effect::Click:
-        PlayClick();
+        playClick();
         break;
     case Effect::Correct:
-        PlayCorrect();
+        playCorrect();
         break;
     case Effect::Incorrect:
-        PlayIncorrect();
+        playIncorrect();
         break;
     case Effect::Congrats:
-        PlayCongrats();
+        playCongrats();
         break;
     case Effect::Lose:
-        PlayLose();
+        playLose();
         break;
     }
 }
 
 void ProgramGameHost::playSoundFile(const QString& path) {
-    PlaySoundFile(path);
+    ::playSoundFile(path);
 }
 
 void ProgramGameHost::spellWord(const QString& word, const QString& wordSoundPath) {
-    SpellWord(word, wordSoundPath);
+    ::spellWord(word, wordSoundPath);
 }
 
 void ProgramGameHost::addScore(qint32 points) {
-    scoreModel().AddScore(points);
+    scoreModel().addScore(points);
 }
 
 void ProgramGameHost::answerJudged(const QString& word, bool right, qint32 points) {

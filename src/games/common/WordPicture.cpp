@@ -8,10 +8,10 @@ constexpr int Frame = 6;
 } // namespace
 
 WordPicture::WordPicture(QWidget* parent) : ClickLabel(parent) {
-    setObjectName(QStringLiteral("picMAIN"));
+    setObjectName(QStringLiteral("picture"));
     setAlignment(Qt::AlignCenter);
     setStyleSheet(
-        QStringLiteral("#picMAIN { background: white; border: %1px solid #f3c55a; border-radius: 10px; }")
+        QStringLiteral("#picture { background: white; border: %1px solid #f3c55a; border-radius: 10px; }")
             .arg(Frame - 2));
 }
 

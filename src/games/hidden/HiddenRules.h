@@ -28,33 +28,33 @@ public:
     void typeKey(QChar key);
     // CheckSelectedLetter: tries one lower-case letter against the word.
     void checkSelectedLetter(QChar letter);
-    // btnPASS: no points (the score line is redrawn), CLICK, a new word. Ignored while a letter is tried.
+    // passButton_: no points (the score line is redrawn), CLICK, a new word. Ignored while a letter is tried.
     void pass();
-    // imgNEXT: a new word, silently. Ignored while a letter is tried.
+    // nextPicture_: a new word, silently. Ignored while a letter is tried.
     void next();
-    // picMAIN and btnPLAYAGAIN: the word is spoken.
+    // picture_ and playAgainButton_: the word is spoken.
     void playWord();
 
     static QString letterCaption(int index);
     // Whether a character has a letter button; the others are shown from the start.
     static bool hasButton(QChar c);
-    // picSCALE's colour after a number of misses (0 to 9; ten leaves the ninth's colour).
+    // levelMeter_'s colour after a number of misses (0 to 9; ten leaves the ninth's colour).
     static Rgb meterColourFor(int misses);
 
     // A word is on the table and letters can be chosen.
     bool playing() const { return playing_; }
     // The current (or, after the notice, the last) word.
     const QString& hiddenWord() const { return hiddenWord_; }
-    // lblWORDHIDDEN: the word as found so far, "*" for each letter still hidden.
+    // maskedWordLabel_: the word as found so far, "*" for each letter still hidden.
     const QString& maskedWord() const { return maskedWord_; }
-    // picMAIN: the word's picture file.
+    // picture_: the word's picture file.
     const QString& picture() const { return picture_; }
-    // lblSOFAR: each chosen letter preceded by a space.
+    // chosenLabel_: each chosen letter preceded by a space.
     const QString& lettersChosen() const { return lettersChosen_; }
     // Whether letter button i is still shown.
     bool letterVisible(int index) const;
     int misses() const { return misses_; }
-    // lblSCORE: tries left, "10/10" down to "0/10".
+    // scoreLabel_: tries left, "10/10" down to "0/10".
     QString triesLabel() const { return QString::number(MaxMisses - misses_) + QStringLiteral("/10"); }
     // The meter's cover has moved down this many tenths; the uncovered part shows meterColour().
     int meterTenths() const { return meterTenths_; }

@@ -10,7 +10,7 @@ constexpr int CoverGrey = 241;
 } // namespace
 
 MissesMeter::MissesMeter(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picSCALE"));
+    setObjectName(QStringLiteral("levelMeter"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

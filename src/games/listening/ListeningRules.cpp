@@ -10,9 +10,9 @@
 
 namespace {
 
-// The word lblWORD shows after a deal: from the name up to its first dot, with the prefix test twice.
+// The word wordLabel_ shows after a deal: from the name up to its first dot, with the prefix test twice.
 QString dealtTargetWord(const QString& name) {
-    return WordSteps::dropOrderPrefix(Catalogue::WordFromPictureKey(Catalogue::PictureKey(name)));
+    return WordSteps::dropOrderPrefix(Catalogue::wordFromPictureKey(Catalogue::pictureKey(name)));
 }
 
 } // namespace
@@ -24,7 +24,7 @@ void ListeningRules::deal() {
     listSubject();
     const QStringList turn = Draw::turnFiles(
         random(), list_.names(), CardCount, [this](const QString& name) { return usable(name); },
-        [](const QString& name) { return Catalogue::WordFromFileName(name); }, shownWord_);
+        [](const QString& name) { return Catalogue::wordFromFileName(name); }, shownWord_);
     if (turn.isEmpty()) {
         qCWarning(lcGames) << "listening: too few usable pictures in" << list_.folder();
         clearTable();
@@ -39,7 +39,7 @@ void ListeningRules::deal() {
 
     const QStringList placed = Draw::dealOut(random(), turn);
     for (int i = 0; i < CardCount; ++i)
-        cards_[i] = {list_.pathOf(placed.at(i)), Catalogue::WordFromFileName(placed.at(i)), false};
+        cards_[i] = {list_.pathOf(placed.at(i)), Catalogue::wordFromFileName(placed.at(i)), false};
     revealIndex_ = 0;
     revealing_ = true;
     highlighted_ = -1;

@@ -33,7 +33,7 @@ public:
     void browsePrevious();
     void browseNext();
     void answerHighlighted();
-    // pneSELECT: another word from the cards on the table is spoken, the cards stay.
+    // selectButton_: another word from the cards on the table is spoken, the cards stay.
     void sayAnotherWord();
     // Pass: a new turn; the run is kept.
     void pass() { deal(); }
@@ -44,11 +44,11 @@ public:
     bool revealing() const { return revealing_; }
     int revealIndex() const { return revealIndex_; }
     const QString& targetWord() const { return targetWord_; }
-    // lblWORD: the turn's word after a deal, the clicked card's word after an answer.
+    // wordLabel_: the turn's word after a deal, the clicked card's word after an answer.
     const QString& shownWord() const { return shownWord_; }
-    // imgMAIN: the picture a result dialog shows.
+    // picture: the picture a result dialog shows.
     const QString& mainPicture() const { return mainPicture_; }
-    // lablMSG.
+    // promptLabel_.
     const QString& prompt() const { return prompt_; }
     bool selectVisible() const { return selectVisible_; }
     // The highlighted card, -1 when none (after every deal).

@@ -10,7 +10,7 @@ constexpr qreal Radius = 10;
 } // namespace
 
 MemoryCard::MemoryCard(int index, QWidget* parent) : QWidget(parent), index_(index) {
-    setObjectName(QStringLiteral("picCARD_%1").arg(index));
+    setObjectName(QStringLiteral("card%1").arg(index));
 }
 
 QSize MemoryCard::pictureBox(const QSize& card) {
@@ -61,5 +61,5 @@ void MemoryCard::mousePressEvent(QMouseEvent* event) {
 void MemoryCard::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
-    if (rect().contains(event->position().toPoint())) emit Click(index_);
+    if (rect().contains(event->position().toPoint())) emit clicked(index_);
 }

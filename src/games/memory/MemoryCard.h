@@ -21,7 +21,7 @@ public:
     static QSize pictureBox(const QSize& card);
 
 signals:
-    void Click(int index);
+    void clicked(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -36,7 +36,7 @@ public:
     // RestartMemGame (window load, Pass, a won game): a new game, every card taken off the table, and the
     // dealing started; the window then calls dealTick() every 100 ms while dealing() holds.
     void restart();
-    // btnPASS: a new game at any time, without points or sound; not while a pair is being judged.
+    // passButton_: a new game at any time, without points or sound; not while a pair is being judged.
     void pass();
     // One step of the dealing animation: the first arms it, each one after shows the next card blue.
     // Returns false once all twelve are shown.
@@ -63,7 +63,7 @@ public:
     // What finishing the board wins now: one point fewer per attempt, but never less than one, so a long
     // game still wins something and never takes points away.
     int pointsLeft() const { return qMax(1, StartPoints - tryCount_); }
-    // lblSCORE: the points left ("14/20").
+    // scoreLabel_: the points left ("14/20").
     QString pointsLabel() const {
         return QString::number(pointsLeft()) + QStringLiteral("/") + QString::number(StartPoints);
     }

@@ -26,16 +26,16 @@ public:
     void startNewGame();
     // A click on tile i. Tile clicks, Check and Pass are ignored while an answer is being played out.
     void clickTile(int index);
-    // What txtUNSCRAMBLED holds and where its caret or selection lies; the window reports every edit so
+    // What textBox_ holds and where its caret or selection lies; the window reports every edit so
     // a right tile lands where the learner's caret is.
     void setTypedText(const QString& text, int selectionStart, int selectionEnd);
-    // pneSELECT "Check" and the Enter key in the text box; an empty box is no answer.
+    // selectButton_ "Check" and the Enter key in the text box; an empty box is no answer.
     void check();
     // Whether a typed answer is the word: case and extra blanks do not count.
     static bool sameWord(const QString& typed, const QString& word);
-    // btnPASS: CLICK and a new word; no points.
+    // passButton_: CLICK and a new word; no points.
     void pass();
-    // picMAIN and btnPLAYAGAIN: the word is spoken.
+    // picture_ and playAgainButton_: the word is spoken.
     void playWord();
 
     // ScrambleWord, and again while the shuffle equals the word: a shuffle that differs from it. A word
@@ -45,19 +45,19 @@ public:
     static bool canScramble(const QString& word);
 
     bool playing() const { return playing_; }
-    // lblSCRAMBLED's Tag: the word to rebuild (a single space while none is dealt).
+    // scrambledLabel_'s Tag: the word to rebuild (a single space while none is dealt).
     const QString& word() const { return word_; }
-    // lblSCRAMBLED's caption.
+    // scrambledLabel_'s caption.
     const QString& scrambled() const { return scrambled_; }
-    // lblWORDHIDDEN: the word rebuilt with tiles so far.
+    // maskedWordLabel_: the word rebuilt with tiles so far.
     const QString& rebuilt() const { return rebuilt_; }
     const QString& picture() const { return picture_; }
     const std::array<Tile, TileCount>& tiles() const { return tiles_; }
-    // txtUNSCRAMBLED after the rules touched it, and its caret.
+    // textBox_ after the rules touched it, and its caret.
     const QString& typedText() const { return typedText_; }
     int caret() const { return selectionEnd_; }
     int levelCount() const { return levelCount_; }
-    // lblSCORE ("11/10" for a moment after a right typed word) and the meter (0 to 10 tenths).
+    // scoreLabel_ ("11/10" for a moment after a right typed word) and the meter (0 to 10 tenths).
     RunDisplay display() const { return {levelCount_, 10, qBound(0, levelCount_, 10)}; }
     int wordIndex() const { return wordIndex_; }
 

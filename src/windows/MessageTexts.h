@@ -1,0 +1,44 @@
+// MessageTexts: the numbered messages of the program's own message box, and the result of the last question.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+enum class MessageBar { None, Information, YesNo, YesNoCancel };
+
+struct MessageText {
+    QString title;
+    QString description;
+    MessageBar bar = MessageBar::None;
+    QString yesCaption; // empty: the bar's own caption stays
+    QString noCaption;
+};
+
+namespace MessageNumber {
+inline constexpr int NoUpdates = 3;         // information
+inline constexpr int UpdatesNotChecked = 4; // information: this build never looks on the web
+inline constexpr int CheckFailed = 5;       // information: the web site could not be reached
+inline constexpr int NewerVersion = 1;      // question
+} // namespace MessageNumber
+
+// The standard results: yes, no, cancel (also a dialog closed without any button).
+namespace MessageAnswer {
+inline constexpr qint32 Yes = 6;
+inline constexpr qint32 No = 7;
+inline constexpr qint32 Cancel = 2;
+} // namespace MessageAnswer
+
+// Table lookups; a number without a row gives empty texts and no bar.
+MessageText informationMessage(int number);
+MessageText questionMessage(int number);
+
+// Modal, owned by `owner`; message numbers without a row show an empty box. `extra` is unused by every
+// message the program has.
+void showInfoMessage(int number, const QString& extra, QWidget* owner);
+// Modal; 6, 7 or 2. A box closed by the window manager answers 2, never an earlier answer; a number
+// without a row answers 2 without showing anything.
+qint32 askQuestion(int number, QWidget* owner);
+
+qint32 lastMessageResult();
+void setLastMessageResult(qint32 value);
