@@ -19,5 +19,6 @@ file(REMOVE_RECURSE ${work})
 if(NOT result EQUAL 0 OR NOT substvars MATCHES "shlibs:Depends=([^\n]+)")
     message(FATAL_ERROR "DebianDepends: dpkg-shlibdeps failed (${result}): ${problems}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1}")
+# The SQLite driver of the players' answer log is a plugin, which no executable links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1}, libqt6sql6-sqlite")
 message(STATUS "DebianDepends: ${CPACK_DEBIAN_PACKAGE_DEPENDS}")

@@ -1,4 +1,4 @@
-// The program's entry: builds the application, installs the per-user settings file and hands over to Main.
+// The program's entry: builds the application, installs the per-user settings file and answer log, then Main.
 #include <QApplication>
 
 #include "app/AppState.h"
@@ -6,6 +6,7 @@
 #include "audio/SdlSoundDevice.h"
 #include "audio/SoundModule.h"
 #include "games/RegisterGames.h"
+#include "players/AnswerLog.h"
 #include "windows/Startup.h"
 
 int main(int argc, char* argv[]) {
@@ -19,8 +20,11 @@ int main(int argc, char* argv[]) {
     SdlSoundDevice sound;
     setSoundDevice(&sound);
     registerGames();
+    AnswerLog answers(AnswerLog::defaultPath());
+    setAnswerLog(&answers);
     startProgram();
     const int result = app.exec();
+    setAnswerLog(nullptr);
     setSoundDevice(nullptr);
     setSettingsStore(nullptr);
     return result;

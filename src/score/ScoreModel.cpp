@@ -33,7 +33,7 @@ void ScoreModel::addScore(qint32 points) {
     scoreTag_ = QString::number(score);
     scoreCaption_ = scoreCaptionFor(scoreTag_);
     if (leadingNumber(highTag_) < leadingNumber(scoreTag_)) highTag_ = scoreTag_;
-    writeSetting(detailsKey(), highScoreValueName(), highTag_);
+    writeSetting(highScoresKey(), highScoreValueName(), highTag_);
     highCaption_ = highScoreCaptionFor(highTag_);
     highSubject_ = appState().section;
     emit changed();
@@ -44,7 +44,7 @@ void ScoreModel::resetHighScore() {
     if (highSubject_.isEmpty()) return;
     highTag_ = QStringLiteral("0");
     // The same value as the award's "SCORE-HIGH - ", spelled differently: the store ignores case.
-    writeSetting(detailsKey(), QStringLiteral("Score-High - ") + highSubject_, highTag_);
+    writeSetting(highScoresKey(), QStringLiteral("Score-High - ") + highSubject_, highTag_);
     highCaption_ = QStringLiteral("High Score: 0 points");
     emit changed();
 }
@@ -56,7 +56,7 @@ void ScoreModel::resetRunningScore() {
 }
 
 void ScoreModel::loadHighScore() {
-    highTag_ = readSetting(detailsKey(), highScoreValueName(), QStringLiteral("0"));
+    highTag_ = readSetting(highScoresKey(), highScoreValueName(), QStringLiteral("0"));
     highCaption_ = highScoreCaptionFor(highTag_);
     highSubject_ = appState().section;
     emit changed();
@@ -71,6 +71,10 @@ void ScoreModel::setHighScoreCaption(const QString& caption) {
     highCaption_ = caption;
     highSubject_.clear();
     emit changed();
+}
+
+QString ScoreModel::highScoresKey() const {
+    return highScoresKey_.isEmpty() ? detailsKey() : highScoresKey_;
 }
 
 ScoreModel& scoreModel() {

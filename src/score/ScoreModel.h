@@ -28,6 +28,10 @@ public:
     // Reads the current subject's stored high score (default "0") and rewrites its caption.
     void loadHighScore();
 
+    // The key path the high scores are kept under: the current player's; empty means the details key.
+    void setHighScoresKey(const QString& keyPath) { highScoresKey_ = keyPath; }
+    QString highScoresKey() const;
+
     // Captions may also be set to plain texts (the home screen's hover, emptied on choice); a plain
     // high-score caption shows no subject's score.
     void setScoreCaption(const QString& caption);
@@ -43,6 +47,7 @@ private:
     QString scoreTag_ = QStringLiteral("0");
     QString highTag_ = QStringLiteral("0");
     QString highSubject_;
+    QString highScoresKey_;
     QString scoreCaption_ = QStringLiteral("Score: 0 points");
     QString highCaption_ = QStringLiteral("Highest Score: 0 points");
 };

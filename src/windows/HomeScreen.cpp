@@ -93,8 +93,9 @@ void HomeScreen::activate() {
     scoreModel().resetRunningScore();
     if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSubjectCount; ++i) {
-        scoreCaption_[i] = readSetting(
-            detailsKey(), QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name), QString());
+        scoreCaption_[i] = readSetting(scoreModel().highScoresKey(),
+                                         QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name),
+                                         QString());
         scorePoints_[i] = pointsText(scoreCaption_[i]);
     }
 }

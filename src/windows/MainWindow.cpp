@@ -16,6 +16,7 @@
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
 #include "controls/ToolbarButton.h"
+#include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
 #include "windows/ChildForm.h"
 #include "windows/Forms.h"
@@ -24,8 +25,10 @@
 #include "windows/GameMenu.h"
 #include "windows/SettingsDialog.h"
 #include "windows/Placement.h"
+#include "windows/PlayerFace.h"
 #include "windows/ShellForms.h"
 #include "windows/ShellHooks.h"
+#include "windows/WhoIsPlayingDialog.h"
 
 namespace {
 
@@ -82,6 +85,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     forms().setDialogOwner(this);
     connect(&scoreModel(), &ScoreModel::changed, this, &MainWindow::refreshScoreLabels);
     refreshScoreLabels();
+    connect(&playerRegistry(), &PlayerRegistry::changed, this, &MainWindow::refreshPlayer);
+    connect(&playerRegistry(), &PlayerRegistry::currentChanged, this, &MainWindow::refreshPlayer);
+    refreshPlayer();
 }
 
 MainWindow::~MainWindow() {
@@ -146,6 +152,51 @@ void MainWindow::buildStrip() {
     downloadProgress_ = new QProgressBar(strip_);
     downloadProgress_->setObjectName(QStringLiteral("downloadProgress"));
     downloadProgress_->hide();
+
+    // Who is playing, when more than one child plays here: big enough for a child to find and click.
+    playerPicture_ = new ClickLabel(strip_);
+    playerPicture_->setObjectName(QStringLiteral("playerPicture"));
+    playerPicture_->setGeometry(652, 3, 50, 50);
+    playerName_ = new ClickLabel(strip_);
+    playerName_->setObjectName(QStringLiteral("playerName"));
+    QFont nameFont(QStringLiteral("Verdana"));
+    nameFont.setPointSize(13);
+    nameFont.setBold(true);
+    playerName_->setFont(nameFont);
+    playerName_->setStyleSheet(QStringLiteral("color: white;"));
+    playerName_->setGeometry(708, 4, 168, 48);
+    for (ClickLabel* label : {playerPicture_, playerName_}) {
+        label->setToolTip(QStringLiteral("Who is playing?"));
+        connect(label, &ClickLabel::clicked, this, &MainWindow::whoIsPlayingClick);
+    }
+}
+
+void MainWindow::refreshPlayer() {
+    // One player: the strip stays as it always was.
+    const bool several = playerRegistry().count() > 1;
+    playerPicture_->setVisible(several);
+    playerName_->setVisible(several);
+    if (!several) return;
+    const Player player = playerRegistry().current();
+    playerPicture_->setPixmap(PlayerFace::face(player, 50, devicePixelRatioF()));
+    playerName_->setText(playerName_->fontMetrics().elidedText(player.name, Qt::ElideRight, playerName_->width()));
+}
+
+void MainWindow::whoIsPlayingClick() {
+    playClickHome();
+    const int id = WhoIsPlayingDialog::ask(this);
+    if (id == playerRegistry().currentId()) return;
+    playerRegistry().setCurrent(id);
+    startForCurrentPlayer();
+}
+
+void MainWindow::startForCurrentPlayer() {
+    setValueString(0);
+    if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
+    if (shellHooks().unloadAbout) shellHooks().unloadAbout();
+    forms().unload(QStringLiteral("GameMenu"));
+    forms().show(QStringLiteral("HomeScreen"));
+    scoreModel().loadHighScore();
 }
 
 QLabel* MainWindow::scoreLabel() const {

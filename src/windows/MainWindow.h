@@ -48,6 +48,12 @@ public:
     void openAbout();
     void openSocialPage();
     void askForUpdateCheck();
+    // The player on the strip: "Who is playing?", then the home screen for the one picked.
+    void whoIsPlayingClick();
+    // Starts afresh on the home screen for the player just made current.
+    void startForCurrentPlayer();
+    ClickLabel* playerPicture() const { return playerPicture_; }
+    ClickLabel* playerName() const { return playerName_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +61,7 @@ protected:
 private:
     void buildStrip();
     void refreshScoreLabels();
+    void refreshPlayer();
     void disableMaximizeButton();
     void unload();
 
@@ -70,6 +77,8 @@ private:
     QLabel* scoreLabel_ = nullptr;
     ClickLabel* highScoreLabel_ = nullptr;
     QProgressBar* downloadProgress_ = nullptr;
+    ClickLabel* playerPicture_ = nullptr;
+    ClickLabel* playerName_ = nullptr;
     qint32 gameNumber_ = 0;
     bool unloaded_ = false;
 };

@@ -8,10 +8,13 @@
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "controls/ImageButton.h"
+#include "players/PlayerRegistry.h"
+#include "windows/PlayersDialog.h"
+#include "windows/ProgressWindow.h"
 #include "windows/MainWindow.h"
 
 SettingsDialog::SettingsDialog(QWidget* parent)
-    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 250), parent) {
+    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 300), parent) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
 
@@ -54,6 +57,15 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
     connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
 
+    playersButton_ = new ImageButton(QStringLiteral("Players…"), this);
+    playersButton_->setObjectName(QStringLiteral("playersButton"));
+    playersButton_->setGeometry(24, 240, 148, 37);
+    progressButton_ = new ImageButton(QStringLiteral("Progress…"), this);
+    progressButton_->setObjectName(QStringLiteral("progressButton"));
+    progressButton_->setGeometry(width() - 24 - 148, 240, 148, 37);
+    connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
+    connect(progressButton_, &ImageButton::clicked, this, &SettingsDialog::progressClick);
+
     // Selecting from here runs the option's handling, so the pending choice starts as the current language.
     const QString language = appState().language;
     if (language == QLatin1String("BRITISH"))
@@ -67,4 +79,17 @@ void SettingsDialog::save() {
     appState().language = pendingLanguage_;
     accept();
     if (MainWindow* main = mainWindow()) main->updateTitles();
+}
+
+void SettingsDialog::playersClick() {
+    const int playing = playerRegistry().currentId();
+    PlayersDialog dialog(this);
+    dialog.exec();
+    // The child playing was removed: the next one starts afresh on the home screen.
+    if (playerRegistry().currentId() != playing)
+        if (MainWindow* main = mainWindow()) main->startForCurrentPlayer();
+}
+
+void SettingsDialog::progressClick() {
+    ProgressWindow::showModal(this);
 }

@@ -21,6 +21,9 @@ public:
     ImageButton* cancelButton() const { return cancelButton_; }
 
     void save();
+    // For grown-ups: the players, and what each has practised.
+    void playersClick();
+    void progressClick();
 
 protected:
     void enterPressed() override { save(); }
@@ -31,5 +34,7 @@ private:
     QRadioButton* americanOption_ = nullptr;
     ImageButton* saveButton_ = nullptr;
     ImageButton* cancelButton_ = nullptr;
+    ImageButton* playersButton_ = nullptr;
+    ImageButton* progressButton_ = nullptr;
     QString pendingLanguage_;
 };

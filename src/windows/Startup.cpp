@@ -4,12 +4,14 @@
 #include "app/AppLog.h"
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
+#include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "windows/GrownUpDialog.h"
 #include "windows/MessageBoxPrompts.h"
 #include "windows/ShellHooks.h"
+#include "windows/WhoIsPlayingDialog.h"
 #include "windows/MainWindow.h"
 #include "windows/PictureHolder.h"
 #include "windows/SplashScreen.h"
@@ -58,11 +60,22 @@ QWidget* startProgram() {
     wireServices();
     state.language = readSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
 
+    // The first listed player until a child says who they are; their scores are what the home screen shows.
+    PlayerRegistry& players = playerRegistry();
+    players.setCurrent(players.players().first().id);
+
     auto* frame = new MainWindow;
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->load(); // shows it
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
     qCInfo(lcTiming) << "main frame shown after" << clock.elapsed() << "ms";
+    if (players.count() > 1) {
+        const int id = WhoIsPlayingDialog::ask(frame);
+        if (id != players.currentId()) {
+            players.setCurrent(id);
+            frame->startForCurrentPlayer();
+        }
+    }
 
     scoreModel().loadHighScore();
     return frame;

@@ -20,6 +20,9 @@ public:
                       const QString& word2) override;
     void addScore(qint32 points) override;
     void explain(const QString& sentence, const QString& soundPath) override;
+    void answerJudged(const QString& word, bool right, qint32 points) override {
+        inner_.answerJudged(word, right, points);
+    }
 
     // picture 1, picture 2, folder, word 1, word 2 of the last mismatch dialog.
     QStringList mismatch;

@@ -56,6 +56,10 @@ void RecordingGameHost::showMismatch(const QString& picture1, const QString& pic
     events << QStringLiteral("mismatch ") + title + text;
 }
 
+void RecordingGameHost::answerJudged(const QString& word, bool right, qint32 points) {
+    answers << word + (right ? QStringLiteral(" right ") : QStringLiteral(" wrong ")) + QString::number(points);
+}
+
 void RecordingGameHost::addScore(qint32 points) {
     pointsAwarded += points;
     events << QStringLiteral("score ") + QString::number(points);
@@ -66,5 +70,6 @@ void RecordingGameHost::clear() {
     dialogs.clear();
     soundPaths.clear();
     explained.clear();
+    answers.clear();
     pointsAwarded = 0;
 }

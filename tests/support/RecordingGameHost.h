@@ -26,6 +26,7 @@ public:
                       const QString& word2) override;
     void addScore(qint32 points) override;
     void explain(const QString& sentence, const QString& soundPath) override;
+    void answerJudged(const QString& word, bool right, qint32 points) override;
 
     static QString effectName(Effect effect);
     void clear();
@@ -37,6 +38,8 @@ public:
     QStringList soundPaths;
     QStringList explained; // the sentences
     int pointsAwarded = 0;
+    // One line per judged answer: "apple right 10", "egg wrong 0".
+    QStringList answers;
     // Runs while a dialog is "open", to look at what the window would show behind it.
     std::function<void(const Dialog&)> duringDialog;
 };

@@ -67,6 +67,7 @@ void CardsRules::showWord() {
 void CardsRules::yes() {
     if (!turned_) return;
     setCount(correctCount() + 1);
+    host().answerJudged(cardWord(), true, correctCount() >= Goal ? Goal : 0);
     if (correctCount() < Goal) {
         host().playEffect(GameHost::Effect::Correct);
     } else {
@@ -82,6 +83,7 @@ void CardsRules::yes() {
 
 void CardsRules::no() {
     if (!turned_) return;
+    host().answerJudged(cardWord(), false, 0);
     drawCard();
     setCount(0);
     host().playEffect(GameHost::Effect::Lose);

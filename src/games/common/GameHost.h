@@ -37,4 +37,8 @@ public:
     virtual void addScore(qint32 points) = 0;
     // What the game wants, shown for a few seconds and spoken from soundPath (silence when it is missing).
     virtual void explain(const QString& sentence, const QString& soundPath) = 0;
+    // A word answered right or wrong, with the points that answer won; for the players' answer log.
+    virtual void answerJudged(const QString& word, bool right, qint32 points) {
+        Q_UNUSED(word) Q_UNUSED(right) Q_UNUSED(points)
+    }
 };

@@ -61,7 +61,7 @@ private:
 // points it wins still count.
 class GameWindow::Host final : public ProgramGameHost {
 public:
-    explicit Host(GameWindow& window) : window_(window) {}
+    Host(GameWindow& window, const QString& gameName) : ProgramGameHost(gameName), window_(window) {}
 
     void playEffect(Effect effect) override {
         if (!window_.closing_) ProgramGameHost::playEffect(effect);
@@ -131,7 +131,7 @@ QRect GameWindow::inside(QRect rect, int margin) {
 }
 
 GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& gameName, QWidget* parent)
-    : GameForm(formName, gameNumber, parent), host_(std::make_unique<Host>(*this)) {
+    : GameForm(formName, gameNumber, parent), host_(std::make_unique<Host>(*this, gameName)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(area());

@@ -2,6 +2,7 @@
 #include "games/common/ProgramGameHost.h"
 
 #include "audio/SoundModule.h"
+#include "players/AnswerRecorder.h"
 #include "score/ScoreModel.h"
 
 #include <QFileInfo>
@@ -42,4 +43,8 @@ void ProgramGameHost::explain(const QString&, const QString& soundPath) {
     // A pack made before the instructions existed has none: then the game is quiet, and the word or letter
     // that is playing goes on.
     if (QFileInfo(soundPath).isFile()) ::playSoundFile(soundPath);
+}
+
+void ProgramGameHost::answerJudged(const QString& word, bool right, qint32 points) {
+    recordAnswer(gameName_, word, right, points);
 }

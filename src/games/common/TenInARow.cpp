@@ -6,6 +6,7 @@
 bool TenInARow::right(GameHost& host, const DialogPicture& picture, const QString& word,
                       const QString& soundPath, const QString& folder) {
     ++count_;
+    host.answerJudged(word, true, count_ >= 10 ? 10 : 0);
     display_.show(count_);
     host.playEffect(GameHost::Effect::Correct);
     host.playSoundFile(soundPath);
@@ -23,6 +24,7 @@ bool TenInARow::right(GameHost& host, const DialogPicture& picture, const QStrin
 
 void TenInARow::wrong(GameHost& host, const DialogPicture& picture, const QString& word,
                       const QString& folder) {
+    host.answerJudged(word, false, 0);
     reset();
     host.playEffect(GameHost::Effect::Lose);
     host.showResult(picture, ResultTexts::sorry(), ResultTexts::sorryTheWordIs(word), folder, word);

@@ -139,6 +139,7 @@ void HiddenRules::checkSelectedLetter(QChar letter) {
 void HiddenRules::wordWon(QChar letter) {
     const int points = MaxMisses - misses_;
     const QString word = hiddenWord_;
+    host().answerJudged(word, true, points);
     host().playSoundFile(letterSoundPath(letter));
     host().playEffect(GameHost::Effect::Correct);
     speak(word);
@@ -153,6 +154,7 @@ void HiddenRules::wordWon(QChar letter) {
 
 void HiddenRules::wordLost() {
     const QString word = hiddenWord_;
+    host().answerJudged(word, false, 0);
     host().playEffect(GameHost::Effect::Lose);
     host().showResult(DialogPicture::file(picture_), ResultTexts::sorry(),
                       ResultTexts::sorryTheWordIs(word) + u'.', subjectTitle(), word);

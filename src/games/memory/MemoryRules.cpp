@@ -178,6 +178,8 @@ void MemoryRules::judgePair() {
     selectedCount_ = 0;
 
     if (a.word != b.word) {
+        // One miss per mismatch, under the word of the first of the two cards on the table.
+        host().answerJudged(a.word, false, 0);
         host().playEffect(GameHost::Effect::Lose);
         host().showMismatch(a.picture, b.picture, QStringLiteral("Sorry, "),
                             a.word + QStringLiteral(" and ") + b.word + QStringLiteral(" do not match."),
@@ -188,6 +190,7 @@ void MemoryRules::judgePair() {
     }
 
     const QString word = b.word;
+    host().answerJudged(word, true, pairsFound_ + 1 < PairCount ? 0 : pointsLeft());
     host().playEffect(GameHost::Effect::Correct);
     speak(word);
     host().showResult(DialogPicture::file(b.picture), ResultTexts::wellDone(), ResultTexts::theWordIs(word),

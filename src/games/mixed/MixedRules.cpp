@@ -109,6 +109,7 @@ void MixedRules::clickTile(int index) {
         return;
     }
     levelCount_ = 0;
+    host().answerJudged(word_, false, 0);
     host().playEffect(GameHost::Effect::Incorrect);
     host().showResult(DialogPicture::file(picture_), ResultTexts::sorry(), ResultTexts::sorryTheWordIs(word_),
                       subjectTitle(), word_);
@@ -117,6 +118,7 @@ void MixedRules::clickTile(int index) {
 
 void MixedRules::tileWon() {
     const QString word = word_;
+    host().answerJudged(word, true, levelCount_);
     host().playEffect(GameHost::Effect::Correct);
     speak(word);
     host().showResult(DialogPicture::file(picture_), ResultTexts::wellDone(), ResultTexts::theWordIs(word),
@@ -152,6 +154,7 @@ void MixedRules::check() {
     }
     ++levelCount_;
     const QString word = word_;
+    host().answerJudged(word, true, levelCount_ > 9 ? 10 : 0);
     if (levelCount_ > 9) {
         // The counter shows 11/10 while the first dialog is open.
         host().playEffect(GameHost::Effect::Correct);
@@ -176,6 +179,7 @@ void MixedRules::check() {
 
 void MixedRules::lose() {
     levelCount_ = 0;
+    host().answerJudged(word_, false, 0);
     host().playEffect(GameHost::Effect::Incorrect);
     host().showResult(DialogPicture::file(picture_), ResultTexts::sorry(), ResultTexts::sorryTheWordIs(word_),
                       subjectTitle(), word_);

@@ -1,0 +1,82 @@
+// AnswerDatabase: the answer log's file: tables, the meaning of SQLite's errors, moving a broken file aside.
+#include "players/AnswerDatabase.h"
+
+#include "players/PlayersLog.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace AnswerDatabase {
+
+Outcome classify(const QSqlError& error) {
+    // The driver reports SQLite's result code; the low byte is the primary code.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Outcome::Busy;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return Outcome::Damaged;
+    default:
+        return Outcome::Failed;
+    }
+}
+
+namespace {
+Outcome run(QSqlQuery& query, const QString& statement) {
+    if (query.exec(statement)) return Outcome::Done;
+    return classify(query.lastError());
+}
+} // namespace
+
+Outcome prepare(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    // WAL lets the progress window read while the writer writes, and a second copy's reads never block us.
+    if (const Outcome o = run(query, QStringLiteral("PRAGMA journal_mode=WAL")); o != Outcome::Done) return o;
+    if (const Outcome o = run(query, QStringLiteral("PRAGMA synchronous=NORMAL")); o != Outcome::Done) return o;
+    if (const Outcome o = run(query, QStringLiteral("PRAGMA quick_check")); o != Outcome::Done) return o;
+    if (!query.next() || query.value(0).toString() != QLatin1String("ok")) return Outcome::Damaged;
+    const char* const tables[] = {
+        "CREATE TABLE IF NOT EXISTS answers(id INTEGER PRIMARY KEY, player INTEGER NOT NULL, "
+        "at INTEGER NOT NULL, subject TEXT NOT NULL, game TEXT NOT NULL, word TEXT NOT NULL, "
+        "right INTEGER NOT NULL, points INTEGER NOT NULL)",
+        "CREATE INDEX IF NOT EXISTS answers_by_player ON answers(player, at)",
+        // Counts per subject read from this index alone, without sorting every answer.
+        "CREATE INDEX IF NOT EXISTS answers_by_subject ON answers(player, subject)",
+        "CREATE TABLE IF NOT EXISTS players(id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
+    };
+    for (const char* statement : tables)
+        if (const Outcome o = run(query, QLatin1String(statement)); o != Outcome::Done) return o;
+    return Outcome::Done;
+}
+
+bool moveAside(const QString& path) {
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + QStringLiteral(".broken-") + stamp;
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = path + QStringLiteral(".broken-") + stamp + u'-' + QString::number(n);
+    if (QFile::exists(path) && !QFile::rename(path, aside)) {
+        qCWarning(lcPlayers) << "could not move the damaged answer log aside:" << path;
+        return false;
+    }
+    for (const char* journal : {"-wal", "-shm"}) {
+        const QString from = path + QLatin1String(journal);
+        if (QFile::exists(from) && !QFile::rename(from, aside + QLatin1String(journal))) QFile::remove(from);
+    }
+    qCWarning(lcPlayers) << "the answer log was damaged; kept as" << aside << "and started anew";
+    return true;
+}
+
+QSqlDatabase connect(const QString& path, const QString& connectionName, bool readOnly) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(path);
+    // A writer of another copy holds the lock for one short transaction; wait that long, not longer.
+    db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=250")
+                                  : QStringLiteral("QSQLITE_BUSY_TIMEOUT=250"));
+    return db;
+}
+
+} // namespace AnswerDatabase

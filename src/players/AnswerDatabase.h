@@ -1,0 +1,22 @@
+// AnswerDatabase: what the answer log's writer and its readers share: the schema, errors, the broken file.
+#pragma once
+
+#include <QString>
+
+class QSqlDatabase;
+class QSqlError;
+
+namespace AnswerDatabase {
+
+enum class Outcome { Done, Busy, Damaged, Failed };
+
+// Busy for a lock held by another copy, Damaged for a file that is not (or no longer) a database.
+Outcome classify(const QSqlError& error);
+// Journal, lock wait, integrity check and tables, on an open connection.
+Outcome prepare(QSqlDatabase& db);
+// Keeps the file (and its journal) as <file>.broken-YYYYMMDD-HHMMSS, never over an earlier one.
+bool moveAside(const QString& path);
+// A connection of its own under a name unique to the caller; readOnly never creates the file.
+QSqlDatabase connect(const QString& path, const QString& connectionName, bool readOnly);
+
+} // namespace AnswerDatabase
