@@ -195,8 +195,8 @@ void MainWindow::startForCurrentPlayer() {
     if (ChildForm* active = forms().activeChild()) forms().unload(active->formName());
     if (shellHooks().unloadAbout) shellHooks().unloadAbout();
     forms().unload(QStringLiteral("GameMenu"));
-    forms().show(QStringLiteral("HomeScreen"));
     scoreModel().loadHighScore();
+    forms().show(QStringLiteral("HomeScreen"));
 }
 
 QLabel* MainWindow::scoreLabel() const {

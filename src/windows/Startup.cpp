@@ -69,6 +69,9 @@ QWidget* startProgram() {
     frame->load(); // shows it
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
     qCInfo(lcTiming) << "main frame shown after" << clock.elapsed() << "ms";
+    // Before the question: a subject the pointer rests on when it closes shows its own best score, not
+    // this one.
+    scoreModel().loadHighScore();
     if (players.count() > 1) {
         const int id = WhoIsPlayingDialog::ask(frame);
         if (id != players.currentId()) {
@@ -76,7 +79,5 @@ QWidget* startProgram() {
             frame->startForCurrentPlayer();
         }
     }
-
-    scoreModel().loadHighScore();
     return frame;
 }

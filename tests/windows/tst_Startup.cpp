@@ -3,7 +3,12 @@
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
 #include "app/SettingsStore.h"
+#include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
+#include "windows/Forms.h"
+#include "windows/HomeScreen.h"
+#include "windows/HomeSubjects.h"
+#include "windows/WhoIsPlayingDialog.h"
 #include "windows/SplashScreen.h"
 #include "windows/Startup.h"
 
@@ -14,6 +19,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -149,6 +155,34 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().contains("[SOFTWARE\\Lexikite\\mdb_IDX\\Window]\nLeft=3165\nTop=2145"));
+    }
+    // Fault: with several players, a subject the pointer rests on when "Who is playing?" closes shows its
+    // name beside another subject's best score.
+    void aSubjectHoveredWhileAskingWhoPlaysShowsItsOwnBest() {
+        ScopedMemoryStore scoped;
+        scoped.store.writeString(Details, QStringLiteral("SCORE-HIGH - food"), QStringLiteral("35"));
+        scoped.store.writeString(Details, QStringLiteral("SCORE-HIGH - phonics a to z"), QStringLiteral("10"));
+        playerRegistry().add(QStringLiteral("Ann"), QString());
+        const int food = int(std::find_if(HomeSubjects.begin(), HomeSubjects.end(),
+                                          [](const HomeSubject& s) { return qstrcmp(s.name, "food") == 0; }) -
+                             HomeSubjects.begin());
+        // The splash comes first; answer the question once it is up.
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, [&answer, food] {
+            auto* who = qobject_cast<WhoIsPlayingDialog*>(QApplication::activeModalWidget());
+            if (!who) return;
+            answer.stop();
+            forms().find<HomeScreen>(QStringLiteral("HomeScreen"))->subjectHovered(food);
+            QTest::mouseClick(who->playerButtons().first(), Qt::LeftButton);
+        });
+        answer.start();
+        QPointer<QWidget> frame = startProgram();
+        QVERIFY(frame);
+        QCOMPARE(scoreModel().scoreCaption(), QStringLiteral("food"));
+        QCOMPARE(scoreModel().highScoreCaption(), QStringLiteral("35 points"));
+        frame->close();
+        QTRY_VERIFY(frame.isNull());
     }
 };
 
