@@ -86,6 +86,7 @@ private slots:
         appState() = filled();
         QCOMPARE(appState().registryBase, QStringLiteral("SOFTWARE\\Lexikite\\"));
         QCOMPARE(detailsKey(), QStringLiteral("SOFTWARE\\Lexikite\\Settings\\Details"));
+        // "mdb_IDX": the main window's stored placement name, kept from the first release.
         QCOMPARE(windowKey(QStringLiteral("mdb_IDX")), QStringLiteral("SOFTWARE\\Lexikite\\mdb_IDX\\Window"));
     }
 

@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("value name") << Details << "Score-High - food" << Details << "SCORE-HIGH - food";
         QTest::newRow("subject name")
             << Details << "SCORE-HIGH - Phonics a to z" << Details << "SCORE-HIGH - phonics a to z";
+        // The main window's placement key as stored since the first release.
         QTest::newRow("key path") << "SOFTWARE\\Lexikite\\mdb_IDX\\Window"
                                   << "Left"
                                   << "software\\LEXIKITE\\MDB_idx\\window"
