@@ -48,21 +48,19 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     line->setStyleSheet(QStringLiteral("color: #e0c890;"));
     line->setGeometry(16, 164, width() - 32, 2);
 
-    saveButton_ = new ImageButton(QStringLiteral("Save"), this);
-    saveButton_->setObjectName(QStringLiteral("saveButton"));
-    saveButton_->setGeometry(24, 186, 148, 37);
-    cancelButton_ = new ImageButton(QStringLiteral("Cancel"), this);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton_->setGeometry(width() - 24 - 148, 186, 148, 37);
+    // Two rows of two: left and right column, 148 x 37 each.
+    auto button = [this](const QString& caption, const QString& name, bool right, int top) {
+        auto* b = new ImageButton(caption, this);
+        b->setObjectName(name);
+        b->setGeometry(right ? width() - 24 - 148 : 24, top, 148, 37);
+        return b;
+    };
+    saveButton_ = button(QStringLiteral("Save"), QStringLiteral("saveButton"), false, 186);
+    cancelButton_ = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), true, 186);
+    playersButton_ = button(QStringLiteral("Players…"), QStringLiteral("playersButton"), false, 240);
+    progressButton_ = button(QStringLiteral("Progress…"), QStringLiteral("progressButton"), true, 240);
     connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
     connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
-
-    playersButton_ = new ImageButton(QStringLiteral("Players…"), this);
-    playersButton_->setObjectName(QStringLiteral("playersButton"));
-    playersButton_->setGeometry(24, 240, 148, 37);
-    progressButton_ = new ImageButton(QStringLiteral("Progress…"), this);
-    progressButton_->setObjectName(QStringLiteral("progressButton"));
-    progressButton_->setGeometry(width() - 24 - 148, 240, 148, 37);
     connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
     connect(progressButton_, &ImageButton::clicked, this, &SettingsDialog::progressClick);
 
