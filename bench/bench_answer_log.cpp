@@ -96,8 +96,8 @@ int main(int argc, char* argv[]) {
     return 0;
 }
 
-#if __has_include("windows/ProgressWindow.h")
-#include "windows/ProgressWindow.h"
+#if __has_include("grownups/ProgressWindow.h")
+#include "grownups/ProgressWindow.h"
 double timeProgressWindow(const QString& path, int player) {
     QElapsedTimer clock;
     clock.start();

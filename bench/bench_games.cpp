@@ -26,11 +26,11 @@
 #include "BenchMachine.h"
 #include "controls/HotSpot.h"
 #include "E2EGames.h"
-#include "windows/Forms.h"
-#include "windows/GameTable.h"
-#include "windows/HomeScreen.h"
-#include "windows/MainWindow.h"
-#include "windows/GameMenu.h"
+#include "forms/Forms.h"
+#include "shell/GameTable.h"
+#include "shell/HomeScreen.h"
+#include "shell/MainWindow.h"
+#include "shell/GameMenu.h"
 
 namespace {
 

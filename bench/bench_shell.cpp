@@ -11,9 +11,9 @@
 
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
-#include "windows/Forms.h"
-#include "windows/HomeScreen.h"
-#include "windows/MainWindow.h"
+#include "forms/Forms.h"
+#include "shell/HomeScreen.h"
+#include "shell/MainWindow.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "BenchMachine.h"
 #include "app/PathIgnoringCase.h"
 #include "catalogue/FileNames.h"
-#include "windows/HomeSubjects.h"
+#include "catalogue/HomeSubjects.h"
 
 #include <QCoreApplication>
 #include <QDir>

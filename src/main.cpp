@@ -7,7 +7,7 @@
 #include "audio/SoundModule.h"
 #include "games/RegisterGames.h"
 #include "players/AnswerLog.h"
-#include "windows/Startup.h"
+#include "shell/Startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -7,7 +7,7 @@
 #include "games/listening/ListeningWindow.h"
 #include "games/memory/MemoryWindow.h"
 #include "games/mixed/MixedLettersWindow.h"
-#include "windows/GameTable.h"
+#include "shell/GameTable.h"
 
 void registerGames() {
     GameTable::registerGame(ListeningWindow::GameNumber, [] { return new ListeningWindow; });

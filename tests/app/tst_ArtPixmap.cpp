@@ -5,7 +5,7 @@
 
 #include "app/ArtPixmap.h"
 #include "app/GameList.h"
-#include "windows/HomeSubjects.h"
+#include "catalogue/HomeSubjects.h"
 
 namespace {
 QString doublePath(const ArtImage& art) {

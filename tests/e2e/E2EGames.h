@@ -10,9 +10,9 @@
 
 #include "controls/ClickLabel.h"
 #include "controls/ImageButton.h"
-#include "windows/GameForm.h"
-#include "windows/MismatchDialog.h"
-#include "windows/ResultDialog.h"
+#include "forms/GameForm.h"
+#include "dialogs/MismatchDialog.h"
+#include "dialogs/ResultDialog.h"
 
 // Closes every result dialog soon after it opens with its OK button, and keeps what each one said.
 class DialogCloser {

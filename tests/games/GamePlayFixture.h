@@ -15,14 +15,14 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "../windows/ShellFixture.h"
+#include "ShellFixture.h"
 #include "app/Random.h"
 #include "controls/HotSpot.h"
 #include "games/common/GameWindow.h"
 #include "games/RegisterGames.h"
-#include "windows/GameMenu.h"
-#include "windows/MismatchDialog.h"
-#include "windows/ResultDialog.h"
+#include "shell/GameMenu.h"
+#include "dialogs/MismatchDialog.h"
+#include "dialogs/ResultDialog.h"
 
 inline const QString PlaySubject = QStringLiteral("farm animals");
 

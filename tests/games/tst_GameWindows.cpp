@@ -18,9 +18,9 @@
 #include "games/common/LevelMeter.h"
 #include "games/listening/ListeningWindow.h"
 #include "score/ScoreModel.h"
-#include "windows/GameMenu.h"
-#include "windows/SettingsDialog.h"
-#include "windows/ResultDialog.h"
+#include "shell/GameMenu.h"
+#include "grownups/SettingsDialog.h"
+#include "dialogs/ResultDialog.h"
 
 namespace {
 

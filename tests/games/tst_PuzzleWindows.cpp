@@ -21,10 +21,10 @@
 #include "games/memory/MemoryCard.h"
 #include "games/mixed/MixedLettersWindow.h"
 #include "score/ScoreModel.h"
-#include "windows/HomeScreen.h"
-#include "windows/GameMenu.h"
-#include "windows/MismatchDialog.h"
-#include "windows/ResultDialog.h"
+#include "shell/HomeScreen.h"
+#include "shell/GameMenu.h"
+#include "dialogs/MismatchDialog.h"
+#include "dialogs/ResultDialog.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "ArtKit.h"
 #include "Pictures.h"
-#include "windows/HomeSubjects.h"
+#include "catalogue/HomeSubjects.h"
 
 namespace {
 using Draw = std::function<void(QPainter&, const ArtKit&, const QRectF&)>;

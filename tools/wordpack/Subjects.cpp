@@ -1,7 +1,7 @@
 // Subjects: the subject folder names, taken from the program's home screen so the two never drift apart.
 #include "Subjects.h"
 
-#include "windows/HomeSubjects.h"
+#include "catalogue/HomeSubjects.h"
 
 namespace Subjects {
 

@@ -22,11 +22,11 @@
 #include "games/common/GamesLog.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
-#include "windows/Forms.h"
-#include "windows/MainWindow.h"
-#include "windows/PictureHolder.h"
-#include "windows/ResultDialogs.h"
-#include "windows/ResultParts.h"
+#include "forms/Forms.h"
+#include "shell/MainWindow.h"
+#include "shell/PictureHolder.h"
+#include "dialogs/ResultDialogs.h"
+#include "dialogs/ResultParts.h"
 
 namespace {
 const QSize DialogPictureBox(ResultParts::PictureWidth, ResultParts::PictureHeight);

@@ -13,7 +13,7 @@
 
 #include "games/common/GameEnv.h"
 #include "games/common/RunDisplay.h"
-#include "windows/GameForm.h"
+#include "forms/GameForm.h"
 
 class ClickLabel;
 class GameHost;

@@ -9,7 +9,7 @@
 #include "controls/ImageButton.h"
 #include "games/common/FitText.h"
 #include "games/common/GameButtons.h"
-#include "windows/MainWindow.h"
+#include "shell/MainWindow.h"
 
 namespace {
 // Four 4:3 cards in a row, left of the meter.

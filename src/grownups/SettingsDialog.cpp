@@ -1,0 +1,93 @@
+// SettingsDialog: settings dialog; Save stores the language and refreshes the main window, Cancel changes nothing.
+#include "grownups/SettingsDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "app/AppState.h"
+#include "app/SettingsStore.h"
+#include "controls/ImageButton.h"
+#include "players/PlayerRegistry.h"
+#include "grownups/PlayersDialog.h"
+#include "grownups/ProgressWindow.h"
+#include "shell/MainWindow.h"
+
+SettingsDialog::SettingsDialog(QWidget* parent)
+    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 300), parent) {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(12);
+
+    languageLabel_ = new QLabel(QStringLiteral("Choose Your Language"), this);
+    languageLabel_->setObjectName(QStringLiteral("languageLabel"));
+    QFont bold = f;
+    bold.setBold(true);
+    languageLabel_->setFont(bold);
+    languageLabel_->setGeometry(24, 54, width() - 48, 28);
+
+    britishOption_ = new QRadioButton(QStringLiteral("&British English"), this);
+    britishOption_->setObjectName(QStringLiteral("britishOption"));
+    britishOption_->setFont(f);
+    britishOption_->move(40, 90);
+    britishOption_->adjustSize();
+    americanOption_ = new QRadioButton(QStringLiteral("&American English"), this);
+    americanOption_->setObjectName(QStringLiteral("americanOption"));
+    americanOption_->setFont(f);
+    americanOption_->move(40, 122);
+    americanOption_->adjustSize();
+    connect(britishOption_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) pendingLanguage_ = QStringLiteral("BRITISH");
+    });
+    connect(americanOption_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) pendingLanguage_ = QStringLiteral("AMERICAN");
+    });
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("separator"));
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: #e0c890;"));
+    line->setGeometry(16, 164, width() - 32, 2);
+
+    // Two rows of two: left and right column, 148 x 37 each.
+    auto button = [this](const QString& caption, const QString& name, bool right, int top) {
+        auto* b = new ImageButton(caption, this);
+        b->setObjectName(name);
+        b->setGeometry(right ? width() - 24 - 148 : 24, top, 148, 37);
+        return b;
+    };
+    saveButton_ = button(QStringLiteral("Save"), QStringLiteral("saveButton"), false, 186);
+    cancelButton_ = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), true, 186);
+    playersButton_ = button(QStringLiteral("Players…"), QStringLiteral("playersButton"), false, 240);
+    progressButton_ = button(QStringLiteral("Progress…"), QStringLiteral("progressButton"), true, 240);
+    connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
+    connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
+    connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
+    connect(progressButton_, &ImageButton::clicked, this, &SettingsDialog::progressClick);
+
+    // Selecting from here runs the option's handling, so the pending choice starts as the current language.
+    const QString language = appState().language;
+    if (language == QLatin1String("BRITISH"))
+        britishOption_->setChecked(true);
+    else if (language == QLatin1String("AMERICAN"))
+        americanOption_->setChecked(true);
+}
+
+void SettingsDialog::save() {
+    writeSetting(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
+    appState().language = pendingLanguage_;
+    accept();
+    if (MainWindow* main = mainWindow()) main->updateTitles();
+}
+
+void SettingsDialog::playersClick() {
+    const int playing = playerRegistry().currentId();
+    PlayersDialog dialog(this);
+    dialog.exec();
+    // The child playing was removed: the next one starts afresh on the home screen.
+    if (playerRegistry().currentId() != playing)
+        if (MainWindow* main = mainWindow()) main->startForCurrentPlayer();
+}
+
+void SettingsDialog::progressClick() {
+    ProgressWindow::showModal(this);
+}

@@ -1,0 +1,40 @@
+// SettingsDialog: the settings dialog: British or American English.
+#pragma once
+
+#include "dialogs/FramelessDialog.h"
+
+class QLabel;
+class QRadioButton;
+class ImageButton;
+
+class SettingsDialog : public FramelessDialog {
+    Q_OBJECT
+public:
+    explicit SettingsDialog(QWidget* parent = nullptr);
+
+    // The choice not yet saved; starts from the current language ("" when it is neither).
+    QString pendingLanguage() const { return pendingLanguage_; }
+
+    QRadioButton* britishOption() const { return britishOption_; }
+    QRadioButton* americanOption() const { return americanOption_; }
+    ImageButton* saveButton() const { return saveButton_; }
+    ImageButton* cancelButton() const { return cancelButton_; }
+
+    void save();
+    // For grown-ups: the players, and what each has practised.
+    void playersClick();
+    void progressClick();
+
+protected:
+    void enterPressed() override { save(); }
+
+private:
+    QLabel* languageLabel_ = nullptr;
+    QRadioButton* britishOption_ = nullptr;
+    QRadioButton* americanOption_ = nullptr;
+    ImageButton* saveButton_ = nullptr;
+    ImageButton* cancelButton_ = nullptr;
+    ImageButton* playersButton_ = nullptr;
+    ImageButton* progressButton_ = nullptr;
+    QString pendingLanguage_;
+};

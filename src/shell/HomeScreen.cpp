@@ -1,0 +1,184 @@
+// HomeScreen: the home screen.
+#include "shell/HomeScreen.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/AppState.h"
+#include "app/ArtPaths.h"
+#include "app/LeadingInt.h"
+#include "app/SettingsStore.h"
+#include "app/WindowPlacement.h"
+#include "audio/SoundModule.h"
+#include "controls/ButtonFaces.h"
+#include "controls/HotSpot.h"
+#include "controls/HoverFrame.h"
+#include "score/ScoreModel.h"
+#include "forms/Forms.h"
+#include "shell/MainWindow.h"
+#include "shell/GameMenu.h"
+#include "shell/ShellHooks.h"
+
+namespace {
+
+QRect px(const QRect& twips) {
+    return QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+                 twipsToPixels(twips.height()));
+}
+
+QString pointsText(const QString& stored) {
+    const qint32 n = leadingInt(stored);
+    return QString::number(n) + (n == 1 ? QStringLiteral(" point") : QStringLiteral(" points"));
+}
+
+QFont captionFont() {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(12);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen"), parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    for (int i = 0; i < HomeSubjectCount; ++i) {
+        auto* spot = new HotSpot(i, this);
+        spot->setObjectName(QStringLiteral("spot%1").arg(i));
+        spot->setGeometry(px(HomeSubjects[i].spot));
+        spot->setToolTip(QLatin1String(HomeSubjects[i].name));
+        connect(spot, &HotSpot::hovered, this, &HomeScreen::subjectHovered);
+        connect(spot, &HotSpot::clicked, this, &HomeScreen::openSubject);
+        spots_[i] = spot;
+    }
+
+    hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
+
+    shadowLabel_ = new QLabel(QStringLiteral("back"), this);
+    shadowLabel_->setObjectName(QStringLiteral("shadowLabel"));
+    shadowLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shadowLabel_->setStyleSheet(QStringLiteral("color: #202020;"));
+    shadowLabel_->setWordWrap(true);
+    shadowLabel_->hide();
+
+    for (int i = 0; i < HomeSubjectCount; ++i) {
+        auto* label = new QLabel(QLatin1String(HomeSubjects[i].caption), this);
+        label->setObjectName(QStringLiteral("caption%1").arg(i));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setFont(captionFont());
+        label->setWordWrap(true);
+        // The caption boxes are tight; widen a box rather than cut a word.
+        QRect r = px(HomeSubjects[i].label);
+        const QFontMetrics fm(label->font());
+        int widest = 0;
+        for (const QString& word : label->text().split(QLatin1Char(' ')))
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        if (r.width() < widest + 2) r.setWidth(widest + 2);
+        // One line where the hot spot has room for it.
+        const QRect spotRect = px(HomeSubjects[i].spot);
+        const int oneLine = fm.horizontalAdvance(label->text()) + 4;
+        if (r.width() < oneLine && r.x() + oneLine <= spotRect.right()) r.setWidth(oneLine);
+        if (r.height() < label->heightForWidth(r.width())) r.setHeight(label->heightForWidth(r.width()));
+        label->setGeometry(r);
+        label->hide();
+        captions_[i] = label;
+    }
+}
+
+void HomeScreen::activate() {
+    scoreModel().resetRunningScore();
+    if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(false);
+    for (int i = 0; i < HomeSubjectCount; ++i) {
+        scoreCaption_[i] = readSetting(scoreModel().highScoresKey(),
+                                         QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name),
+                                         QString());
+        scorePoints_[i] = pointsText(scoreCaption_[i]);
+    }
+}
+
+void HomeScreen::subjectHovered(int i) {
+    if (i < 0 || i >= HomeSubjectCount) return;
+    QLabel* text = captions_[i];
+    text->setStyleSheet(QStringLiteral("color: white;"));
+    text->show();
+    text->raise();
+    if (i == hoverIndex_) return;
+
+    shadowLabel_->setText(text->text());
+    shadowLabel_->setFont(text->font());
+    hoverIndex_ = i;
+    for (int j = 0; j < HomeSubjectCount; ++j)
+        if (j != i) captions_[j]->hide();
+    hoveredTitle_ = QLatin1String(HomeSubjects[i].name);
+    hoverFrame_->setGeometry(spots_[i]->geometry());
+    hoverFrame_->show();
+    shadowLabel_->setGeometry(text->geometry().translated(1, 1));
+    shadowLabel_->show();
+    hoverFrame_->raise();
+    shadowLabel_->raise();
+    text->raise();
+    if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(true);
+    scoreModel().setScoreCaption(hoveredTitle_);
+    scoreModel().setHighScoreCaption(scorePoints_[i]);
+}
+
+void HomeScreen::backgroundHovered() {
+    hoverFrame_->hide();
+    shadowLabel_->hide();
+    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) captions_[hoverIndex_]->hide();
+    if (hoverIndex_ != NoHover) {
+        scoreModel().setScoreCaption(QString());
+        scoreModel().setHighScoreCaption(QString());
+    }
+    hoverIndex_ = NoHover;
+}
+
+void HomeScreen::hideHoverMarks() {
+    hoverFrame_->hide();
+    shadowLabel_->hide();
+    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) {
+        captions_[hoverIndex_]->setStyleSheet(QStringLiteral("color: white;"));
+        captions_[hoverIndex_]->hide();
+    }
+}
+
+void HomeScreen::openSubject(int i) {
+    if (i < 0 || i >= HomeSubjectCount) return;
+    captions_[i]->hide();
+    playClickHome();
+    hoverFrame_->hide();
+    // The clicked spot is the hovered one; taking its name directly also covers a click with no hover before
+    // it.
+    hoveredTitle_ = QLatin1String(HomeSubjects[i].name);
+    appState().section = hoveredTitle_;
+    scoreModel().setScoreCaption(QString());
+    scoreModel().setHighScoreCaption(QString());
+    forms().unload(objectName());
+    if (shellHooks().unloadAbout) shellHooks().unloadAbout();
+    forms().show(QStringLiteral("GameMenu"));
+    if (auto* menu = forms().find<GameMenu>(QStringLiteral("GameMenu"))) menu->setTitle(appState().section);
+}
+
+void HomeScreen::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    backgroundHovered();
+}
+
+// Leaving the screen (to the toolbar or out of the window) takes the marks away at once.
+void HomeScreen::leaveEvent(QEvent* event) {
+    ChildForm::leaveEvent(event);
+    hideHoverMarks();
+}
+
+void HomeScreen::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPixmap picture = ButtonFaces::cachedArt(Art::Home, devicePixelRatioF());
+    if (picture.isNull())
+        p.fillRect(rect(), QColor(150, 205, 240));
+    else
+        p.drawPixmap(rect(), picture);
+}

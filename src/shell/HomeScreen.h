@@ -1,0 +1,55 @@
+// HomeScreen: the home screen: 28 subject hot spots over one picture; hovering shows the subject, a click opens
+// it.
+#pragma once
+
+#include <array>
+#include <QString>
+
+#include "forms/ChildForm.h"
+#include "catalogue/HomeSubjects.h"
+
+class HotSpot;
+class QFrame;
+class QLabel;
+
+class HomeScreen : public ChildForm {
+    Q_OBJECT
+public:
+    static constexpr int NoHover = 99;
+
+    explicit HomeScreen(QWidget* parent = nullptr);
+
+    int hoverIndex() const { return hoverIndex_; }
+    // titleLabel_: the hovered subject's name.
+    QString title() const { return hoveredTitle_; }
+    // scoreLabel_(i): the stored high score and its points text ("40 points", "1 point").
+    QString storedScore(int i) const { return scoreCaption_[i]; }
+    QString storedScorePoints(int i) const { return scorePoints_[i]; }
+
+    HotSpot* spot(int i) const { return spots_[i]; }
+    QLabel* caption(int i) const { return captions_[i]; }
+    QLabel* shadow() const { return shadowLabel_; }
+    QFrame* frame() const { return hoverFrame_; }
+
+    void subjectHovered(int i);
+    void openSubject(int i);
+    void backgroundHovered();
+
+protected:
+    void activate() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void hideHoverMarks();
+
+    std::array<HotSpot*, HomeSubjectCount> spots_{};
+    std::array<QLabel*, HomeSubjectCount> captions_{};
+    std::array<QString, HomeSubjectCount> scoreCaption_;
+    std::array<QString, HomeSubjectCount> scorePoints_;
+    QLabel* shadowLabel_ = nullptr;
+    QFrame* hoverFrame_ = nullptr;
+    QString hoveredTitle_;
+    int hoverIndex_ = NoHover;
+};

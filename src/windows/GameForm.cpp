@@ -1,7 +1,0 @@
-// GameForm: a game window carries its number as its tag text.
-#include "windows/GameForm.h"
-
-GameForm::GameForm(const QString& formName, int gameNumber, QWidget* parent)
-    : ChildForm(formName, parent), gameNumber_(gameNumber) {
-    setTag(QString::number(gameNumber));
-}

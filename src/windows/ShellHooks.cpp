@@ -1,7 +1,0 @@
-// ShellHooks: the one set of service hooks.
-#include "windows/ShellHooks.h"
-
-ShellHooks& shellHooks() {
-    static ShellHooks hooks;
-    return hooks;
-}
