@@ -23,7 +23,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/PictureLoader.h"
 #include "controls/ImageButton.h"
-#include "games/cards/FlashCardsWindow.h"
+#include "games/cards/CardsWindow.h"
 #include "games/choose/ChooseWindow.h"
 #include "games/listening/ListeningWindow.h"
 
@@ -123,7 +123,7 @@ void tick(GameWindow& w) {
 // The listening deal in its parts: the deal itself (the cards face down, their pictures decoding in the
 // background), the first card turning up (its reveal comes 100 ms after the deal), all four shown at once.
 void benchListening(ReplayRandom& random) {
-    ListeningWindow window;
+    ListeningWindow window(*gameByName(u"listening"));
     window.setSubject(Subject);
     QPixmap canvas(GameWindow::area());
     std::vector<double> dealt, firstCard, allCards;
@@ -219,7 +219,7 @@ int main(int argc, char** argv) {
         while (w.game().revealing())
             QMetaObject::invokeMethod(w.revealTimer(), "timeout");
     });
-    benchGame<FlashCardsWindow>("flash cards", random, &FlashCardsWindow::passButton, [](FlashCardsWindow&) {});
+    benchGame<CardsWindow>("flash cards", random, &CardsWindow::passButton, [](CardsWindow&) {});
     setRandomSource(nullptr);
     return 0;
 }

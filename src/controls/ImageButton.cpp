@@ -3,12 +3,11 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 #include "controls/ButtonFaces.h"
 #include "controls/WindowHelpers.h"
 
-ImageButton::ImageButton(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
+ImageButton::ImageButton(const QString& caption, QWidget* parent) : PressableWidget(parent), caption_(caption) {
     setMouseTracking(true);
     setHandCursor(this);
     QFont f(QStringLiteral("Arial"));
@@ -44,8 +43,7 @@ void ImageButton::paintEvent(QPaintEvent*) {
 
 void ImageButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
-        pressed_ = false;
-        afterDoubleClick_ = false;
+        forgetPress();
         if (ownEnabled()) {
             setFace(Face::Normal, Qt::black);
             setHandCursor(this);
@@ -57,47 +55,22 @@ void ImageButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void ImageButton::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
-    if (!pressed_ && !afterDoubleClick_) setFace(Face::Highlighted, Qt::black);
-}
-
-// Leaving puts the normal face back at once; no polling needed.
-void ImageButton::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
-    afterDoubleClick_ = false;
-    if (isEnabled()) setFace(Face::Normal, Qt::black);
+void ImageButton::showLook(Look look) {
+    // The caption turns white on the pressed face.
+    switch (look) {
+    case Look::Normal:
+        setFace(Face::Normal, Qt::black);
+        break;
+    case Look::Highlighted:
+        setFace(Face::Highlighted, Qt::black);
+        break;
+    case Look::Pressed:
+        setFace(Face::Pressed, Qt::white);
+        break;
+    }
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent* event) {
-    if (!pressed_) {
-        afterDoubleClick_ = false;
-        setFace(Face::Highlighted, Qt::black);
-    }
+    PressableWidget::mouseMoveEvent(event);
     emit mouseMoved(event->buttons(), event->modifiers(), event->position());
-}
-
-void ImageButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    pressed_ = true;
-    setFace(Face::Pressed, Qt::white);
-}
-
-void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (afterDoubleClick_) return; // the double-click already raised its Click and keeps the pressed face
-    setFace(Face::Highlighted, Qt::black);
-    if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
-}
-
-// The second click of a pair raises Click too, then shows the pressed face until the pointer moves on.
-void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    pressed_ = false;
-    afterDoubleClick_ = true;
-    QPointer<ImageButton> alive(this);
-    emit clicked();
-    if (alive && isEnabled()) setFace(Face::Pressed, Qt::white);
 }

@@ -3,9 +3,10 @@
 
 #include <QColor>
 #include <QPointF>
-#include <QWidget>
 
-class ImageButton : public QWidget {
+#include "controls/PressableWidget.h"
+
+class ImageButton : public PressableWidget {
     Q_OBJECT
 public:
     enum class Face { Normal, Highlighted, Pressed };
@@ -24,18 +25,13 @@ public:
     QSize sizeHint() const override { return QSize(148, 37); }
 
 signals:
-    void clicked();
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void showLook(Look look) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void setFace(Face face, const QColor& caption);
@@ -44,6 +40,4 @@ private:
     QString caption_;
     Face face_ = Face::Normal;
     QColor captionColor_ = Qt::black;
-    bool pressed_ = false;
-    bool afterDoubleClick_ = false;
 };

@@ -1,16 +1,15 @@
 // ToolbarButton: toolbar picture button with five kinds and three faces.
 #include "controls/ToolbarButton.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 #include "app/LeadingInt.h"
 #include "controls/ButtonFaces.h"
 #include "controls/WindowHelpers.h"
 
-ToolbarButton::ToolbarButton(const QString& kind, QWidget* parent) : QWidget(parent), caption_(kind) {
+ToolbarButton::ToolbarButton(const QString& kind, QWidget* parent) : PressableWidget(parent), caption_(kind) {
     setMouseTracking(true);
+    setPressedFaceHeld(true);
     setHandCursor(this);
     setFixedSize(sizeHint());
     setBarFace(Normal);
@@ -57,47 +56,6 @@ void ToolbarButton::paintEvent(QPaintEvent*) {
     p.drawPixmap(rect(), pm);
 }
 
-void ToolbarButton::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
-    if (!pressed_) setBarFace(Highlighted);
-}
-
-// Leaving shows the normal face at once; no polling needed.
-void ToolbarButton::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
-    afterDoubleClick_ = false;
-    if (isEnabled() && !pressed_) setBarFace(Normal);
-}
-
-// While the left button is held the face stays, so a press dragged across the button stays pressed.
-void ToolbarButton::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton)) {
-        afterDoubleClick_ = false;
-        setBarFace(Highlighted);
-    }
-}
-
-void ToolbarButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    pressed_ = true;
-    setBarFace(Pressed);
-}
-
-void ToolbarButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (afterDoubleClick_) return;
-    const bool inside = rect().contains(event->position().toPoint());
-    setBarFace(inside ? Highlighted : Normal);
-    if (wasPressed && inside) emit clicked();
-}
-
-void ToolbarButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    pressed_ = false;
-    afterDoubleClick_ = true;
-    QPointer<ToolbarButton> alive(this);
-    emit clicked();
-    if (alive) setBarFace(Pressed);
+void ToolbarButton::showLook(Look look) {
+    setBarFace(look == Look::Pressed ? Pressed : look == Look::Highlighted ? Highlighted : Normal);
 }

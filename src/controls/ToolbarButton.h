@@ -1,9 +1,9 @@
 // ToolbarButton: the toolbar picture button; its caption, a number, picks the picture set and tooltip.
 #pragma once
 
-#include <QWidget>
+#include "controls/PressableWidget.h"
 
-class ToolbarButton : public QWidget {
+class ToolbarButton : public PressableWidget {
     Q_OBJECT
 public:
     enum Face { Normal = 0, Highlighted = 1, Pressed = 2 };
@@ -22,23 +22,13 @@ public:
 
     QSize sizeHint() const override { return QSize(56, 51); }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showLook(Look look) override;
 
 private:
     void setBarFace(int face);
 
     QString caption_;
     int face_ = Normal;
-    bool pressed_ = false;
-    bool afterDoubleClick_ = false;
 };

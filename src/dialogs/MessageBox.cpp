@@ -4,11 +4,15 @@
 #include "app/ArtPixmap.h"
 #include "controls/WindowHelpers.h"
 
+#include <QCursor>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QLoggingCategory>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -227,4 +231,49 @@ void MessageBox::paintEvent(QPaintEvent* event) {
     p.setPen(QPen(Edge, 3));
     p.setBrush(Paper);
     p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+Q_LOGGING_CATEGORY(lcMessages, "lexikite.dialogs")
+
+namespace {
+qint32 messageResult = 0;
+
+qint32 runDialog(const MessageText& text, QWidget* owner) {
+    // Cleared on every opening, so a box closed without a button never repeats an earlier answer.
+    messageResult = 0;
+    QPointer<MessageBox> dialog = new MessageBox(owner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setMessage(text);
+    // A caller may be showing the busy pointer; the learner needs the ordinary one to answer.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy) QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    dialog->exec();
+    if (busy) QGuiApplication::restoreOverrideCursor();
+    if (messageResult == 0) messageResult = MessageAnswer::Cancel;
+    return messageResult;
+}
+} // namespace
+
+void showInfoMessage(int number, const QString& extra, QWidget* owner) {
+    Q_UNUSED(extra);
+    runDialog(informationMessage(number), owner);
+}
+
+qint32 askQuestion(int number, QWidget* owner) {
+    const MessageText text = questionMessage(number);
+    if (text.bar == MessageBar::None) {
+        // A question without buttons could only be left with Escape; answer it as cancelled instead.
+        qCWarning(lcMessages) << "no question numbered" << number;
+        messageResult = MessageAnswer::Cancel;
+        return messageResult;
+    }
+    return runDialog(text, owner);
+}
+
+qint32 lastMessageResult() {
+    return messageResult;
+}
+
+void setLastMessageResult(qint32 value) {
+    messageResult = value;
 }

@@ -50,3 +50,13 @@ private:
     bool settled_ = false;
     bool settling_ = false;
 };
+
+// Modal, owned by `owner`; message numbers without a row show an empty box. `extra` is unused by every
+// message the program has.
+void showInfoMessage(int number, const QString& extra, QWidget* owner);
+// Modal; 6, 7 or 2. A box closed by the window manager answers 2, never an earlier answer; a number
+// without a row answers 2 without showing anything.
+qint32 askQuestion(int number, QWidget* owner);
+
+qint32 lastMessageResult();
+void setLastMessageResult(qint32 value);

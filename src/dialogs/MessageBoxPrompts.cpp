@@ -3,7 +3,7 @@
 
 #include "controls/Downloader.h"
 #include "forms/Forms.h"
-#include "dialogs/MessageTexts.h"
+#include "dialogs/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

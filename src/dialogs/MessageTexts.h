@@ -1,9 +1,7 @@
-// MessageTexts: the numbered messages of the program's own message box, and the result of the last question.
+// MessageTexts: the numbered messages of the program's own message box.
 #pragma once
 
 #include <QString>
-
-class QWidget;
 
 enum class MessageBar { None, Information, YesNo, YesNoCancel };
 
@@ -32,13 +30,3 @@ inline constexpr qint32 Cancel = 2;
 // Table lookups; a number without a row gives empty texts and no bar.
 MessageText informationMessage(int number);
 MessageText questionMessage(int number);
-
-// Modal, owned by `owner`; message numbers without a row show an empty box. `extra` is unused by every
-// message the program has.
-void showInfoMessage(int number, const QString& extra, QWidget* owner);
-// Modal; 6, 7 or 2. A box closed by the window manager answers 2, never an earlier answer; a number
-// without a row answers 2 without showing anything.
-qint32 askQuestion(int number, QWidget* owner);
-
-qint32 lastMessageResult();
-void setLastMessageResult(qint32 value);

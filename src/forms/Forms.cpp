@@ -6,7 +6,7 @@
 
 #include "forms/ChildForm.h"
 
-Q_LOGGING_CATEGORY(lcForms, "lexikite.windows")
+Q_LOGGING_CATEGORY(lcForms, "lexikite.forms")
 
 Forms& forms() {
     static Forms registry;

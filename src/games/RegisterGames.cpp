@@ -1,19 +1,28 @@
-// RegisterGames: one line per game window; the game menu and chooseSubject open them through the table.
+// RegisterGames: which window plays each row of the game list; the game menu and chooseSubject open them.
 #include "games/RegisterGames.h"
 
-#include "games/cards/FlashCardsWindow.h"
+#include "app/GameList.h"
+#include "games/cards/CardsWindow.h"
 #include "games/choose/ChooseWindow.h"
-#include "games/hidden/HiddenLettersWindow.h"
+#include "games/hidden/HiddenWindow.h"
 #include "games/listening/ListeningWindow.h"
 #include "games/memory/MemoryWindow.h"
-#include "games/mixed/MixedLettersWindow.h"
+#include "games/mixed/MixedWindow.h"
 #include "shell/GameTable.h"
 
+namespace {
+template <class Window>
+void playedBy(const char* name) {
+    const GameDescriptor* game = gameByName(QLatin1String(name));
+    if (game) GameTable::registerGame(game->number, [game] { return new Window(*game); });
+}
+} // namespace
+
 void registerGames() {
-    GameTable::registerGame(ListeningWindow::GameNumber, [] { return new ListeningWindow; });
-    GameTable::registerGame(FlashCardsWindow::GameNumber, [] { return new FlashCardsWindow; });
-    GameTable::registerGame(ChooseWindow::GameNumber, [] { return new ChooseWindow; });
-    GameTable::registerGame(MemoryWindow::GameNumber, [] { return new MemoryWindow; });
-    GameTable::registerGame(HiddenLettersWindow::GameNumber, [] { return new HiddenLettersWindow; });
-    GameTable::registerGame(MixedLettersWindow::GameNumber, [] { return new MixedLettersWindow; });
+    playedBy<ListeningWindow>("listening");
+    playedBy<CardsWindow>("cards");
+    playedBy<MemoryWindow>("memory");
+    playedBy<ChooseWindow>("choose");
+    playedBy<HiddenWindow>("hidden");
+    playedBy<MixedWindow>("mixed");
 }

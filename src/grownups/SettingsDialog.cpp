@@ -11,7 +11,6 @@
 #include "players/PlayerRegistry.h"
 #include "grownups/PlayersDialog.h"
 #include "grownups/ProgressWindow.h"
-#include "shell/MainWindow.h"
 
 SettingsDialog::SettingsDialog(QWidget* parent)
     : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 300), parent) {
@@ -76,7 +75,7 @@ void SettingsDialog::save() {
     writeSetting(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
     appState().language = pendingLanguage_;
     accept();
-    if (MainWindow* main = mainWindow()) main->updateTitles();
+    emit languageSaved();
 }
 
 void SettingsDialog::playersClick() {
@@ -85,7 +84,7 @@ void SettingsDialog::playersClick() {
     dialog.exec();
     // The child playing was removed: the next one starts afresh on the home screen.
     if (playerRegistry().currentId() != playing)
-        if (MainWindow* main = mainWindow()) main->startForCurrentPlayer();
+        emit playingChildRemoved();
 }
 
 void SettingsDialog::progressClick() {

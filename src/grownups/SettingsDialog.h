@@ -25,6 +25,12 @@ public:
     void playersClick();
     void progressClick();
 
+signals:
+    // The language was saved: the frame's titles follow it.
+    void languageSaved();
+    // The child playing was removed: the next one starts afresh.
+    void playingChildRemoved();
+
 protected:
     void enterPressed() override { save(); }
 

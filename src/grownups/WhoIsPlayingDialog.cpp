@@ -4,7 +4,7 @@
 #include "audio/SoundModule.h"
 #include "players/PlayerRegistry.h"
 #include "grownups/PlayerFace.h"
-#include "shell/MainWindow.h"
+#include "forms/Forms.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,7 +21,8 @@ WhoIsPlayingDialog::WhoIsPlayingDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("WhoIsPlayingDialog"));
     setWindowTitle(QStringLiteral("Who is playing?"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(MainWindow::ClientWidth, MainWindow::ChildAreaHeight);
+    // It covers the child area, where the screens a child plays on are.
+    if (QWidget* area = forms().childArea()) setFixedSize(area->size());
     chosen_ = playerRegistry().currentId();
 
     auto* layout = new QVBoxLayout(this);
@@ -90,7 +91,7 @@ void WhoIsPlayingDialog::paintEvent(QPaintEvent*) {
 
 int WhoIsPlayingDialog::ask(QWidget* owner) {
     WhoIsPlayingDialog dialog(owner);
-    if (auto* main = mainWindow()) dialog.move(main->childArea()->mapToGlobal(QPoint(0, 0)));
+    if (QWidget* area = forms().childArea()) dialog.move(area->mapToGlobal(QPoint(0, 0)));
     dialog.exec();
     return dialog.chosenId();
 }

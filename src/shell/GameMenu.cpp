@@ -21,7 +21,7 @@
 #include "forms/Forms.h"
 #include "forms/GameForm.h"
 #include "shell/GameTable.h"
-#include "shell/MainWindow.h"
+#include "shell/ShellFrame.h"
 
 namespace {
 
@@ -38,12 +38,11 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
 
     hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
 
-    const auto& games = GameTable::entries();
     for (int i = 0; i < GameCount; ++i) {
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(GameList[i].menuSpot));
-        if (i < games.size()) spot->setToolTip(games[i].title);
+        spot->setToolTip(QLatin1String(GameList[i].title));
         connect(spot, &HotSpot::hovered, this, &GameMenu::gameHovered);
         connect(spot, &HotSpot::clicked, this, &GameMenu::openGame);
         spots_[i] = spot;
@@ -86,10 +85,10 @@ void GameMenu::setTitle(const QString& title) {
 
 void GameMenu::activate() {
     setTag(titleLabel_->text());
-    MainWindow* main = mainWindow();
-    if (main) {
-        main->setScoreLabelsVisible(true);
-        main->chooseSubject(appState().section);
+    ShellFrame* frame = shellFrame();
+    if (frame) {
+        frame->setScoreLabelsVisible(true);
+        frame->chooseSubject(appState().section);
     }
     scoreModel().loadHighScore();
     hideGameName();
@@ -104,9 +103,9 @@ void GameMenu::gameHovered(int i) {
 
 void GameMenu::nameGame(int i) {
     namedGame_ = i;
-    const GameInstruction* game = GameInstructions::byNumber(i + 1);
+    const GameDescriptor* game = gameByNumber(i + 1);
     if (!game) return;
-    gameName_->setText(GameInstructions::name(*game));
+    gameName_->setText(QLatin1String(game->title));
     gameName_->adjustSize();
     // Centred under the picture; above it when there is no room below.
     const QRect spot = spots_[i]->geometry();

@@ -9,7 +9,7 @@ namespace {
 QList<GameEntry>& rows() {
     static QList<GameEntry> table = [] {
         QList<GameEntry> entries;
-        for (const GameListing& game : GameList)
+        for (const GameDescriptor& game : GameList)
             entries.append({game.number, QLatin1String(game.windowName), QLatin1String(game.title), {}});
         return entries;
     }();

@@ -17,7 +17,7 @@
 #include "controls/HoverFrame.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
-#include "shell/MainWindow.h"
+#include "shell/ShellFrame.h"
 #include "shell/GameMenu.h"
 #include "shell/ShellHooks.h"
 
@@ -91,7 +91,7 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
 
 void HomeScreen::activate() {
     scoreModel().resetRunningScore();
-    if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(false);
+    if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSubjectCount; ++i) {
         scoreCaption_[i] = readSetting(scoreModel().highScoresKey(),
                                          QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name),
@@ -121,7 +121,7 @@ void HomeScreen::subjectHovered(int i) {
     hoverFrame_->raise();
     shadowLabel_->raise();
     text->raise();
-    if (MainWindow* main = mainWindow()) main->setScoreLabelsVisible(true);
+    if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(true);
     scoreModel().setScoreCaption(hoveredTitle_);
     scoreModel().setHighScoreCaption(scorePoints_[i]);
 }

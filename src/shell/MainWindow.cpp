@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "app/AppState.h"
+#include "app/GameList.h"
 #include "app/ArtPaths.h"
 #include "app/LeadingInt.h"
 #include "app/SettingsStore.h"
@@ -54,13 +55,17 @@ protected:
     }
 };
 
-const char* const UnloadOrder[] = {"FlashCardsWindow", "HiddenLettersWindow", "ListeningWindow", "MemoryWindow", "HomeScreen",
-                                   "GameMenu",  "MixedLettersWindow", "ChooseWindow", "AboutBox", "SettingsDialog",
-                                   "ResultDialog",  "MismatchDialog",  "PictureHolder"};
+// After the game windows (the game list's), the shell's own windows in this order.
+const char* const UnloadOrder[] = {"HomeScreen", "GameMenu", "AboutBox", "SettingsDialog", "ResultDialog", "MismatchDialog",
+                                   "PictureHolder"};
 
 } // namespace
 
 MainWindow* mainWindow() {
+    return theMainWindow.data();
+}
+
+ShellFrame* shellFrame() {
     return theMainWindow.data();
 }
 
@@ -301,6 +306,8 @@ void MainWindow::openSettings() {
     playClickHome();
     const QString language = appState().language;
     QPointer<SettingsDialog> dialog = new SettingsDialog(this);
+    connect(dialog, &SettingsDialog::languageSaved, this, &MainWindow::updateTitles);
+    connect(dialog, &SettingsDialog::playingChildRemoved, this, &MainWindow::startForCurrentPlayer);
     dialog->exec();
     delete dialog.data();
     // A saved language applies at once: an open game deals again with the pictures of that English.
@@ -327,6 +334,7 @@ void MainWindow::askForUpdateCheck() {
 void MainWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    for (const GameDescriptor& game : GameList) forms().unload(QLatin1String(game.windowName), Forms::Now);
     for (const char* name : UnloadOrder) {
         if (qstrcmp(name, "AboutBox") == 0 && shellHooks().unloadAbout) shellHooks().unloadAbout();
         forms().unload(QLatin1String(name), Forms::Now);

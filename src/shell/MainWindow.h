@@ -4,12 +4,14 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "shell/ShellFrame.h"
+
 class ClickLabel;
 class QLabel;
 class QProgressBar;
 class ToolbarButton;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ShellFrame {
     Q_OBJECT
 public:
     // Client size in pixels at 96 dpi: 15360 twips wide, the strip plus 8505 twips high.
@@ -26,7 +28,7 @@ public:
     void load();
 
     // Re-opens the remembered game for a subject, or the game menu (called by the menu's activation).
-    void chooseSubject(const QString& name);
+    void chooseSubject(const QString& name) override;
     // Reads the stored language again, then updateTitles.
     void setTitles();
     void updateTitles();
@@ -35,7 +37,7 @@ public:
     qint32 gameNumber() const { return gameNumber_; }
 
     // The home screen hides both score labels; hovering and the game menu show them.
-    void setScoreLabelsVisible(bool visible);
+    void setScoreLabelsVisible(bool visible) override;
 
     QWidget* childArea() const { return childArea_; }
     QLabel* scoreLabel() const;

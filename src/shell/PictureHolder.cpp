@@ -6,7 +6,6 @@
 #include "app/ArtPaths.h"
 #include "controls/ButtonFaces.h"
 #include "forms/Forms.h"
-#include "shell/ShellForms.h"
 
 PictureHolder::PictureHolder(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PictureHolder"));
@@ -27,7 +26,9 @@ QPixmap PictureHolder::congratsPicture() const {
 }
 
 PictureHolder* PictureHolder::holder() {
-    registerShellForms();
+    Forms& f = forms();
+    if (!f.isRegistered(QStringLiteral("PictureHolder")))
+        f.registerForm(QStringLiteral("PictureHolder"), [] { return new PictureHolder; });
     return forms().load<PictureHolder>(QStringLiteral("PictureHolder"));
 }
 

@@ -4,7 +4,6 @@
 #include "forms/Forms.h"
 #include "shell/HomeScreen.h"
 #include "shell/GameMenu.h"
-#include "shell/PictureHolder.h"
 
 void registerShellForms() {
     Forms& f = forms();
@@ -12,6 +11,4 @@ void registerShellForms() {
         f.registerForm(QStringLiteral("HomeScreen"), [] { return new HomeScreen; });
     if (!f.isRegistered(QStringLiteral("GameMenu")))
         f.registerForm(QStringLiteral("GameMenu"), [] { return new GameMenu; });
-    if (!f.isRegistered(QStringLiteral("PictureHolder")))
-        f.registerForm(QStringLiteral("PictureHolder"), [] { return new PictureHolder; });
 }

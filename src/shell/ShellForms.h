@@ -1,4 +1,4 @@
-// ShellForms: registers the shell's own named windows (home screen, game menu, holder window).
+// ShellForms: registers the shell's own named windows (home screen, game menu).
 #pragma once
 
 void registerShellForms();

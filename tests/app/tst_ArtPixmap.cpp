@@ -27,7 +27,7 @@ bool isRim(QRgb px) {
 }
 } // namespace
 
-class TestArtPixmap : public QObject {
+class tst_ArtPixmap : public QObject {
     Q_OBJECT
 
 private slots:
@@ -45,14 +45,14 @@ private slots:
     void pictureCardSitsOnEachHotSpot();
 };
 
-void TestArtPixmap::everyPictureLoadsAtItsSize_data() {
+void tst_ArtPixmap::everyPictureLoadsAtItsSize_data() {
     QTest::addColumn<int>("index");
     for (int i = 0; i < int(std::size(Art::All)); ++i)
         QTest::newRow(Art::All[i].path) << i;
 }
 
 // Catches a picture the build forgot to draw or embed, or drawn at the wrong size (a squashed screen).
-void TestArtPixmap::everyPictureLoadsAtItsSize() {
+void tst_ArtPixmap::everyPictureLoadsAtItsSize() {
     QFETCH(int, index);
     const ArtImage& art = Art::All[index];
     const QSize size(art.width, art.height);
@@ -72,7 +72,7 @@ void TestArtPixmap::everyPictureLoadsAtItsSize() {
 }
 
 // Catches a 2x display getting a blurry 1x picture, or a picture shown at double its layout size.
-void TestArtPixmap::doubleVariantIsPickedOnlyForSharpScreens() {
+void tst_ArtPixmap::doubleVariantIsPickedOnlyForSharpScreens() {
     const QPixmap sharp = artPixmap(Art::Home, 2.0);
     QCOMPARE(sharp.size(), QSize(2048, 1134));
     QCOMPARE(sharp.deviceIndependentSize(), QSizeF(1024, 567));
@@ -85,12 +85,12 @@ void TestArtPixmap::doubleVariantIsPickedOnlyForSharpScreens() {
 }
 
 // Catches a crash or a half-loaded picture when a resource is absent.
-void TestArtPixmap::missingPictureGivesNullPixmap() {
+void tst_ArtPixmap::missingPictureGivesNullPixmap() {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot load"));
     QVERIFY(artPixmap(ArtImage{":/art/none.png", 10, 10, true}, 2.0).isNull());
 }
 
-void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers_data() {
+void tst_ArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers_data() {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<bool>("seeThrough");
     QTest::newRow("splash") << Art::Splash.path << true;
@@ -107,7 +107,7 @@ void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers_data() {
 }
 
 // Catches black corners around a picture drawn over a window's own background (or holes in a full one).
-void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers() {
+void tst_ArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers() {
     QFETCH(QString, picture);
     QFETCH(bool, seeThrough);
     const QImage image(picture);
@@ -118,7 +118,7 @@ void TestArtPixmap::cornersAreSeeThroughWhereThePictureSitsOnOthers() {
         QCOMPARE(qAlpha(image.pixel(at)) == 0, seeThrough);
 }
 
-void TestArtPixmap::everyFaceOfAControlLooksDifferent_data() {
+void tst_ArtPixmap::everyFaceOfAControlLooksDifferent_data() {
     QTest::addColumn<QStringList>("faces");
     const char* kinds[] = {"social", "home", "menu", "about", "settings"};
     QStringList normals;
@@ -136,14 +136,14 @@ void TestArtPixmap::everyFaceOfAControlLooksDifferent_data() {
 
 // Catches a face table that maps two states or two kinds to the same picture: the learner would see no
 // change on hover or press, or two toolbar buttons alike.
-void TestArtPixmap::everyFaceOfAControlLooksDifferent() {
+void tst_ArtPixmap::everyFaceOfAControlLooksDifferent() {
     QFETCH(QStringList, faces);
     for (int i = 0; i < faces.size(); ++i)
         for (int j = i + 1; j < faces.size(); ++j)
             QVERIFY2(QImage(faces[i]) != QImage(faces[j]), qPrintable(faces[i] + " = " + faces[j]));
 }
 
-void TestArtPixmap::captionColoursReadOnEachButtonFace_data() {
+void tst_ArtPixmap::captionColoursReadOnEachButtonFace_data() {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QColor>("caption");
     QTest::addColumn<double>("minContrast");
@@ -156,7 +156,7 @@ void TestArtPixmap::captionColoursReadOnEachButtonFace_data() {
 }
 
 // Catches a face repainted in a colour on which its caption can no longer be read (or still shows).
-void TestArtPixmap::captionColoursReadOnEachButtonFace() {
+void tst_ArtPixmap::captionColoursReadOnEachButtonFace() {
     QFETCH(QString, face);
     QFETCH(QColor, caption);
     QFETCH(double, minContrast);
@@ -170,7 +170,7 @@ void TestArtPixmap::captionColoursReadOnEachButtonFace() {
     }
 }
 
-void TestArtPixmap::pictureCardSitsOnEachHotSpot_data() {
+void tst_ArtPixmap::pictureCardSitsOnEachHotSpot_data() {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QRect>("spot"); // twips
     QTest::addColumn<int>("inset");  // pixels from the hot spot's edge to the card's white rim
@@ -178,12 +178,12 @@ void TestArtPixmap::pictureCardSitsOnEachHotSpot_data() {
     const QString menu = QString::fromLatin1(Art::Menu.path);
     for (const HomeSubject& subject : HomeSubjects)
         QTest::newRow(subject.name) << home << subject.spot << 2;
-    for (const GameListing& game : GameList)
+    for (const GameDescriptor& game : GameList)
         QTest::newRow(game.title) << menu << game.menuSpot << 1;
 }
 
 // Catches a subject or game drawn away from the place the learner clicks for it.
-void TestArtPixmap::pictureCardSitsOnEachHotSpot() {
+void tst_ArtPixmap::pictureCardSitsOnEachHotSpot() {
     QFETCH(QString, picture);
     QFETCH(QRect, spot);
     QFETCH(int, inset);
@@ -200,5 +200,5 @@ void TestArtPixmap::pictureCardSitsOnEachHotSpot() {
     if (left >= 3) QVERIFY2(!isRim(image.pixel(left - 3, midY)), "outside left");
 }
 
-QTEST_MAIN(TestArtPixmap)
+QTEST_MAIN(tst_ArtPixmap)
 #include "tst_ArtPixmap.moc"

@@ -11,7 +11,7 @@
 
 #include <csignal>
 
-class TestSdlSoundDevice : public QObject {
+class tst_SdlSoundDevice : public QObject {
     Q_OBJECT
 
     // An MP3 tone of 0.8 s, named like a word file.
@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSdlSoundDevice)
+QTEST_GUILESS_MAIN(tst_SdlSoundDevice)
 #include "tst_SdlSoundDevice.moc"

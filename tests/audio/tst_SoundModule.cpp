@@ -12,7 +12,7 @@
 
 Q_DECLARE_METATYPE(std::function<void()>)
 
-class TestSoundModule : public QObject {
+class tst_SoundModule : public QObject {
     Q_OBJECT
 
 private slots:
@@ -196,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSoundModule)
+QTEST_GUILESS_MAIN(tst_SoundModule)
 #include "tst_SoundModule.moc"

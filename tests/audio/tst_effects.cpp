@@ -43,7 +43,7 @@ WaveInfo parseWave(const QByteArray& bytes) {
 
 } // namespace
 
-class TestEffects : public QObject {
+class tst_effects : public QObject {
     Q_OBJECT
 
 private slots:
@@ -97,5 +97,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEffects)
+QTEST_GUILESS_MAIN(tst_effects)
 #include "tst_effects.moc"

@@ -11,7 +11,7 @@
 
 using namespace Catalogue;
 
-class TestCatalogue : public QObject {
+class tst_Catalogue : public QObject {
     Q_OBJECT
 
 private:
@@ -204,5 +204,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCatalogue)
+QTEST_GUILESS_MAIN(tst_Catalogue)
 #include "tst_Catalogue.moc"

@@ -78,7 +78,7 @@ long peakRssKb() {
 }
 } // namespace
 
-class TestPictureLoader : public QObject {
+class tst_PictureLoader : public QObject {
     Q_OBJECT
 
 private:
@@ -256,5 +256,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPictureLoader)
+QTEST_MAIN(tst_PictureLoader)
 #include "tst_PictureLoader.moc"

@@ -109,9 +109,9 @@ void tst_UpdateDialogs::startUpQuestionWaitsForTheHomeScreen() {
     QWidget area;
     area.show();
     forms().setChildArea(&area);
-    for (const QString name : {QStringLiteral("HiddenLettersWindow"), QStringLiteral("HomeScreen")})
+    for (const QString name : {QStringLiteral("HiddenWindow"), QStringLiteral("HomeScreen")})
         forms().registerForm(name, [name] { return new ChildForm(name); });
-    forms().show(QStringLiteral("HiddenLettersWindow"));
+    forms().show(QStringLiteral("HiddenWindow"));
     QObject holder;
     UpdateCheck* check = installUpdateCheck(&holder, [&area] { return &area; });
     check->setNetworkAllowed(true);

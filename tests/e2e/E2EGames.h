@@ -58,14 +58,14 @@ private:
 #if __has_include("games/choose/ChooseWindow.h")
 #include "games/choose/ChooseWindow.h"
 #endif
-#if __has_include("games/cards/FlashCardsWindow.h")
-#include "games/cards/FlashCardsWindow.h"
+#if __has_include("games/cards/CardsWindow.h")
+#include "games/cards/CardsWindow.h"
 #endif
-#if __has_include("games/hidden/HiddenLettersWindow.h")
-#include "games/hidden/HiddenLettersWindow.h"
+#if __has_include("games/hidden/HiddenWindow.h")
+#include "games/hidden/HiddenWindow.h"
 #endif
-#if __has_include("games/mixed/MixedLettersWindow.h")
-#include "games/mixed/MixedLettersWindow.h"
+#if __has_include("games/mixed/MixedWindow.h")
+#include "games/mixed/MixedWindow.h"
 #include <QLineEdit>
 #endif
 #if __has_include("games/memory/MemoryWindow.h")
@@ -120,17 +120,17 @@ inline bool turn(ChooseWindow& game) {
     return true;
 }
 #endif
-#if __has_include("games/cards/FlashCardsWindow.h")
-inline bool turn(FlashCardsWindow& game) {
+#if __has_include("games/cards/CardsWindow.h")
+inline bool turn(CardsWindow& game) {
     if (!game.game().cardTurned()) click(game.showButton());
     if (!game.game().cardTurned()) return false;
     click(game.yesButton());
     return true;
 }
 #endif
-#if __has_include("games/hidden/HiddenLettersWindow.h")
+#if __has_include("games/hidden/HiddenWindow.h")
 // Every letter of the word, once each.
-inline bool turn(HiddenLettersWindow& game) {
+inline bool turn(HiddenWindow& game) {
     if (!game.game().playing()) return false;
     const int word = game.game().wordIndex();
     const QString hidden = game.game().hiddenWord();
@@ -145,9 +145,9 @@ inline bool turn(HiddenLettersWindow& game) {
     return true;
 }
 #endif
-#if __has_include("games/mixed/MixedLettersWindow.h")
+#if __has_include("games/mixed/MixedWindow.h")
 // The word rebuilt tile by tile.
-inline bool turn(MixedLettersWindow& game) {
+inline bool turn(MixedWindow& game) {
     if (!game.game().playing()) return false;
     const QString word = game.game().word();
     for (qsizetype k = 0; k < word.size(); ++k) {
@@ -193,14 +193,14 @@ inline bool playTurns([[maybe_unused]] GameForm& form, int maxTurns, bool untilW
 #if __has_include("games/choose/ChooseWindow.h")
         if (auto* g = qobject_cast<ChooseWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/cards/FlashCardsWindow.h")
-        if (auto* g = qobject_cast<FlashCardsWindow*>(&form)) played = turn(*g);
+#if __has_include("games/cards/CardsWindow.h")
+        if (auto* g = qobject_cast<CardsWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/hidden/HiddenLettersWindow.h")
-        if (auto* g = qobject_cast<HiddenLettersWindow*>(&form)) played = turn(*g);
+#if __has_include("games/hidden/HiddenWindow.h")
+        if (auto* g = qobject_cast<HiddenWindow*>(&form)) played = turn(*g);
 #endif
-#if __has_include("games/mixed/MixedLettersWindow.h")
-        if (auto* g = qobject_cast<MixedLettersWindow*>(&form)) played = turn(*g);
+#if __has_include("games/mixed/MixedWindow.h")
+        if (auto* g = qobject_cast<MixedWindow*>(&form)) played = turn(*g);
 #endif
 #if __has_include("games/memory/MemoryWindow.h")
         if (auto* g = qobject_cast<MemoryWindow*>(&form)) played = turn(*g);

@@ -16,7 +16,7 @@ void answerYes(CardsRules& rules, int times) {
 
 } // namespace
 
-class CardsRulesTest : public QObject {
+class tst_CardsRules : public QObject {
     Q_OBJECT
 private slots:
     void tenthYesWinsTenPointsOnce();
@@ -29,7 +29,7 @@ private slots:
     void emptyFolderStaysQuiet();
 };
 
-void CardsRulesTest::tenthYesWinsTenPointsOnce() {
+void tst_CardsRules::tenthYesWinsTenPointsOnce() {
     // Catches: the win coming one Yes late (a full meter and nothing happening), points twice, or the
     // meter not full behind the congratulations.
     GameFixture f(plainPictures(5));
@@ -54,7 +54,7 @@ void CardsRulesTest::tenthYesWinsTenPointsOnce() {
     QVERIFY(!rules.cardTurned());
 }
 
-void CardsRulesTest::noEndsTheRun() {
+void tst_CardsRules::noEndsTheRun() {
     // Catches: No keeping the run, or Yes and No answering while the word is hidden.
     GameFixture f(plainPictures(5));
     CardsRules rules(f.env());
@@ -71,13 +71,13 @@ void CardsRulesTest::noEndsTheRun() {
     QCOMPARE(f.host.events.size(), 1);
 }
 
-void CardsRulesTest::passFromEitherSideStartsAFreshGuess_data() {
+void tst_CardsRules::passFromEitherSideStartsAFreshGuess_data() {
     QTest::addColumn<bool>("wordShown");
     QTest::newRow("guessing") << false;
     QTest::newRow("word shown") << true;
 }
 
-void CardsRulesTest::passFromEitherSideStartsAFreshGuess() {
+void tst_CardsRules::passFromEitherSideStartsAFreshGuess() {
     // Catches: Pass keeping the run, or leaving "Show the word" hidden after the word was shown.
     QFETCH(bool, wordShown);
     GameFixture f(plainPictures(5));
@@ -93,13 +93,13 @@ void CardsRulesTest::passFromEitherSideStartsAFreshGuess() {
     QVERIFY(!rules.cardTurned());
 }
 
-void CardsRulesTest::theCardOnTheTableIsTheOneSpokenAndLabelled_data() {
+void tst_CardsRules::theCardOnTheTableIsTheOneSpokenAndLabelled_data() {
     QTest::addColumn<QString>("move");
     for (const char* move : {"drawn", "next arrow", "previous arrow", "arrow while the word shows", "Yes", "Pass"})
         QTest::newRow(move) << QString::fromLatin1(move);
 }
 
-void CardsRulesTest::theCardOnTheTableIsTheOneSpokenAndLabelled() {
+void tst_CardsRules::theCardOnTheTableIsTheOneSpokenAndLabelled() {
     // Catches: a browsed card whose "Show the word" speaks an earlier card's word, a letter label left
     // from the card before, "Show the word" hidden after browsing, or a card of the other English.
     QFETCH(QString, move);
@@ -131,7 +131,7 @@ void CardsRulesTest::theCardOnTheTableIsTheOneSpokenAndLabelled() {
     QCOMPARE(words, (QStringList{"bee", "cat", "colour", "dog", "fox"}));
 }
 
-void CardsRulesTest::arrowsStepBothWaysOverTheLearnersCards() {
+void tst_CardsRules::arrowsStepBothWaysOverTheLearnersCards() {
     // Catches: the back arrow going forward, a wrap past the end, or a stop on a card of the other English.
     GameFixture f({"a.edi", "b type_us.edi", "c.edi", "d.edi"});
     CardsRules rules(f.env());
@@ -148,7 +148,7 @@ void CardsRulesTest::arrowsStepBothWaysOverTheLearnersCards() {
     QCOMPARE(seen, (QStringList{"c", "d", "a", "d", "c", "a", "d"}));
 }
 
-void CardsRulesTest::emptyFolderStaysQuiet() {
+void tst_CardsRules::emptyFolderStaysQuiet() {
     // Catches: a crash or a sound for a nameless word when the subject holds no pictures.
     GameFixture f;
     CardsRules rules(f.env());
@@ -166,5 +166,5 @@ void CardsRulesTest::emptyFolderStaysQuiet() {
     QVERIFY(f.host.events.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(CardsRulesTest)
+QTEST_GUILESS_MAIN(tst_CardsRules)
 #include "tst_CardsRules.moc"

@@ -29,7 +29,7 @@ void answerRight(ChooseRules& rules, int times) {
 
 } // namespace
 
-class ChooseRulesTest : public QObject {
+class tst_ChooseRules : public QObject {
     Q_OBJECT
 private slots:
     void tenthRightAnswerWinsTenPointsOnceAndKeepsTheTurn();
@@ -42,7 +42,7 @@ private slots:
     void tooFewPicturesShowsANoticeAndDealsNothing();
 };
 
-void ChooseRulesTest::tenthRightAnswerWinsTenPointsOnceAndKeepsTheTurn() {
+void tst_ChooseRules::tenthRightAnswerWinsTenPointsOnceAndKeepsTheTurn() {
     // Catches: points awarded twice or not at all, the counter left at 10/10, a new deal after the tenth.
     GameFixture f(plainPictures(9));
     ChooseRules rules(f.env());
@@ -72,7 +72,7 @@ void ChooseRulesTest::tenthRightAnswerWinsTenPointsOnceAndKeepsTheTurn() {
         QVERIFY(button.visible);
 }
 
-void ChooseRulesTest::wrongAnswerNamesTheRightWord() {
+void tst_ChooseRules::wrongAnswerNamesTheRightWord() {
     // Catches: "Sorry" naming the clicked word, or a miss that keeps the run.
     GameFixture f(plainPictures(7));
     ChooseRules rules(f.env());
@@ -89,7 +89,7 @@ void ChooseRulesTest::wrongAnswerNamesTheRightWord() {
     QVERIFY(rules.revealing());
 }
 
-void ChooseRulesTest::passEndsTheRunWithAClick() {
+void tst_ChooseRules::passEndsTheRunWithAClick() {
     // Catches: Pass keeping the run (the listening game's rule) or dealing no new picture.
     GameFixture f(plainPictures(12));
     ChooseRules rules(f.env());
@@ -106,7 +106,7 @@ void ChooseRulesTest::passEndsTheRunWithAClick() {
         QVERIFY(!button.visible);
 }
 
-void ChooseRulesTest::activationRedrawsTheRunItKeeps() {
+void tst_ChooseRules::activationRedrawsTheRunItKeeps() {
     // Catches: activation resetting the run or leaving the counter out of step with it.
     GameFixture f(plainPictures(7));
     ChooseRules rules(f.env());
@@ -117,7 +117,7 @@ void ChooseRulesTest::activationRedrawsTheRunItKeeps() {
     QCOMPARE(rules.display(), (RunDisplay{3, 10, 3}));
 }
 
-void ChooseRulesTest::revealShowsButtonsInOrderWithTheSubjectsSound() {
+void tst_ChooseRules::revealShowsButtonsInOrderWithTheSubjectsSound() {
     // Catches: buttons shown out of order, a missing or extra reveal sound, hidden buttons that answer.
     GameFixture f(plainPictures(7));
     ChooseRules rules(f.env());
@@ -135,7 +135,7 @@ void ChooseRulesTest::revealShowsButtonsInOrderWithTheSubjectsSound() {
     QCOMPARE(f.host.events.size(), ChooseRules::ButtonCount);
 }
 
-void ChooseRulesTest::twoFilesWithTheSameWordBothCountAsRight() {
+void tst_ChooseRules::twoFilesWithTheSameWordBothCountAsRight() {
     // Catches: only one of two equal button words being accepted.
     GameFixture f({"cat.edi", "01 cat.edi", "dog.edi", "hen.edi", "pig.edi", "cow.edi"});
     ChooseRules rules(f.env());
@@ -155,7 +155,7 @@ void ChooseRulesTest::twoFilesWithTheSameWordBothCountAsRight() {
     }
 }
 
-void ChooseRulesTest::tooFewPicturesShowsANoticeAndDealsNothing_data() {
+void tst_ChooseRules::tooFewPicturesShowsANoticeAndDealsNothing_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("language");
     QTest::newRow("empty folder") << QStringList{} << "BRITISH";
@@ -163,7 +163,7 @@ void ChooseRulesTest::tooFewPicturesShowsANoticeAndDealsNothing_data() {
     QTest::newRow("six, one American") << (plainPictures(5) << "z type_us.edi") << "BRITISH";
 }
 
-void ChooseRulesTest::tooFewPicturesShowsANoticeAndDealsNothing() {
+void tst_ChooseRules::tooFewPicturesShowsANoticeAndDealsNothing() {
     // Catches: the endless draw (a hang) when a turn cannot hold six different usable pictures.
     QFETCH(QStringList, files);
     QFETCH(QString, language);
@@ -183,5 +183,5 @@ void ChooseRulesTest::tooFewPicturesShowsANoticeAndDealsNothing() {
     QVERIFY(clock.elapsed() < 1000);
 }
 
-QTEST_GUILESS_MAIN(ChooseRulesTest)
+QTEST_GUILESS_MAIN(tst_ChooseRules)
 #include "tst_ChooseRules.moc"

@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QtTest>
 
-class DrawTest : public QObject {
+class tst_Draw : public QObject {
     Q_OBJECT
 private slots:
     void pickIsFairAmongAcceptedIndices();
@@ -16,7 +16,7 @@ private slots:
     void meterStepRoundsHalvesToEven();
 };
 
-void DrawTest::pickIsFairAmongAcceptedIndices() {
+void tst_Draw::pickIsFairAmongAcceptedIndices() {
     // Catches: a pick that favours some accepted indices, returns a rejected one, or loops when none fits.
     SeededRandom random(7);
     QList<int> hits(10, 0);
@@ -32,7 +32,7 @@ void DrawTest::pickIsFairAmongAcceptedIndices() {
     QCOMPARE(Draw::pickWhere(random, 0, [](int) { return true; }), -1);
 }
 
-void DrawTest::turnFilesAreDistinctUsableWithTargetFirst() {
+void tst_Draw::turnFilesAreDistinctUsableWithTargetFirst() {
     // Catches: a file twice in a turn, an unusable file dealt, or the word on show dealt again needlessly.
     SeededRandom random(11);
     const QStringList names{"a.edi", "b.edi", "c.edi", "d.edi", "e.edi", "x.edi"};
@@ -51,7 +51,7 @@ void DrawTest::turnFilesAreDistinctUsableWithTargetFirst() {
         Draw::turnFiles(random, {"a.edi", "a.edi", "b.edi", "c.edi"}, 4, usable, word, QString()).isEmpty());
 }
 
-void DrawTest::dealOutPlacesEveryEntryOnce() {
+void tst_Draw::dealOutPlacesEveryEntryOnce() {
     // Catches: a shuffle that loses or repeats an entry, or never moves the first one.
     SeededRandom random(3);
     const QStringList entries{"a", "b", "c", "d", "e", "f"};
@@ -65,7 +65,7 @@ void DrawTest::dealOutPlacesEveryEntryOnce() {
     QCOMPARE(firsts.size(), 6);
 }
 
-void DrawTest::meterStepRoundsHalvesToEven_data() {
+void tst_Draw::meterStepRoundsHalvesToEven_data() {
     QTest::addColumn<int>("innerHeight");
     QTest::addColumn<int>("tenths");
     QTest::addColumn<int>("top");
@@ -76,7 +76,7 @@ void DrawTest::meterStepRoundsHalvesToEven_data() {
     QTest::newRow("pixels") << 103 << 10 << -100;
 }
 
-void DrawTest::meterStepRoundsHalvesToEven() {
+void tst_Draw::meterStepRoundsHalvesToEven() {
     // Catches: rounding halves away from zero, which drifts the full meter by ten units.
     QFETCH(int, innerHeight);
     QFETCH(int, tenths);
@@ -84,5 +84,5 @@ void DrawTest::meterStepRoundsHalvesToEven() {
     QCOMPARE(meterCoverTop(innerHeight, tenths), top);
 }
 
-QTEST_GUILESS_MAIN(DrawTest)
+QTEST_GUILESS_MAIN(tst_Draw)
 #include "tst_Draw.moc"

@@ -28,6 +28,13 @@ template <class Rules> std::unique_ptr<GameRules> make(const GameEnv& env) {
 std::unique_ptr<GameRules> (*const makeRules[])(const GameEnv&) = {
     make<ListeningRules>, make<CardsRules>, make<MemoryRules>, make<ChooseRules>, make<HiddenRules>, make<MixedRules>};
 
+// Rules as a game window makes them: with the game's row.
+std::unique_ptr<GameRules> rulesOf(int game, GameFixture& fx) {
+    GameEnv env = fx.env();
+    env.game = &GameList[game - 1];
+    return makeRules[game - 1](env);
+}
+
 QString instructionsFolder() {
     return appState().programFolder + QStringLiteral("/files/Instructions/");
 }
@@ -65,7 +72,7 @@ void tst_GameInstructions::eachGameExplainsItselfOncePerStartAndOnEveryTitleClic
     QTest::newRow("listening") << 1 << "listening.eda";
     QTest::newRow("flash cards") << 2 << "cards.eda";
     QTest::newRow("memory") << 3 << "memory.eda";
-    QTest::newRow("choose") << 4 << "words.eda";
+    QTest::newRow("choose") << 4 << "choose.eda";
     QTest::newRow("hidden letters") << 5 << "hidden.eda";
     QTest::newRow("mixed letters") << 6 << "mixed.eda";
 }
@@ -76,20 +83,20 @@ void tst_GameInstructions::eachGameExplainsItselfOncePerStartAndOnEveryTitleClic
     QFETCH(int, game);
     QFETCH(QString, file);
     GameFixture fx(plainPictures(12));
-    const auto rules = makeRules[game - 1](fx.env());
+    const auto rules = rulesOf(game, fx);
     rules->explainOnFirstOpening();
     QCOMPARE(fx.host.events, QStringList{"explain " + file});
 
     // The window unloaded and opened again gets new rules: still quiet.
     rules->explainOnFirstOpening();
-    makeRules[game - 1](fx.env())->explainOnFirstOpening();
+    rulesOf(game, fx)->explainOnFirstOpening();
     QCOMPARE(fx.host.events.size(), 1);
 
     rules->explain();
     QCOMPARE(fx.host.events, (QStringList{"explain " + file, "explain " + file}));
 
     // Another game has not been explained yet.
-    makeRules[game % GameInstructions::Count](fx.env())->explainOnFirstOpening();
+    rulesOf(game % GameCount + 1, fx)->explainOnFirstOpening();
     QCOMPARE(fx.host.events.size(), 3);
 }
 
@@ -103,7 +110,7 @@ void tst_GameInstructions::instructionComesBeforeTheDealsWordAndTheChildCutsIt()
     QVERIFY(lis);
     QCOMPARE(play.shell->openedPaths(), QStringList{instruction});
     QVERIFY(lis->noticeLabel()->isVisible());
-    QCOMPARE(lis->noticeLabel()->text(), QString::fromLatin1(GameInstructions::byNumber(1)->sentence));
+    QCOMPARE(lis->noticeLabel()->text(), QString::fromLatin1(GameList[0].instruction));
 
     revealAll(lis);
     QCOMPARE(play.shell->openedPaths(), QStringList{instruction});

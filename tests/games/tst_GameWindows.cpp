@@ -13,7 +13,7 @@
 #include "controls/ClickLabel.h"
 #include "controls/HotSpot.h"
 #include "controls/ImageButton.h"
-#include "games/cards/FlashCardsWindow.h"
+#include "games/cards/CardsWindow.h"
 #include "games/choose/ChooseWindow.h"
 #include "games/common/LevelMeter.h"
 #include "games/listening/ListeningWindow.h"
@@ -67,7 +67,7 @@ void answerRight(GameWindow* game) {
     } else if (auto* chs = qobject_cast<ChooseWindow*>(game)) {
         for (int i = 0; i < ChooseRules::ButtonCount; ++i)
             if (chs->game().buttons()[i].word == chs->game().turnWord()) return click(chs->wordButton(i));
-    } else if (auto* crd = qobject_cast<FlashCardsWindow*>(game)) {
+    } else if (auto* crd = qobject_cast<CardsWindow*>(game)) {
         click(crd->showButton());
         return click(crd->yesButton());
     }
@@ -107,13 +107,13 @@ void tst_GameWindows::opensFromMenuAndSectionClick_data() {
     QTest::addColumn<bool>("bySectionClick");
     QTest::newRow("listening from the menu") << 0 << "ListeningWindow"
                                              << "listening game" << false;
-    QTest::newRow("flash cards from the menu") << 1 << "FlashCardsWindow"
+    QTest::newRow("flash cards from the menu") << 1 << "CardsWindow"
                                                << "flash cards" << false;
     QTest::newRow("choose from the menu") << 3 << "ChooseWindow"
                                           << "choose a word" << false;
     QTest::newRow("listening again by chooseSubject") << 0 << "ListeningWindow"
                                                      << "listening game" << true;
-    QTest::newRow("flash cards again by chooseSubject") << 1 << "FlashCardsWindow"
+    QTest::newRow("flash cards again by chooseSubject") << 1 << "CardsWindow"
                                                        << "flash cards" << true;
     QTest::newRow("choose again by chooseSubject") << 3 << "ChooseWindow"
                                                   << "choose a word" << true;
@@ -153,7 +153,7 @@ void tst_GameWindows::opensFromMenuAndSectionClick() {
     } else if (auto* chs = qobject_cast<ChooseWindow*>(game)) {
         QVERIFY(Animals.contains(chs->game().turnWord()));
         QVERIFY(!chs->mainPicture()->pixmap().isNull());
-    } else if (auto* crd = qobject_cast<FlashCardsWindow*>(game)) {
+    } else if (auto* crd = qobject_cast<CardsWindow*>(game)) {
         QVERIFY(Animals.contains(crd->game().cardWord()));
         QVERIFY(!crd->mainPicture()->pixmap().isNull());
         QVERIFY(crd->showButton()->isVisible());
@@ -237,7 +237,7 @@ void tst_GameWindows::closeReturnsToTheMenu_data() {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QString>("window");
     QTest::newRow("listening") << 0 << "ListeningWindow";
-    QTest::newRow("flash cards") << 1 << "FlashCardsWindow";
+    QTest::newRow("flash cards") << 1 << "CardsWindow";
     QTest::newRow("choose") << 3 << "ChooseWindow";
 }
 
@@ -408,9 +408,9 @@ void tst_GameWindows::closingOrHomeDuringAnAnswerKeepsItsPoints() {
 // the pictures of the other English.
 void tst_GameWindows::savedLanguageDealsTheOpenGameAgain() {
     Play play(Animals + QStringList{QStringLiteral("color type_us"), QStringLiteral("colour type_uk")});
-    auto* before = play.openFromMenu<FlashCardsWindow>(1);
+    auto* before = play.openFromMenu<CardsWindow>(1);
     QVERIFY(before);
-    QPointer<FlashCardsWindow> old(before);
+    QPointer<CardsWindow> old(before);
     play.onDialog = [](QDialog* dialog) {
         auto* settings = qobject_cast<SettingsDialog*>(dialog);
         if (!settings) return false;
@@ -422,7 +422,7 @@ void tst_GameWindows::savedLanguageDealsTheOpenGameAgain() {
     settle();
     QCOMPARE(appState().language, QStringLiteral("BRITISH"));
     QVERIFY(!old);
-    auto* after = play.shell->active<FlashCardsWindow>();
+    auto* after = play.shell->active<CardsWindow>();
     QVERIFY(after);
     QCOMPARE(after->subject(), Subject);
     QStringList words;
@@ -434,7 +434,7 @@ void tst_GameWindows::savedLanguageDealsTheOpenGameAgain() {
 
 void tst_GameWindows::cardsTurnAndAnswer() {
     Play play;
-    auto* crd = play.openFromMenu<FlashCardsWindow>(1);
+    auto* crd = play.openFromMenu<CardsWindow>(1);
     QVERIFY(crd);
     QVERIFY(crd->yesButton()->isHidden() || crd->cardPanel()->isHidden());
     const QString word = crd->game().cardWord();

@@ -35,7 +35,7 @@ void miss(HiddenRules& rules, int count) {
 
 } // namespace
 
-class HiddenRulesTest : public QObject {
+class tst_HiddenRules : public QObject {
     Q_OBJECT
 private slots:
     void letterRevealsEveryPlaceInTheWordsOwnCase_data();
@@ -52,7 +52,7 @@ private slots:
     void noWordLeftShowsANoticeAndDealsNothing();
 };
 
-void HiddenRulesTest::letterRevealsEveryPlaceInTheWordsOwnCase_data() {
+void tst_HiddenRules::letterRevealsEveryPlaceInTheWordsOwnCase_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("masked");
     QTest::addColumn<QChar>("letter");
@@ -71,7 +71,7 @@ void HiddenRulesTest::letterRevealsEveryPlaceInTheWordsOwnCase_data() {
         << "*'***** 2" << QChar(u'z') << "*'***** 2" << QStringList{"INCORRECT"};
 }
 
-void HiddenRulesTest::letterRevealsEveryPlaceInTheWordsOwnCase() {
+void tst_HiddenRules::letterRevealsEveryPlaceInTheWordsOwnCase() {
     // Catches: one place revealed of two, the letter shown in the button's case, a hit counted as a miss,
     // and characters without a button hidden (such a word could never be won).
     QFETCH(QString, word);
@@ -89,7 +89,7 @@ void HiddenRulesTest::letterRevealsEveryPlaceInTheWordsOwnCase() {
     QCOMPARE(g.rules.lettersChosen(), QString(u' ') + letter);
 }
 
-void HiddenRulesTest::wordIsWonWhenItsLettersAreFound_data() {
+void tst_HiddenRules::wordIsWonWhenItsLettersAreFound_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("letters");
     QTest::newRow("two parts") << "ice cream"
@@ -100,7 +100,7 @@ void HiddenRulesTest::wordIsWonWhenItsLettersAreFound_data() {
                                  << "ydnoma";
 }
 
-void HiddenRulesTest::wordIsWonWhenItsLettersAreFound() {
+void tst_HiddenRules::wordIsWonWhenItsLettersAreFound() {
     // Catches: a word whose spaces or punctuation keep it from ever being complete.
     QFETCH(QString, word);
     QFETCH(QString, letters);
@@ -111,7 +111,7 @@ void HiddenRulesTest::wordIsWonWhenItsLettersAreFound() {
     QCOMPARE(g.f.host.events.last(), QStringLiteral("score 10"));
 }
 
-void HiddenRulesTest::winAwardsTenMinusMisses_data() {
+void tst_HiddenRules::winAwardsTenMinusMisses_data() {
     QTest::addColumn<int>("misses");
     QTest::addColumn<QString>("message");
     QTest::newRow("none") << 0 << "Congratulations! You have won 10 points.";
@@ -119,7 +119,7 @@ void HiddenRulesTest::winAwardsTenMinusMisses_data() {
     QTest::newRow("nine, singular") << 9 << "Congratulations! You have won 1 point.";
 }
 
-void HiddenRulesTest::winAwardsTenMinusMisses() {
+void tst_HiddenRules::winAwardsTenMinusMisses() {
     // Catches: wrong points, "1 points.", the dialogs out of order or the tries reset before they show.
     QFETCH(int, misses);
     QFETCH(QString, message);
@@ -151,7 +151,7 @@ void HiddenRulesTest::winAwardsTenMinusMisses() {
     QCOMPARE(rules.lettersChosen(), QString());
 }
 
-void HiddenRulesTest::tenMissesLoseTheWordInTheNinthColour() {
+void tst_HiddenRules::tenMissesLoseTheWordInTheNinthColour() {
     // Catches: a shifted colour table, a tenth colour, the tries counted up, or the new word not reset.
     GameFixture f({"first.edi", "cat.edi", "dog.edi"});
     HiddenRules rules(f.env());
@@ -190,7 +190,7 @@ void HiddenRulesTest::tenMissesLoseTheWordInTheNinthColour() {
         QVERIFY(rules.letterVisible(i));
 }
 
-void HiddenRulesTest::aLetterIsChosenOncePerWordByButtonOrKey() {
+void tst_HiddenRules::aLetterIsChosenOncePerWordByButtonOrKey() {
     // Catches: a key choosing a letter already chosen (a second miss for one letter), keys that are not
     // letters counted, or the buttons not coming back for the next word.
     GameFixture f({"first.edi", "cat.edi", "dog.edi"});
@@ -213,7 +213,7 @@ void HiddenRulesTest::aLetterIsChosenOncePerWordByButtonOrKey() {
     QVERIFY(rules.letterVisible(buttonOf(u'z')));
 }
 
-void HiddenRulesTest::nextWordIsNeitherTheLastNorTheFirstEntry() {
+void tst_HiddenRules::nextWordIsNeitherTheLastNorTheFirstEntry() {
     // Catches: the same word twice in a row, entry 0 drawn, or Pass awarding points.
     GameFixture f({"01 first.edi", "cat.edi", "dog.edi", "hen type_us.edi"});
     HiddenRules rules(f.env());
@@ -230,7 +230,7 @@ void HiddenRulesTest::nextWordIsNeitherTheLastNorTheFirstEntry() {
     }
 }
 
-void HiddenRulesTest::lettersLetInWhileASoundStartsWaitTheirTurn() {
+void tst_HiddenRules::lettersLetInWhileASoundStartsWaitTheirTurn() {
     // Catches: a letter let in while the winning letter sounds winning the word a second time (points twice),
     // or one let in during a hit being lost or tried on the half-updated word.
     GameFixture f({"first.edi", "cat.edi", "dog.edi"});
@@ -261,7 +261,7 @@ void HiddenRulesTest::lettersLetInWhileASoundStartsWaitTheirTurn() {
     QVERIFY(rules.letterVisible(buttonOf(u'z')));
 }
 
-void HiddenRulesTest::noWordLeftShowsANoticeAndDealsNothing_data() {
+void tst_HiddenRules::noWordLeftShowsANoticeAndDealsNothing_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<int>("playable");
     QTest::newRow("empty folder") << QStringList{} << 0;
@@ -271,7 +271,7 @@ void HiddenRulesTest::noWordLeftShowsANoticeAndDealsNothing_data() {
     QTest::newRow("one word, played once") << QStringList{"cat.edi", "dog.edi"} << 1;
 }
 
-void HiddenRulesTest::noWordLeftShowsANoticeAndDealsNothing() {
+void tst_HiddenRules::noWordLeftShowsANoticeAndDealsNothing() {
     // Catches: the endless draw (a hang) when no word other than the first entry or the last word is left.
     QFETCH(QStringList, files);
     QFETCH(int, playable);
@@ -297,5 +297,5 @@ void HiddenRulesTest::noWordLeftShowsANoticeAndDealsNothing() {
     QVERIFY(clock.elapsed() < 1000);
 }
 
-QTEST_GUILESS_MAIN(HiddenRulesTest)
+QTEST_GUILESS_MAIN(tst_HiddenRules)
 #include "tst_HiddenRules.moc"

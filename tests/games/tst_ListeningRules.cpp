@@ -29,7 +29,7 @@ void answerRight(ListeningRules& rules, int times) {
 
 } // namespace
 
-class ListeningRulesTest : public QObject {
+class tst_ListeningRules : public QObject {
     Q_OBJECT
 private slots:
     void tenthRightAnswerWinsTenPointsOnceAndKeepsTheCards();
@@ -45,7 +45,7 @@ private slots:
     void anotherWordIsOneOnTheTable();
 };
 
-void ListeningRulesTest::tenthRightAnswerWinsTenPointsOnceAndKeepsTheCards() {
+void tst_ListeningRules::tenthRightAnswerWinsTenPointsOnceAndKeepsTheCards() {
     // Catches: points awarded twice or not at all, the counter left at 10/10, a new deal after the tenth.
     GameFixture f(plainPictures(8));
     ListeningRules rules(f.env());
@@ -84,7 +84,7 @@ void ListeningRulesTest::tenthRightAnswerWinsTenPointsOnceAndKeepsTheCards() {
     QCOMPARE(f.host.pointsAwarded, 0);
 }
 
-void ListeningRulesTest::wrongAnswerAfterNineEndsTheRunWithoutPoints() {
+void tst_ListeningRules::wrongAnswerAfterNineEndsTheRunWithoutPoints() {
     // Catches: a miss that keeps the run, awards points, or names the clicked word instead of the target.
     GameFixture f({"chat.edi", "hat.edi", "dog.edi", "hen.edi", "pig.edi"});
     ListeningRules rules(f.env());
@@ -104,7 +104,7 @@ void ListeningRulesTest::wrongAnswerAfterNineEndsTheRunWithoutPoints() {
     QVERIFY(rules.revealing());
 }
 
-void ListeningRulesTest::passKeepsTheRunAndDealsAgain() {
+void tst_ListeningRules::passKeepsTheRunAndDealsAgain() {
     // Catches: Pass resetting the run (the choose game's rule) or not dealing.
     GameFixture f(plainPictures(6));
     ListeningRules rules(f.env());
@@ -119,7 +119,7 @@ void ListeningRulesTest::passKeepsTheRunAndDealsAgain() {
     QVERIFY(f.host.events.isEmpty());
 }
 
-void ListeningRulesTest::revealShowsCardsLeftToRightThenSpeaks() {
+void tst_ListeningRules::revealShowsCardsLeftToRightThenSpeaks() {
     // Catches: cards shown out of order, the word spoken before the fourth card, a reveal that never ends.
     GameFixture f(plainPictures(6));
     ListeningRules rules(f.env());
@@ -137,7 +137,7 @@ void ListeningRulesTest::revealShowsCardsLeftToRightThenSpeaks() {
     QVERIFY(!rules.revealing());
 }
 
-void ListeningRulesTest::clicksAndBrowsingBeforeTheFirstDealDoNothing() {
+void tst_ListeningRules::clicksAndBrowsingBeforeTheFirstDealDoNothing() {
     // Catches: an answer judged against an empty target word.
     GameFixture f(plainPictures(6));
     ListeningRules rules(f.env());
@@ -150,7 +150,7 @@ void ListeningRulesTest::clicksAndBrowsingBeforeTheFirstDealDoNothing() {
     QVERIFY(!rules.selectVisible());
 }
 
-void ListeningRulesTest::arrowsStepTheHighlightAndSpeakWithoutAnswering() {
+void tst_ListeningRules::arrowsStepTheHighlightAndSpeakWithoutAnswering() {
     // Catches: an arrow judged as an answer ("Sorry" for a card never clicked), a step past the four
     // cards, or a word spoken other than the highlighted card's; and Enter not answering with it.
     GameFixture f(plainPictures(12));
@@ -181,7 +181,7 @@ void ListeningRulesTest::arrowsStepTheHighlightAndSpeakWithoutAnswering() {
     QCOMPARE(rules.highlighted(), -1);
 }
 
-void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing_data() {
+void tst_ListeningRules::tooFewPicturesShowsANoticeAndDealsNothing_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("language");
     QTest::newRow("empty folder") << QStringList{} << "BRITISH";
@@ -192,7 +192,7 @@ void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing_data() {
         << QStringList{"a.edi", "b.edi", "c type_uk.edi", "d type_uk.edi", "e.edi"} << "AMERICAN";
 }
 
-void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing() {
+void tst_ListeningRules::tooFewPicturesShowsANoticeAndDealsNothing() {
     // Catches: the endless draw (a hang) when a turn cannot hold four different usable pictures.
     QFETCH(QStringList, files);
     QFETCH(QString, language);
@@ -220,7 +220,7 @@ void ListeningRulesTest::tooFewPicturesShowsANoticeAndDealsNothing() {
     QVERIFY(rules.revealing());
 }
 
-void ListeningRulesTest::exactlyFourPicturesDealsTheSameFourEachTurn() {
+void tst_ListeningRules::exactlyFourPicturesDealsTheSameFourEachTurn() {
     // Catches: a deal that repeats a file on two cards or leaves one out.
     GameFixture f({"a.edi", "b.edi", "x type_us.edi", "c.edi", "d type_uk.edi"});
     ListeningRules rules(f.env());
@@ -234,7 +234,7 @@ void ListeningRulesTest::exactlyFourPicturesDealsTheSameFourEachTurn() {
     }
 }
 
-void ListeningRulesTest::newTurnAvoidsTheWordOnShowUnlessItIsTheOnlyWord() {
+void tst_ListeningRules::newTurnAvoidsTheWordOnShowUnlessItIsTheOnlyWord() {
     // Catches: the same word twice in a row, and the hang when every usable file carries the same word.
     GameFixture f(plainPictures(5));
     ListeningRules rules(f.env());
@@ -253,7 +253,7 @@ void ListeningRulesTest::newTurnAvoidsTheWordOnShowUnlessItIsTheOnlyWord() {
     QVERIFY(one.revealing());
 }
 
-void ListeningRulesTest::anotherWordIsOneOnTheTable() {
+void tst_ListeningRules::anotherWordIsOneOnTheTable() {
     // Catches: "Another word" asking for a word no card shows (every answer then wrong), the same word
     // asked again, or a word spoken other than the one judged.
     GameFixture f(plainPictures(20));
@@ -278,5 +278,5 @@ void ListeningRulesTest::anotherWordIsOneOnTheTable() {
     QCOMPARE(rules.prompt(), QStringLiteral("Which picture did you hear?"));
 }
 
-QTEST_GUILESS_MAIN(ListeningRulesTest)
+QTEST_GUILESS_MAIN(tst_ListeningRules)
 #include "tst_ListeningRules.moc"

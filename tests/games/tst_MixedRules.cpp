@@ -48,7 +48,7 @@ void rebuild(MixedRules& rules) {
 
 } // namespace
 
-class MixedRulesTest : public QObject {
+class tst_MixedRules : public QObject {
     Q_OBJECT
 private slots:
     void shuffleIsNeverTheWordAndKeepsItsLetters_data();
@@ -70,7 +70,7 @@ private slots:
     void noWordLeftShowsANoticeAndDealsNothing();
 };
 
-void MixedRulesTest::shuffleIsNeverTheWordAndKeepsItsLetters_data() {
+void tst_MixedRules::shuffleIsNeverTheWordAndKeepsItsLetters_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("arrangements"); // different from the word
     QTest::newRow("moon") << "moon" << 11;
@@ -79,7 +79,7 @@ void MixedRulesTest::shuffleIsNeverTheWordAndKeepsItsLetters_data() {
     QTest::newRow("one odd letter") << "aaaaaaab" << 7;
 }
 
-void MixedRulesTest::shuffleIsNeverTheWordAndKeepsItsLetters() {
+void tst_MixedRules::shuffleIsNeverTheWordAndKeepsItsLetters() {
     // Catches: the word dealt unshuffled, a lost or doubled letter, or a shuffle that favours few orders.
     QFETCH(QString, word);
     QFETCH(int, arrangements);
@@ -94,7 +94,7 @@ void MixedRulesTest::shuffleIsNeverTheWordAndKeepsItsLetters() {
     QCOMPARE(seen.size(), arrangements);
 }
 
-void MixedRulesTest::tilesCarryTheShuffledCharacters_data() {
+void tst_MixedRules::tilesCarryTheShuffledCharacters_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("caption");
     QTest::newRow("capital") << "Monday"
@@ -105,7 +105,7 @@ void MixedRulesTest::tilesCarryTheShuffledCharacters_data() {
                            << "  ";
 }
 
-void MixedRulesTest::tilesCarryTheShuffledCharacters() {
+void tst_MixedRules::tilesCarryTheShuffledCharacters() {
     // Catches: a capital tile reading "Mm" (a wrong hint), a space without its tile, tiles out of step with
     // the shuffled line.
     QFETCH(QString, word);
@@ -126,7 +126,7 @@ void MixedRulesTest::tilesCarryTheShuffledCharacters() {
     QCOMPARE(g.f.host.events.last(), QStringLiteral("score 10"));
 }
 
-void MixedRulesTest::eitherOfTwoEqualTilesIsAccepted() {
+void tst_MixedRules::eitherOfTwoEqualTilesIsAccepted() {
     // Catches: only the first "Pp" tile being taken as the p that is due.
     for (int which = 0; which < 2; ++which) {
         Game g(QStringLiteral("apple"));
@@ -141,7 +141,7 @@ void MixedRulesTest::eitherOfTwoEqualTilesIsAccepted() {
     }
 }
 
-void MixedRulesTest::threeWrongTilesLeaveSevenPoints() {
+void tst_MixedRules::threeWrongTilesLeaveSevenPoints() {
     // Catches: wrong tiles not costing a try, the tile of a wrong click vanishing, or the win paying 10.
     Game g(QStringLiteral("cat"));
     const QString picture = g.rules.picture();
@@ -162,7 +162,7 @@ void MixedRulesTest::threeWrongTilesLeaveSevenPoints() {
     QCOMPARE(g.rules.typedText(), QString());
 }
 
-void MixedRulesTest::tenWrongTilesLoseTheWord() {
+void tst_MixedRules::tenWrongTilesLoseTheWord() {
     // Catches: the loss message with a full stop, tries going below nought, or no new word afterwards.
     Game g(QStringLiteral("cat"));
     QStringList shown;
@@ -177,7 +177,7 @@ void MixedRulesTest::tenWrongTilesLoseTheWord() {
     QCOMPARE(g.rules.display(), (RunDisplay{10, 10, 10}));
 }
 
-void MixedRulesTest::typedAnswerAfterWrongTiles_data() {
+void tst_MixedRules::typedAnswerAfterWrongTiles_data() {
     QTest::addColumn<int>("wrongTiles");
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QStringList>("labels"); // while each dialog is open
@@ -190,7 +190,7 @@ void MixedRulesTest::typedAnswerAfterWrongTiles_data() {
         << QStringList{"9/10"};
 }
 
-void MixedRulesTest::typedAnswerAfterWrongTiles() {
+void tst_MixedRules::typedAnswerAfterWrongTiles() {
     // Catches: the typed word paying other than 10 (or paying after two wrong tiles), the spelling left
     // out, the counter not passing 10 before the dialog, or the text box left full.
     QFETCH(int, wrongTiles);
@@ -211,7 +211,7 @@ void MixedRulesTest::typedAnswerAfterWrongTiles() {
     QCOMPARE(g.rules.display().label(), QStringLiteral("10/10"));
 }
 
-void MixedRulesTest::typedWordIsJudgedWithoutCaseOrBlanks_data() {
+void tst_MixedRules::typedWordIsJudgedWithoutCaseOrBlanks_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("outcome"); // right, wrong, or none (no answer at all)
@@ -225,7 +225,7 @@ void MixedRulesTest::typedWordIsJudgedWithoutCaseOrBlanks_data() {
     QTest::newRow("only blanks") << "egg" << "   " << "none";
 }
 
-void MixedRulesTest::typedWordIsJudgedWithoutCaseOrBlanks() {
+void tst_MixedRules::typedWordIsJudgedWithoutCaseOrBlanks() {
     // Catches: "Egg" for the tiles "Ee Gg" marked wrong, Check on an empty box losing the word, or text
     // left in the box to be judged against the next word.
     QFETCH(QString, word);
@@ -247,7 +247,7 @@ void MixedRulesTest::typedWordIsJudgedWithoutCaseOrBlanks() {
     QCOMPARE(g.rules.typedText(), QString());
 }
 
-void MixedRulesTest::rightTileGoesWhereTheCaretIs() {
+void tst_MixedRules::rightTileGoesWhereTheCaretIs() {
     // Catches: a tile's letter appended at the end, or a selection left in place instead of replaced.
     Game g(QStringLiteral("cat"));
     g.rules.setTypedText(QStringLiteral("xyz"), 2, 1);
@@ -260,7 +260,7 @@ void MixedRulesTest::rightTileGoesWhereTheCaretIs() {
     QCOMPARE(g.rules.typedText(), QStringLiteral("xcaz"));
 }
 
-void MixedRulesTest::passClearsTheTextAndAwardsNothing() {
+void tst_MixedRules::passClearsTheTextAndAwardsNothing() {
     // Catches: Pass paying points, keeping the tries of the last word, or leaving its text in the box.
     Game g(QStringLiteral("cat"));
     g.rules.clickTile(tileFor(g.rules, false));
@@ -273,7 +273,7 @@ void MixedRulesTest::passClearsTheTextAndAwardsNothing() {
     QVERIFY(g.rules.word() != u"cat");
 }
 
-void MixedRulesTest::clicksLetInWhileASoundStartsAreIgnored() {
+void tst_MixedRules::clicksLetInWhileASoundStartsAreIgnored() {
     // Catches: a double click on a right tile counting its letter twice, and Check winning the word again
     // from the text box the tiles filled while the won word is spoken.
     GameFixture f({"0 first.edi", "cat.edi", "zebra.edi", "goat.edi"});
@@ -299,7 +299,7 @@ void MixedRulesTest::clicksLetInWhileASoundStartsAreIgnored() {
     QVERIFY(rules.word() != u"cat");
 }
 
-void MixedRulesTest::drawUsesEveryEntryButTheFirst() {
+void tst_MixedRules::drawUsesEveryEntryButTheFirst() {
     // Catches: entry 0 drawn, a subject cut to its first few words, or the same word twice in a row.
     GameFixture f(plainPictures(28));
     MixedRules rules(f.env());
@@ -316,7 +316,7 @@ void MixedRulesTest::drawUsesEveryEntryButTheFirst() {
     QCOMPARE(drawn.size(), 27);
 }
 
-void MixedRulesTest::noWordLeftShowsANoticeAndDealsNothing_data() {
+void tst_MixedRules::noWordLeftShowsANoticeAndDealsNothing_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<int>("playable");
     QTest::newRow("empty folder") << QStringList{} << 0;
@@ -327,7 +327,7 @@ void MixedRulesTest::noWordLeftShowsANoticeAndDealsNothing_data() {
     QTest::newRow("one word, played once") << QStringList{"cat.edi", "dog.edi"} << 1;
 }
 
-void MixedRulesTest::noWordLeftShowsANoticeAndDealsNothing() {
+void tst_MixedRules::noWordLeftShowsANoticeAndDealsNothing() {
     // Catches: the endless draw (a hang) with no usable word in the subject, or with a word no shuffle
     // can change.
     QFETCH(QStringList, files);
@@ -356,5 +356,5 @@ void MixedRulesTest::noWordLeftShowsANoticeAndDealsNothing() {
     QVERIFY(clock.elapsed() < 1000);
 }
 
-QTEST_GUILESS_MAIN(MixedRulesTest)
+QTEST_GUILESS_MAIN(tst_MixedRules)
 #include "tst_MixedRules.moc"

@@ -15,7 +15,7 @@ public:
                       const QString&, const QString&) override {}
 };
 
-class ProgramGameHostTest : public QObject {
+class tst_ProgramGameHost : public QObject {
     Q_OBJECT
 private slots:
     void effectPlaysItsBuiltInSound_data();
@@ -23,7 +23,7 @@ private slots:
     void pointsReachTheRunningScore();
 };
 
-void ProgramGameHostTest::effectPlaysItsBuiltInSound_data() {
+void tst_ProgramGameHost::effectPlaysItsBuiltInSound_data() {
     QTest::addColumn<int>("effect");
     QTest::addColumn<QString>("sound");
     QTest::newRow("click") << int(GameHost::Effect::Click) << "effect CLICK";
@@ -33,7 +33,7 @@ void ProgramGameHostTest::effectPlaysItsBuiltInSound_data() {
     QTest::newRow("lose") << int(GameHost::Effect::Lose) << "effect LOOSE";
 }
 
-void ProgramGameHostTest::effectPlaysItsBuiltInSound() {
+void tst_ProgramGameHost::effectPlaysItsBuiltInSound() {
     // Catches: two effects swapped or one mapped to the wrong resource.
     QFETCH(int, effect);
     QFETCH(QString, sound);
@@ -43,7 +43,7 @@ void ProgramGameHostTest::effectPlaysItsBuiltInSound() {
     QCOMPARE(recording.device.log, QStringList{sound});
 }
 
-void ProgramGameHostTest::pointsReachTheRunningScore() {
+void tst_ProgramGameHost::pointsReachTheRunningScore() {
     // Catches: awards that bypass the score model (no label update, no stored high score).
     ScopedMemoryStore store;
     SilentDialogsHost host;
@@ -52,5 +52,5 @@ void ProgramGameHostTest::pointsReachTheRunningScore() {
     QCOMPARE(scoreModel().scoreTag().toInt(), before + 10);
 }
 
-QTEST_GUILESS_MAIN(ProgramGameHostTest)
+QTEST_GUILESS_MAIN(tst_ProgramGameHost)
 #include "tst_ProgramGameHost.moc"

@@ -15,11 +15,11 @@
 #include "controls/ImageButton.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/WordPicture.h"
-#include "games/hidden/HiddenLettersWindow.h"
+#include "games/hidden/HiddenWindow.h"
 #include "games/hidden/MissesMeter.h"
 #include "games/memory/MemoryWindow.h"
 #include "games/memory/MemoryCard.h"
-#include "games/mixed/MixedLettersWindow.h"
+#include "games/mixed/MixedWindow.h"
 #include "score/ScoreModel.h"
 #include "shell/HomeScreen.h"
 #include "shell/GameMenu.h"
@@ -40,7 +40,7 @@ struct Play : GamePlayFixture {
 };
 
 // Hidden letters: the button of a lower-case letter.
-ImageButton* letter(HiddenLettersWindow* game, QChar c) {
+ImageButton* letter(HiddenWindow* game, QChar c) {
     return game->letterButton(c.toLower().unicode() - u'a');
 }
 
@@ -53,14 +53,14 @@ QList<QChar> missingLetters(const QString& word, int count) {
 }
 
 // Mixed letters: a shown tile with the character, or one without it.
-ImageButton* tileWith(MixedLettersWindow* game, QChar c, bool matching = true) {
+ImageButton* tileWith(MixedWindow* game, QChar c, bool matching = true) {
     const auto& tiles = game->game().tiles();
     for (int i = 0; i < MixedRules::TileCount; ++i)
         if (tiles[i].visible && (tiles[i].character == c) == matching) return game->tile(i);
     return nullptr;
 }
 
-void rebuildByTiles(MixedLettersWindow* game) {
+void rebuildByTiles(MixedWindow* game) {
     const QString word = game->game().word();
     for (QChar c : word)
         click(tileWith(game, c));
@@ -125,15 +125,15 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("gameName");
     QTest::addColumn<bool>("bySectionClick");
-    QTest::newRow("hidden letters from the menu") << int(Hidden) << "HiddenLettersWindow"
+    QTest::newRow("hidden letters from the menu") << int(Hidden) << "HiddenWindow"
                                                   << "hidden words" << false;
-    QTest::newRow("mixed letters from the menu") << int(Mixed) << "MixedLettersWindow"
+    QTest::newRow("mixed letters from the menu") << int(Mixed) << "MixedWindow"
                                                  << "mixed up words" << false;
     QTest::newRow("memory from the menu") << int(Memory) << "MemoryWindow"
                                           << "memory game" << false;
-    QTest::newRow("hidden letters by chooseSubject") << int(Hidden) << "HiddenLettersWindow"
+    QTest::newRow("hidden letters by chooseSubject") << int(Hidden) << "HiddenWindow"
                                                     << "hidden words" << true;
-    QTest::newRow("mixed letters by chooseSubject") << int(Mixed) << "MixedLettersWindow"
+    QTest::newRow("mixed letters by chooseSubject") << int(Mixed) << "MixedWindow"
                                                    << "mixed up words" << true;
     QTest::newRow("memory by chooseSubject") << int(Memory) << "MemoryWindow"
                                             << "memory game" << true;
@@ -165,7 +165,7 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
     // Nothing in the notice line but the game's instruction on its first opening.
     QCOMPARE(game->noticeLabel()->isHidden() ? QString() : game->noticeLabel()->text(), game->instructionNotice());
 
-    if (auto* hid = qobject_cast<HiddenLettersWindow*>(game)) {
+    if (auto* hid = qobject_cast<HiddenWindow*>(game)) {
         const QString word = hid->game().hiddenWord();
         QVERIFY(Words.contains(word));
         QCOMPARE(appState().gameWord, word);
@@ -178,7 +178,7 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
             QCOMPARE(hid->letterButton(i)->caption(), HiddenRules::letterCaption(i));
         }
         QCOMPARE(hid->missesMeter()->tenths(), 0);
-    } else if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) {
+    } else if (auto* mix = qobject_cast<MixedWindow*>(game)) {
         const QString word = mix->game().word();
         QVERIFY(Words.contains(word));
         QCOMPARE(appState().gameWord, word);
@@ -234,7 +234,7 @@ void tst_PuzzleWindows::hiddenLettersWinAndLose() {
     QFETCH(QString, lastMessage);
     QFETCH(int, points);
     Play play;
-    auto* game = play.openFromMenu<HiddenLettersWindow>(Hidden);
+    auto* game = play.openFromMenu<HiddenWindow>(Hidden);
     QVERIFY(game);
     play.behind = [game] {
         const MissesMeter* m = game->missesMeter();
@@ -296,7 +296,7 @@ void tst_PuzzleWindows::hiddenLettersTakeTheKeyboard() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, chosen);
     Play play;
-    auto* game = play.openFromMenu<HiddenLettersWindow>(Hidden);
+    auto* game = play.openFromMenu<HiddenWindow>(Hidden);
     QVERIFY(game);
     QCOMPARE(game->focusPolicy(), Qt::StrongFocus);
     QVERIFY(!game->game().hiddenWord().contains(u'x'));
@@ -335,7 +335,7 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
     QFETCH(QString, counterBehindFirst);
     QFETCH(int, points);
     Play play;
-    auto* game = play.openFromMenu<MixedLettersWindow>(Mixed);
+    auto* game = play.openFromMenu<MixedWindow>(Mixed);
     QVERIFY(game);
     play.behind = [game] { return QString::number(game->meter()->tenths()); };
     const QString word = game->game().word();
@@ -383,7 +383,7 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
 // moved without the text changing, so only a report of the caret itself tells the rules).
 void tst_PuzzleWindows::mixedTileLandsAtTheCaret() {
     Play play;
-    auto* game = play.openFromMenu<MixedLettersWindow>(Mixed);
+    auto* game = play.openFromMenu<MixedWindow>(Mixed);
     QVERIFY(game);
     const QChar first = game->game().word().front();
     QLineEdit* box = game->textBox();
@@ -404,7 +404,7 @@ void tst_PuzzleWindows::mixedTileLandsAtTheCaret() {
 // which would judge the next word at once.
 void tst_PuzzleWindows::mixedEnterThatClosedADialogChecksNothing() {
     Play play;
-    auto* game = play.openFromMenu<MixedLettersWindow>(Mixed);
+    auto* game = play.openFromMenu<MixedWindow>(Mixed);
     QVERIFY(game);
     QLineEdit* box = game->textBox();
     play.onDialog = [box](QDialog* dialog) {
@@ -510,8 +510,8 @@ void tst_PuzzleWindows::memoryPassDuringDealingStartsOver() {
 void tst_PuzzleWindows::closeReturnsToTheMenu_data() {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QString>("window");
-    QTest::newRow("hidden letters") << int(Hidden) << "HiddenLettersWindow";
-    QTest::newRow("mixed letters") << int(Mixed) << "MixedLettersWindow";
+    QTest::newRow("hidden letters") << int(Hidden) << "HiddenWindow";
+    QTest::newRow("mixed letters") << int(Mixed) << "MixedWindow";
     QTest::newRow("memory, while dealing") << int(Memory) << "MemoryWindow";
 }
 
@@ -566,11 +566,11 @@ void tst_PuzzleWindows::tooFewPicturesShowsANoticeAndTheWindowStillWorks() {
     QVERIFY(clock.elapsed() < 2000);
     QVERIFY(game->noticeLabel()->isVisible());
     QCOMPARE(game->noticeLabel()->text(), QStringLiteral("This subject needs more pictures for this game."));
-    if (auto* hid = qobject_cast<HiddenLettersWindow*>(game)) {
+    if (auto* hid = qobject_cast<HiddenWindow*>(game)) {
         QVERIFY(!hid->letterButton(0)->isEnabled());
         click(hid->passButton());
         click(hid->nextPicture());
-    } else if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) {
+    } else if (auto* mix = qobject_cast<MixedWindow*>(game)) {
         QVERIFY(!mix->checkButton()->isEnabled());
         click(mix->passButton());
     } else if (auto* mem = qobject_cast<MemoryWindow*>(game)) {
@@ -602,7 +602,7 @@ void tst_PuzzleWindows::everyControlLiesInsideTheWindow() {
                QStringLiteral("zyxwvutsrqponmlkjihgfedcba")});
     auto* game = play.openFromMenu<GameWindow>(spot);
     QVERIFY(game);
-    if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) QVERIFY(mix->tile(MixedRules::TileCount - 1)->isVisible());
+    if (auto* mix = qobject_cast<MixedWindow*>(game)) QVERIFY(mix->tile(MixedRules::TileCount - 1)->isVisible());
     const QRect area(QPoint(0, 0), GameWindow::area());
     QList<QWidget*> controls;
     for (QWidget* w : game->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -625,8 +625,8 @@ void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome_data() {
     QTest::addColumn<int>("spot");
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("points");
-    QTest::newRow("hidden letters, found at once") << int(Hidden) << "HiddenLettersWindow" << 10;
-    QTest::newRow("mixed letters, rebuilt by tiles") << int(Mixed) << "MixedLettersWindow" << 10;
+    QTest::newRow("hidden letters, found at once") << int(Hidden) << "HiddenWindow" << 10;
+    QTest::newRow("mixed letters, rebuilt by tiles") << int(Mixed) << "MixedWindow" << 10;
     QTest::newRow("memory, a perfect game") << int(Memory) << "MemoryWindow" << 14;
 }
 
@@ -653,11 +653,11 @@ void tst_PuzzleWindows::roadFromHomeToAWinAndBackHome() {
     QCOMPARE(game->formName(), window);
     QCOMPARE(game->subjectLabel()->text(), Subject);
 
-    if (auto* hid = qobject_cast<HiddenLettersWindow*>(game)) {
+    if (auto* hid = qobject_cast<HiddenWindow*>(game)) {
         const QString word = hid->game().hiddenWord();
         for (QChar c : word)
             if (play.messages.isEmpty() && letter(hid, c)->isVisible()) click(letter(hid, c));
-    } else if (auto* mix = qobject_cast<MixedLettersWindow*>(game)) {
+    } else if (auto* mix = qobject_cast<MixedWindow*>(game)) {
         rebuildByTiles(mix);
     } else if (auto* mem = qobject_cast<MemoryWindow*>(game)) {
         matchAllPairs(mem);

@@ -329,11 +329,11 @@ void tst_Shell::gameMenuOpensRegisteredGameAfreshAndIgnoresMissingOnes() {
 // already active, or run when a modal dialog closes over it.
 void tst_Shell::activationRunsOnceEachTimeAFormBecomesActive() {
     ShellFixture f;
-    GameTable::registerGame(2, [] { return new FakeGame(2, QStringLiteral("FlashCardsWindow")); });
+    GameTable::registerGame(2, [] { return new FakeGame(2, QStringLiteral("CardsWindow")); });
     f.loadMain();
-    forms().show(QStringLiteral("FlashCardsWindow"));
+    forms().show(QStringLiteral("CardsWindow"));
     QCOMPARE(FakeGame::activations, 1);
-    forms().show(QStringLiteral("FlashCardsWindow"));
+    forms().show(QStringLiteral("CardsWindow"));
     QCOMPARE(FakeGame::activations, 1);
 
     QTimer::singleShot(0, [] {
@@ -347,7 +347,7 @@ void tst_Shell::activationRunsOnceEachTimeAFormBecomesActive() {
     forms().show(QStringLiteral("GameMenu")); // its activation shows the menu again through chooseSubject
     QVERIFY(f.active<GameMenu>());
     QVERIFY(f.active<GameMenu>()->isVisible());
-    forms().show(QStringLiteral("FlashCardsWindow"));
+    forms().show(QStringLiteral("CardsWindow"));
     QCOMPARE(FakeGame::activations, 2);
 }
 

@@ -46,7 +46,7 @@ void listening(QPainter& p, const ArtKit& kit, const QRectF& r) {
     kit.emojiRows(p, {{QStringLiteral("1f442"), QStringLiteral("1f50a")}}, r, 10);
 }
 
-void flashCards(QPainter& p, const ArtKit& kit, const QRectF& r) {
+void cards(QPainter& p, const ArtKit& kit, const QRectF& r) {
     // A picture card turns over to show its word.
     const qreal h = r.height();
     const QRectF pic(r.left() + 8, r.top(), h * 0.8, h);
@@ -97,7 +97,7 @@ void memory(QPainter& p, const ArtKit& kit, const QRectF& r) {
     }
 }
 
-void words(QPainter& p, const ArtKit& kit, const QRectF& r) {
+void choose(QPainter& p, const ArtKit& kit, const QRectF& r) {
     // A picture and the word button that names it.
     const qreal h = r.height();
     kit.emoji(p, QStringLiteral("1f431"), QRectF(r.left() + 4, r.top(), h, h));
@@ -116,7 +116,7 @@ void words(QPainter& p, const ArtKit& kit, const QRectF& r) {
     ArtKit::text(p, button, QStringLiteral("cat"), button.height() * 0.62, QColor(40, 40, 40));
 }
 
-void hiddenWords(QPainter& p, const ArtKit& kit, const QRectF& r) {
+void hidden(QPainter& p, const ArtKit& kit, const QRectF& r) {
     // The word with one letter still hidden, and a magnifying glass to find it.
     const qreal s = r.height();
     const qreal gap = 6;
@@ -132,7 +132,7 @@ void hiddenWords(QPainter& p, const ArtKit& kit, const QRectF& r) {
     kit.emoji(p, QStringLiteral("1f50d"), QRectF(x0 + 3 * (s + gap), r.top(), s, s));
 }
 
-void mixedUp(QPainter& p, const ArtKit&, const QRectF& r) {
+void mixed(QPainter& p, const ArtKit&, const QRectF& r) {
     // Letter tiles tumbled out of order.
     const qreal s = r.height() * 0.92;
     const QString letters[] = {QStringLiteral("t"), QStringLiteral("a"), QStringLiteral("c")};
@@ -152,17 +152,17 @@ struct Game {
     std::function<void(QPainter&, const ArtKit&, const QRectF&)> draw;
 };
 
-// Each game's card, by its number in the game list.
+// Each game's card, by its name in the game list.
 const QVector<Game>& games() {
     static const QVector<Game> table = [] {
-        const QMap<int, std::pair<QColor, std::function<void(QPainter&, const ArtKit&, const QRectF&)>>> looks = {
-            {1, {QColor(255, 214, 165), listening}}, {2, {QColor(196, 240, 186), flashCards}},
-            {3, {QColor(253, 240, 170), memory}},    {4, {QColor(178, 208, 255), words}},
-            {5, {QColor(208, 196, 255), hiddenWords}}, {6, {QColor(255, 196, 206), mixedUp}},
+        const QMap<QString, std::pair<QColor, std::function<void(QPainter&, const ArtKit&, const QRectF&)>>> looks = {
+            {"listening", {QColor(255, 214, 165), listening}}, {"cards", {QColor(196, 240, 186), cards}},
+            {"memory", {QColor(253, 240, 170), memory}},       {"choose", {QColor(178, 208, 255), choose}},
+            {"hidden", {QColor(208, 196, 255), hidden}},  {"mixed", {QColor(255, 196, 206), mixed}},
         };
         QVector<Game> all;
-        for (const GameListing& listing : GameList) {
-            const auto look = looks.value(listing.number, {QColor(255, 236, 214), {}});
+        for (const GameDescriptor& listing : GameList) {
+            const auto look = looks.value(QLatin1String(listing.name), {QColor(255, 236, 214), {}});
             const QString title = QLatin1String(listing.title);
             all.append({listing.menuSpot, look.first,
                         look.second ? look.second : [title](QPainter& p, const ArtKit&, const QRectF& r) {

@@ -8,6 +8,8 @@
 #include "app/PathIgnoringCase.h"
 #include "catalogue/FileNames.h"
 #include "catalogue/GameInstructions.h"
+#include "games/choose/ChooseRules.h"
+#include "games/memory/MemoryBoard.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +18,12 @@
 #include <QImageReader>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
+
+// The most different words one table shows: the choose game's buttons, the memory game's pairs.
+constexpr int MostWordsOnATable = std::max(ChooseRules::ButtonCount, MemoryBoard::PairCount);
 
 // The name of the folder's entry the program would open for this name; empty when that is no file (or no
 // folder, when folder is true).
@@ -71,7 +78,11 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
                     .arg(place)
                     .arg(britishOnly)
                     .arg(americanOnly);
-    if (pictures.size() < 7) *out << QStringLiteral("%1: %2 pictures; the memory game needs at least 7").arg(place).arg(pictures.size());
+    if (pictures.size() < MemoryBoard::MinimumFiles)
+        *out << QStringLiteral("%1: %2 pictures; the memory game needs at least %3")
+                    .arg(place)
+                    .arg(pictures.size())
+                    .arg(MemoryBoard::MinimumFiles);
     for (const bool british : {true, false}) {
         QSet<QString> words, mixedWords;
         for (int i = 0; i < pictures.size(); ++i) {
@@ -88,11 +99,12 @@ void checkSubject(const QDir& dir, const QString& place, QStringList* out) {
                     *out << QStringLiteral("%1: no word starts with \"%2\" in %3 English")
                                 .arg(place, QChar::fromLatin1(c), languageName(british));
         }
-        if (words.size() < 6)
-            *out << QStringLiteral("%1: %2 different words in %3 English; the choose and memory games need six")
+        if (words.size() < MostWordsOnATable)
+            *out << QStringLiteral("%1: %2 different words in %3 English; the choose and memory games need %4")
                         .arg(place)
                         .arg(words.size())
-                        .arg(languageName(british));
+                        .arg(languageName(british))
+                        .arg(MostWordsOnATable);
         if (mixedWords.size() < 2)
             *out << QStringLiteral("%1: %2 different words among pictures 2 to 10 of the listing in %3 English; "
                                    "the mixed-letters game needs two")
@@ -113,10 +125,10 @@ void checkInstructions(const QDir& root, QStringList* out) {
         return;
     }
     const QDir dir(root.filePath(folder));
-    for (const GameInstruction& instruction : GameInstructions::all()) {
+    for (const GameDescriptor& game : GameList) {
         const QPair<QString, double> files[] = {
-            {GameInstructions::sentenceFile(instruction), PackChecker::kLongestInstruction},
-            {GameInstructions::nameFile(instruction), PackChecker::kLongestSound}};
+            {GameInstructions::sentenceFile(game), PackChecker::kLongestInstruction},
+            {GameInstructions::nameFile(game), PackChecker::kLongestSound}};
         for (const auto& [name, longest] : files) {
             const QString found = findEntry(dir, name, false);
             const QString problem =

@@ -135,10 +135,10 @@ int run(const GenerateOptions& options) {
     }
     // Each game's instruction and name, in the voice of the plain words.
     const QString instructionFolder = QLatin1String(GameInstructions::Folder) + u'/';
-    for (const GameInstruction& instruction : GameInstructions::all()) {
+    for (const GameDescriptor& game : GameList) {
         const QList<QPair<QString, QString>> spoken = {
-            {GameInstructions::sentenceFile(instruction), QString::fromLatin1(instruction.sentence)},
-            {GameInstructions::nameFile(instruction), GameInstructions::name(instruction)}};
+            {GameInstructions::sentenceFile(game), QString::fromLatin1(game.instruction)},
+            {GameInstructions::nameFile(game), QString::fromLatin1(game.title)}};
         for (const auto& [file, text] : spoken) {
             const QString key = QStringLiteral("instruction %1|%2|%3").arg(kSoundStyle, WordList::kPlainVoice, text);
             outputs.append({instructionFolder + file, digest(key.toUtf8()), true, [text](const QString& target, QString* error) {

@@ -52,9 +52,6 @@ public:
     // letterLabel_: the first letter of the card on the table, in both cases ("C c").
     QString letterCaption() const;
 
-protected:
-    int gameNumber() const override { return 2; }
-
 private:
     void listCards();
     void drawCard();

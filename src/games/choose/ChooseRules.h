@@ -46,9 +46,6 @@ public:
     int correctInRow() const { return run_.count(); }
     const RunDisplay& display() const { return run_.display(); }
 
-protected:
-    int gameNumber() const override { return 4; }
-
 private:
     std::array<Button, ButtonCount> buttons_;
     TenInARow run_;

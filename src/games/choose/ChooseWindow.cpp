@@ -16,8 +16,8 @@ constexpr int WordColumn[ChooseRules::ButtonCount] = {0, 1, 1, 0, 0, 1};
 constexpr int WordRow[ChooseRules::ButtonCount] = {0, 0, 1, 1, 2, 2};
 } // namespace
 
-ChooseWindow::ChooseWindow(QWidget* parent)
-    : GameWindow(QStringLiteral("ChooseWindow"), GameNumber, QStringLiteral("choose a word"), parent),
+ChooseWindow::ChooseWindow(const GameDescriptor& game, QWidget* parent)
+    : GameWindow(game, parent),
       rules_(env()) {
     setRevealInterval(RevealMs);
 

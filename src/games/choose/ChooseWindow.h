@@ -11,10 +11,9 @@ class ImageButton;
 class ChooseWindow : public GameWindow {
     Q_OBJECT
 public:
-    static constexpr int GameNumber = 4;
     static constexpr int RevealMs = 200;
 
-    explicit ChooseWindow(QWidget* parent = nullptr);
+    explicit ChooseWindow(const GameDescriptor& game, QWidget* parent = nullptr);
 
     // Points the list at the subject.
     void startFromMenu() override;

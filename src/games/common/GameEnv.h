@@ -1,8 +1,10 @@
-// GameEnv: what a game's rules are built with: the host, the generator, the application record, the lister.
+// GameEnv: what a game's rules are built with: the host, the generator, the application record, the lister,
+// the game's row.
 #pragma once
 
 #include "games/common/PictureList.h"
 
+struct GameDescriptor;
 class GameHost;
 class RandomSource;
 struct AppState;
@@ -14,4 +16,6 @@ struct GameEnv {
     const AppState& app;
     // Lists a folder's picture files; empty means the real folder listing.
     PictureList::Lister lister = {};
+    // The game's row in the game list (its instruction); null for rules played without a window.
+    const GameDescriptor* game = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "games/common/GameRules.h"
 
 #include "app/AppState.h"
+#include "app/GameList.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/GameInstructions.h"
 #include "games/common/ExplainedGames.h"
@@ -26,12 +27,11 @@ QString GameRules::wordSoundPath(const QString& word) const {
 }
 
 void GameRules::explainOnFirstOpening() {
-    if (ExplainedGames::firstTime(gameNumber())) explain();
+    if (env_.game && ExplainedGames::firstTime(env_.game->number)) explain();
 }
 
 void GameRules::explain() {
-    const GameInstruction* instruction = GameInstructions::byNumber(gameNumber());
-    if (!instruction) return;
-    host().explain(QString::fromLatin1(instruction->sentence),
-                   Catalogue::instructionSoundPath(GameInstructions::sentenceFile(*instruction)));
+    if (!env_.game) return;
+    host().explain(QString::fromLatin1(env_.game->instruction),
+                   Catalogue::instructionSoundPath(GameInstructions::sentenceFile(*env_.game)));
 }

@@ -28,8 +28,6 @@ public:
     void explain();
 
 protected:
-    // The game's number in the game table, which picks its instruction.
-    virtual int gameNumber() const = 0;
     GameHost& host() { return env_.host; }
     RandomSource& random() { return env_.random; }
     // Points the list at the current subject's folder.

@@ -130,8 +130,9 @@ QRect GameWindow::inside(QRect rect, int margin) {
     return rect;
 }
 
-GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& gameName, QWidget* parent)
-    : GameForm(formName, gameNumber, parent), host_(std::make_unique<Host>(*this, gameName)) {
+GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
+    : GameForm(QLatin1String(game.windowName), game.number, parent), game_(game),
+      host_(std::make_unique<Host>(*this, QLatin1String(game.logName))) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(area());
@@ -140,7 +141,7 @@ GameWindow::GameWindow(const QString& formName, int gameNumber, const QString& g
     subjectLabel_ =
         addLabel(QStringLiteral("subjectLabel"), QStringLiteral("Animals"), QRect(34, 18, 440, 40), 22, true);
     subjectLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
-    gameLabel_ = addLabel(QStringLiteral("gameLabel"), gameName, QRect(36, 58, 440, 26), 13);
+    gameLabel_ = addLabel(QStringLiteral("gameLabel"), QLatin1String(game.logName), QRect(36, 58, 440, 26), 13);
     gameLabel_->setStyleSheet(QStringLiteral("color: #5b6f96;"));
 
     levelMeter_ = new LevelMeter(this);
@@ -221,7 +222,7 @@ QStringList GameWindow::pictureList() const {
 }
 
 GameEnv GameWindow::env() {
-    return GameEnv{*host_, randomSource(), appState()};
+    return GameEnv{*host_, randomSource(), appState(), {}, &game_};
 }
 
 GameHost& GameWindow::host() {

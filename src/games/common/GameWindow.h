@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QStringList>
 
+#include "app/GameList.h"
 #include "games/common/GameEnv.h"
 #include "games/common/RunDisplay.h"
 #include "forms/GameForm.h"
@@ -34,7 +35,8 @@ public:
     // margin: every control the learner uses stays visible.
     static QRect inside(QRect rect, int margin = 6);
 
-    GameWindow(const QString& formName, int gameNumber, const QString& gameName, QWidget* parent = nullptr);
+    // The game's row names the window, its number and the name its answers are logged under.
+    explicit GameWindow(const GameDescriptor& game, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     void setSubject(const QString& title) override;
@@ -87,6 +89,13 @@ protected:
     void act(const std::function<void()>& action);
     // The same for steps the learner does not start (activation, a reveal tick): run at once.
     void run(const std::function<void()>& step);
+    // Lists the subject again and starts a new game: what the letter games and memory do from the menu.
+    template <class Rules> void startListed(Rules& rules) {
+        act([&rules] {
+            rules.loadPictureList();
+            rules.startNewGame();
+        });
+    }
     // Draws everything from the rules again and starts or stops the reveal timer.
     void refresh();
     void setRevealInterval(int ms);
@@ -131,6 +140,7 @@ private:
     void endInstruction();
     void showNotice();
 
+    const GameDescriptor& game_;
     std::unique_ptr<Host> host_;
     QPixmap background_; // the holder's backgroundPicture_, copied on load
     QLabel* subjectLabel_ = nullptr;

@@ -61,9 +61,6 @@ public:
     const Rgb& meterColour() const { return meterColour_; }
     int wordIndex() const { return wordIndex_; }
 
-protected:
-    int gameNumber() const override { return 5; }
-
 private:
     void wordWon(QChar letter);
     void wordLost();

@@ -56,9 +56,6 @@ public:
     int correctInRow() const { return run_.count(); }
     const RunDisplay& display() const { return run_.display(); }
 
-protected:
-    int gameNumber() const override { return 1; }
-
 private:
     void clearTable();
     void stepHighlight(int step);

@@ -23,8 +23,8 @@ constexpr int PromptPoints = 18;
 
 } // namespace
 
-ListeningWindow::ListeningWindow(QWidget* parent)
-    : GameWindow(QStringLiteral("ListeningWindow"), GameNumber, QStringLiteral("listening game"), parent),
+ListeningWindow::ListeningWindow(const GameDescriptor& game, QWidget* parent)
+    : GameWindow(game, parent),
       rules_(env()) {
     setRevealInterval(RevealMs);
     // The arrow keys, Enter and Space play the game without a mouse.

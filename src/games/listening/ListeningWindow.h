@@ -12,10 +12,9 @@ class ImageButton;
 class ListeningWindow : public GameWindow {
     Q_OBJECT
 public:
-    static constexpr int GameNumber = 1;
     static constexpr int RevealMs = 100;
 
-    explicit ListeningWindow(QWidget* parent = nullptr);
+    explicit ListeningWindow(const GameDescriptor& game, QWidget* parent = nullptr);
 
     const ListeningRules& game() const { return rules_; }
 

@@ -9,32 +9,7 @@
 
 #include <QSet>
 
-namespace {
-
-constexpr int Rows = 2;
-constexpr int Columns = 6;
-constexpr int Layout[Rows][Columns] = {{7, 1, 9, 3, 5, 10}, {11, 8, 0, 6, 2, 4}};
-constexpr int ColumnLeft[Columns] = {810, 2970, 5130, 7290, 9450, 11610};
-constexpr int RowTop[Rows] = {2790, 4770};
-constexpr int CardWidth = 2085;
-constexpr int CardHeight = 1725;
-
-} // namespace
-
 MemoryRules::MemoryRules(const GameEnv& env) : GameRules(env) {}
-
-int MemoryRules::cardAt(int row, int column) {
-    if (row < 0 || row >= Rows || column < 0 || column >= Columns) return -1;
-    return Layout[row][column];
-}
-
-QRect MemoryRules::cardRect(int index) {
-    for (int row = 0; row < Rows; ++row)
-        for (int column = 0; column < Columns; ++column)
-            if (Layout[row][column] == index)
-                return QRect(ColumnLeft[column], RowTop[row], CardWidth, CardHeight);
-    return QRect();
-}
 
 Rgb MemoryRules::backColour(Back back) {
     switch (back) {

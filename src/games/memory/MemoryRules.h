@@ -3,17 +3,16 @@
 
 #include "games/common/GameRules.h"
 #include "games/common/Rgb.h"
+#include "games/memory/MemoryBoard.h"
 
 #include <array>
-#include <QRect>
 
 class MemoryRules : public GameRules {
 public:
-    static constexpr int CardCount = 12;
-    static constexpr int PairCount = 6;
+    static constexpr int CardCount = MemoryBoard::CardCount;
+    static constexpr int PairCount = MemoryBoard::PairCount;
     static constexpr int StartPoints = 20;
-    // Fewer files than this and a game is not even tried.
-    static constexpr int MinimumFiles = 7;
+    static constexpr int MinimumFiles = MemoryBoard::MinimumFiles;
 
     enum class Back { White, Blue, Red };
 
@@ -44,10 +43,6 @@ public:
     // A click on card i (or its "?").
     void clickCard(int index);
 
-    // The card at each place of the layout, two rows of six, left to right.
-    static int cardAt(int row, int column);
-    // Card i's rectangle in twips.
-    static QRect cardRect(int index);
     static Rgb backColour(Back back);
 
     bool playing() const { return playing_; }
@@ -68,9 +63,6 @@ public:
         return QString::number(pointsLeft()) + QStringLiteral("/") + QString::number(StartPoints);
     }
     const std::array<Card, CardCount>& cards() const { return cards_; }
-
-protected:
-    int gameNumber() const override { return 3; }
 
 private:
     bool drawWords();

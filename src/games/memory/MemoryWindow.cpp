@@ -8,17 +8,47 @@
 #include "games/common/LevelMeter.h"
 #include "games/memory/MemoryCard.h"
 
-MemoryWindow::MemoryWindow(QWidget* parent)
-    : GameWindow(QStringLiteral("MemoryWindow"), GameNumber, QStringLiteral("memory game"), parent),
+namespace {
+// The board in twips: where its first card lies, a card's size, and the steps to the next column and row.
+constexpr int BoardLeft = 810;
+constexpr int BoardTop = 2790;
+constexpr int CardWidth = 2085;
+constexpr int CardHeight = 1725;
+constexpr int ColumnStep = 2160;
+constexpr int RowStep = 1980;
+
+// Card i's place on the board, left to right and top to bottom. The rules put the first of each pair on
+// the first half of the cards; a fixed scatter keeps the twins from lying where a child would learn to look.
+std::array<int, MemoryBoard::CardCount> scatteredPlaces() {
+    std::array<int, MemoryBoard::CardCount> places{};
+    for (int i = 0; i < MemoryBoard::CardCount; ++i) places[i] = i;
+    quint32 state = 20240611;
+    for (int i = MemoryBoard::CardCount - 1; i > 0; --i) {
+        state = state * 1664525u + 1013904223u;
+        std::swap(places[i], places[(state >> 8) % quint32(i + 1)]);
+    }
+    return places;
+}
+} // namespace
+
+QRect MemoryWindow::cardRect(int index) {
+    static const auto places = scatteredPlaces();
+    if (index < 0 || index >= MemoryBoard::CardCount) return {};
+    const int place = places[index];
+    return twips(BoardLeft + place % MemoryBoard::Columns * ColumnStep, BoardTop + place / MemoryBoard::Columns * RowStep,
+                 CardWidth, CardHeight);
+}
+
+MemoryWindow::MemoryWindow(const GameDescriptor& game, QWidget* parent)
+    : GameWindow(game, parent),
       rules_(env()) {
     setRevealInterval(DealMs);
     // The counter shows points left; no meter goes with it here.
     meter()->hide();
 
     for (int i = 0; i < MemoryRules::CardCount; ++i) {
-        const QRect r = MemoryRules::cardRect(i);
         auto* card = new MemoryCard(i, this);
-        card->setGeometry(inside(twips(r.x(), r.y(), r.width(), r.height())));
+        card->setGeometry(inside(cardRect(i)));
         card->hide();
         trackHover(card);
         connect(card, &MemoryCard::clicked, this, [this](int index) {
@@ -39,10 +69,7 @@ MemoryWindow::MemoryWindow(QWidget* parent)
 }
 
 void MemoryWindow::startFromMenu() {
-    act([this] {
-        rules_.loadPictureList();
-        rules_.startNewGame();
-    });
+    startListed(rules_);
 }
 
 void MemoryWindow::startFromSubjectChoice() {

@@ -14,10 +14,11 @@ class ImageButton;
 class MemoryWindow final : public GameWindow {
     Q_OBJECT
 public:
-    static constexpr int GameNumber = 3;
     static constexpr int DealMs = 100;
+    // Card i's rectangle on the board, in pixels.
+    static QRect cardRect(int index);
 
-    explicit MemoryWindow(QWidget* parent = nullptr);
+    explicit MemoryWindow(const GameDescriptor& game, QWidget* parent = nullptr);
 
     // The game menu lists the subject and chooses the words again; chooseSubject only chooses them again.
     void startFromMenu() override;

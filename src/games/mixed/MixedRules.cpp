@@ -108,12 +108,7 @@ void MixedRules::clickTile(int index) {
         host().playEffect(GameHost::Effect::Incorrect);
         return;
     }
-    levelCount_ = 0;
-    host().answerJudged(word_, false, 0);
-    host().playEffect(GameHost::Effect::Incorrect);
-    host().showResult(DialogPicture::file(picture_), ResultTexts::sorry(), ResultTexts::sorryTheWordIs(word_),
-                      subjectTitle(), word_);
-    startNewGame();
+    lose();
 }
 
 void MixedRules::tileWon() {

@@ -61,9 +61,6 @@ public:
     RunDisplay display() const { return {levelCount_, 10, qBound(0, levelCount_, 10)}; }
     int wordIndex() const { return wordIndex_; }
 
-protected:
-    int gameNumber() const override { return 6; }
-
 private:
     void tileWon();
     void typedRight();

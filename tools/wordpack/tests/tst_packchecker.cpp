@@ -40,7 +40,7 @@ void put(const QString& path, const QByteArray& data) {
 
 } // namespace
 
-class TestPackChecker : public QObject {
+class tst_packchecker : public QObject {
     Q_OBJECT
 
     QTemporaryDir scratch_;
@@ -77,9 +77,9 @@ class TestPackChecker : public QObject {
             put(dir.filePath(QString("Letters/%1.eda").arg(QChar(c).toUpper())), sound_);
         }
         dir.mkpath("Instructions");
-        for (const GameInstruction& instruction : GameInstructions::all()) {
-            put(dir.filePath("Instructions/" + GameInstructions::sentenceFile(instruction)), sound_);
-            put(dir.filePath("Instructions/" + GameInstructions::nameFile(instruction)), sound_);
+        for (const GameDescriptor& game : GameList) {
+            put(dir.filePath("Instructions/" + GameInstructions::sentenceFile(game)), sound_);
+            put(dir.filePath("Instructions/" + GameInstructions::nameFile(game)), sound_);
         }
     }
 
@@ -222,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPackChecker)
+QTEST_GUILESS_MAIN(tst_packchecker)
 #include "tst_packchecker.moc"

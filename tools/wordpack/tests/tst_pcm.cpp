@@ -6,7 +6,7 @@
 #include <QtMath>
 #include <algorithm>
 
-class TestPcm : public QObject {
+class tst_pcm : public QObject {
     Q_OBJECT
 private slots:
     void trimKeepsTheWholeWordAndShortSilence_data() {
@@ -41,5 +41,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPcm)
+QTEST_APPLESS_MAIN(tst_pcm)
 #include "tst_pcm.moc"

@@ -40,7 +40,7 @@ int countBlobs(const QImage& image, int fromY) {
 
 } // namespace
 
-class TestPictures : public QObject {
+class tst_pictures : public QObject {
     Q_OBJECT
 private slots:
     void numberPictureShowsAsManyDotsAsItsNumeral_data() {
@@ -72,5 +72,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPictures)
+QTEST_MAIN(tst_pictures)
 #include "tst_pictures.moc"

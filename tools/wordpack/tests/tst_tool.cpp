@@ -51,7 +51,7 @@ void writeText(const QString& path, const QByteArray& text) {
 
 } // namespace
 
-class TestTool : public QObject {
+class tst_tool : public QObject {
     Q_OBJECT
     QTemporaryDir inputs_;
 
@@ -187,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTool)
+QTEST_GUILESS_MAIN(tst_tool)
 #include "tst_tool.moc"

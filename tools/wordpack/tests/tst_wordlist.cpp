@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class TestWordList : public QObject {
+class tst_wordlist : public QObject {
     Q_OBJECT
 private slots:
     void badLinesAreRefusedWithTheirLineNumber_data() {
@@ -65,5 +65,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestWordList)
+QTEST_APPLESS_MAIN(tst_wordlist)
 #include "tst_wordlist.moc"

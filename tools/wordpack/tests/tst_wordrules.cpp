@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class TestWordRules : public QObject {
+class tst_wordrules : public QObject {
     Q_OBJECT
 private slots:
     void onlyWordsEveryGameCanPlayAreAccepted_data() {
@@ -33,5 +33,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestWordRules)
+QTEST_APPLESS_MAIN(tst_wordrules)
 #include "tst_wordrules.moc"

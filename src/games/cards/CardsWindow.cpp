@@ -1,5 +1,5 @@
-// FlashCardsWindow: the flash cards window.
-#include "games/cards/FlashCardsWindow.h"
+// CardsWindow: the flash cards window.
+#include "games/cards/CardsWindow.h"
 
 #include <QLabel>
 
@@ -13,8 +13,8 @@ namespace {
 const QRect CardRect(452, 104, 396, 303);
 } // namespace
 
-FlashCardsWindow::FlashCardsWindow(QWidget* parent)
-    : GameWindow(QStringLiteral("FlashCardsWindow"), GameNumber, QStringLiteral("flash cards"), parent),
+CardsWindow::CardsWindow(const GameDescriptor& game, QWidget* parent)
+    : GameWindow(game, parent),
       rules_(env()) {
     main_ = addFramedPicture();
     picture_ = main_.label;
@@ -89,18 +89,18 @@ FlashCardsWindow::FlashCardsWindow(QWidget* parent)
     connect(passButton_, &ImageButton::clicked, this, [this] { act([this] { rules_.pass(); }); });
 }
 
-void FlashCardsWindow::activateGame() {
+void CardsWindow::activateGame() {
     yesButton_->setCaption(QStringLiteral("Yes"));
     noButton_->setCaption(QStringLiteral("No"));
     showButton_->setCaption(QStringLiteral("Show the word"));
     rules_.activate();
 }
 
-void FlashCardsWindow::startFromMenu() {
+void CardsWindow::startFromMenu() {
     run([this] { rules_.loadCardsList(); });
 }
 
-void FlashCardsWindow::redraw() {
+void CardsWindow::redraw() {
     showFramedPicture(main_, rules_.mainPicture());
     const bool turned = rules_.cardTurned();
     if (turned) cardPicture_->setGeometry(QRect(QPoint(0, 0), CardRect.size()));

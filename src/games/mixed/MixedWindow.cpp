@@ -1,5 +1,5 @@
-// MixedLettersWindow: the mixed letters game window.
-#include "games/mixed/MixedLettersWindow.h"
+// MixedWindow: the mixed letters game window.
+#include "games/mixed/MixedWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,8 +20,8 @@ constexpr int ScrambledPoints = 30;
 constexpr int RebuiltPoints = 28;
 } // namespace
 
-MixedLettersWindow::MixedLettersWindow(QWidget* parent)
-    : GameWindow(QStringLiteral("MixedLettersWindow"), GameNumber, QStringLiteral("mixed up words"), parent),
+MixedWindow::MixedWindow(const GameDescriptor& game, QWidget* parent)
+    : GameWindow(game, parent),
       rules_(env()) {
     picture_ = new WordPicture(this);
     picture_->setGeometry(PictureBox);
@@ -61,9 +61,9 @@ MixedLettersWindow::MixedLettersWindow(QWidget* parent)
     textBox_->setStyleSheet(QStringLiteral("#textBox { background: white; border: 3px solid "
                                                  "#f3c55a; border-radius: 8px; padding: 0 8px; }"));
     textBox_->installEventFilter(this);
-    connect(textBox_, &QLineEdit::textEdited, this, &MixedLettersWindow::reportText);
-    connect(textBox_, &QLineEdit::cursorPositionChanged, this, &MixedLettersWindow::reportText);
-    connect(textBox_, &QLineEdit::selectionChanged, this, &MixedLettersWindow::reportText);
+    connect(textBox_, &QLineEdit::textEdited, this, &MixedWindow::reportText);
+    connect(textBox_, &QLineEdit::cursorPositionChanged, this, &MixedWindow::reportText);
+    connect(textBox_, &QLineEdit::selectionChanged, this, &MixedWindow::reportText);
 
     selectButton_ = GameButtons::make(this, QStringLiteral("selectButton"), QStringLiteral("Check"),
                                   QRect(742, 393, 150, 44));
@@ -86,24 +86,16 @@ MixedLettersWindow::MixedLettersWindow(QWidget* parent)
     refresh();
 }
 
-void MixedLettersWindow::startFromMenu() {
-    act([this] {
-        rules_.loadPictureList();
-        rules_.startNewGame();
-    });
+void MixedWindow::startFromMenu() {
+    startListed(rules_);
 }
 
-void MixedLettersWindow::startFromSubjectChoice() {
-    // A new subject needs its list read again, just as from the menu.
-    startFromMenu();
-}
-
-void MixedLettersWindow::activateGame() {
+void MixedWindow::activateGame() {
     // A child who knows the word can type it at once.
     textBox_->setFocus(Qt::OtherFocusReason);
 }
 
-void MixedLettersWindow::reportText() {
+void MixedWindow::reportText() {
     const QLineEdit* box = textBox_;
     int from = box->cursorPosition();
     int to = from;
@@ -114,12 +106,12 @@ void MixedLettersWindow::reportText() {
     rules_.setTypedText(box->text(), from, to);
 }
 
-void MixedLettersWindow::checkTypedWord() {
+void MixedWindow::checkTypedWord() {
     reportText();
     rules_.check();
 }
 
-void MixedLettersWindow::redraw() {
+void MixedWindow::redraw() {
     // The round's word is program-wide state, as the hidden letters game keeps it too.
     appState().gameWord = rules_.word();
     picture_->showFile(rules_.picture());
@@ -146,7 +138,7 @@ void MixedLettersWindow::redraw() {
     }
 }
 
-bool MixedLettersWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MixedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == textBox_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(event);

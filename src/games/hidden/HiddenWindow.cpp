@@ -1,5 +1,5 @@
-// HiddenLettersWindow: the hidden letters game window.
-#include "games/hidden/HiddenLettersWindow.h"
+// HiddenWindow: the hidden letters game window.
+#include "games/hidden/HiddenWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,8 +21,8 @@ const QRect PictureBox(40, 110, 320, 240);
 const ButtonGrid Letters{QPoint(390, 184), QSize(56, 44), 9, 6};
 } // namespace
 
-HiddenLettersWindow::HiddenLettersWindow(QWidget* parent)
-    : GameWindow(QStringLiteral("HiddenLettersWindow"), GameNumber, QStringLiteral("hidden words"), parent),
+HiddenWindow::HiddenWindow(const GameDescriptor& game, QWidget* parent)
+    : GameWindow(game, parent),
       rules_(env()) {
     setFocusPolicy(Qt::StrongFocus);
 
@@ -77,29 +77,21 @@ HiddenLettersWindow::HiddenLettersWindow(QWidget* parent)
     refresh();
 }
 
-void HiddenLettersWindow::startFromMenu() {
-    act([this] {
-        rules_.loadPictureList();
-        rules_.startNewGame();
-    });
+void HiddenWindow::startFromMenu() {
+    startListed(rules_);
 }
 
-void HiddenLettersWindow::startFromSubjectChoice() {
-    // A new subject needs its list read again, just as from the menu.
-    startFromMenu();
-}
-
-RunDisplay HiddenLettersWindow::runDisplay() const {
+RunDisplay HiddenWindow::runDisplay() const {
     const int left = HiddenRules::MaxMisses - rules_.misses();
     return RunDisplay{left, 10, left};
 }
 
-void HiddenLettersWindow::activateGame() {
+void HiddenWindow::activateGame() {
     // Letter keys reach the window without a click first.
     setFocus(Qt::OtherFocusReason);
 }
 
-void HiddenLettersWindow::redraw() {
+void HiddenWindow::redraw() {
     // The round's word is program-wide state, as the mixed letters game keeps it too.
     appState().gameWord = rules_.hiddenWord();
     picture_->showFile(rules_.picture());
@@ -115,7 +107,7 @@ void HiddenLettersWindow::redraw() {
     misses_->setLevel(rules_.meterTenths(), QColor(c.red, c.green, c.blue));
 }
 
-void HiddenLettersWindow::keyPressEvent(QKeyEvent* event) {
+void HiddenWindow::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if ((event->modifiers() & chords) || event->text().isEmpty()) {
         GameWindow::keyPressEvent(event);
@@ -123,7 +115,7 @@ void HiddenLettersWindow::keyPressEvent(QKeyEvent* event) {
     }
     // Each character as a click on its button; a dialog may close the window between two of them.
     const QString text = event->text();
-    QPointer<HiddenLettersWindow> alive(this);
+    QPointer<HiddenWindow> alive(this);
     for (QChar key : text)
         if (alive) act([this, key] { rules_.typeKey(key); });
 }

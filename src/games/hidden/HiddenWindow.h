@@ -1,4 +1,4 @@
-// HiddenLettersWindow: the hidden letters game window: a picture, its masked word, 26 letter buttons and a misses meter.
+// HiddenWindow: the hidden letters game window: a picture, its masked word, 26 letter buttons and a misses meter.
 #pragma once
 
 #include <QList>
@@ -12,16 +12,16 @@ class MissesMeter;
 class QLabel;
 class ImageButton;
 
-class HiddenLettersWindow final : public GameWindow {
+class HiddenWindow final : public GameWindow {
     Q_OBJECT
 public:
-    static constexpr int GameNumber = 5;
 
-    explicit HiddenLettersWindow(QWidget* parent = nullptr);
+    explicit HiddenWindow(const GameDescriptor& game, QWidget* parent = nullptr);
 
     // The game menu and chooseSubject both list the subject and start a word.
     void startFromMenu() override;
-    void startFromSubjectChoice() override;
+    // A new subject needs its list read again, just as from the menu.
+    void startFromSubjectChoice() override { startFromMenu(); }
 
     const HiddenRules& game() const { return rules_; }
     ImageButton* letterButton(int index) const { return letterButtons_.value(index); }

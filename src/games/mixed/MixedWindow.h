@@ -1,4 +1,4 @@
-// MixedLettersWindow: the mixed letters game window: a picture, its shuffled letters as tiles, and a box to type the
+// MixedWindow: the mixed letters game window: a picture, its shuffled letters as tiles, and a box to type the
 // word.
 #pragma once
 
@@ -12,16 +12,16 @@ class QLineEdit;
 class ImageButton;
 class WordPicture;
 
-class MixedLettersWindow final : public GameWindow {
+class MixedWindow final : public GameWindow {
     Q_OBJECT
 public:
-    static constexpr int GameNumber = 6;
 
-    explicit MixedLettersWindow(QWidget* parent = nullptr);
+    explicit MixedWindow(const GameDescriptor& game, QWidget* parent = nullptr);
 
     // The game menu and chooseSubject both list the subject and start a word.
     void startFromMenu() override;
-    void startFromSubjectChoice() override;
+    // A new subject needs its list read again, just as from the menu.
+    void startFromSubjectChoice() override { startFromMenu(); }
 
     const MixedRules& game() const { return rules_; }
     ImageButton* tile(int index) const { return letterButtons_.value(index); }

@@ -1,4 +1,4 @@
-// FlashCardsWindow: the flash cards window: guess the picture's word, turn the card, say whether you were right.
+// CardsWindow: the flash cards window: guess the picture's word, turn the card, say whether you were right.
 #pragma once
 
 #include "games/cards/CardsRules.h"
@@ -6,12 +6,11 @@
 
 class ImageButton;
 
-class FlashCardsWindow : public GameWindow {
+class CardsWindow : public GameWindow {
     Q_OBJECT
 public:
-    static constexpr int GameNumber = 2;
 
-    explicit FlashCardsWindow(QWidget* parent = nullptr);
+    explicit CardsWindow(const GameDescriptor& game, QWidget* parent = nullptr);
 
     // Points the list at the subject. chooseSubject makes no call: the rules list the subject when they are made.
     void startFromMenu() override;
