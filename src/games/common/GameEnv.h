@@ -4,6 +4,7 @@
 #include "games/common/PictureList.h"
 
 class GameHost;
+class PracticeSource;
 class RandomSource;
 struct AppState;
 
@@ -14,4 +15,6 @@ struct GameEnv {
     const AppState& app;
     // Lists a folder's picture files; empty means the real folder listing.
     PictureList::Lister lister = {};
+    // What the player knows, for the word draw; null draws uniformly.
+    PracticeSource* practice = nullptr;
 };

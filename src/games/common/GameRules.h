@@ -3,7 +3,9 @@
 
 #include "games/common/GameEnv.h"
 #include "games/common/GameHost.h"
+#include "games/common/NotingHost.h"
 #include "games/common/PictureList.h"
+#include "games/common/WordDraw.h"
 
 #include <QString>
 
@@ -30,9 +32,11 @@ public:
 protected:
     // The game's number in the game table, which picks its instruction.
     virtual int gameNumber() const = 0;
-    GameHost& host() { return env_.host; }
+    GameHost& host() { return notingHost_; }
     RandomSource& random() { return env_.random; }
-    // Points the list at the current subject's folder.
+    // Every word a game asks comes from here.
+    WordDraw& draw() { return draw_; }
+    // Points the list (and the word draw) at the current subject's folder.
     void listSubject();
     // Whether a name suits the current language.
     bool usable(const QString& name) const;
@@ -45,6 +49,8 @@ protected:
 
 private:
     GameEnv env_;
+    WordDraw draw_;
+    NotingHost notingHost_;
     QString subjectTitle_;
     QString notice_;
 };

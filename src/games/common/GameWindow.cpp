@@ -22,6 +22,7 @@
 #include "games/common/GamesLog.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
+#include "games/common/ProgramPractice.h"
 #include "windows/Forms.h"
 #include "windows/MainWindow.h"
 #include "windows/PictureHolder.h"
@@ -221,7 +222,7 @@ QStringList GameWindow::pictureList() const {
 }
 
 GameEnv GameWindow::env() {
-    return GameEnv{*host_, randomSource(), appState()};
+    return GameEnv{*host_, randomSource(), appState(), {}, &ProgramPractice::instance()};
 }
 
 GameHost& GameWindow::host() {
