@@ -10,6 +10,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -17,9 +18,10 @@
 namespace {
 
 constexpr int Words = 20;
-constexpr int Seeds = 200;
+constexpr int DefaultSeeds = 200;
 constexpr int SittingTurns = 30;
-constexpr int MaxTurns = 20000;
+// A run that has not got there by then counts as this many turns.
+constexpr int MaxTurns = 6000;
 constexpr double GuessRight = 0.25;   // an unknown word: one card in four
 constexpr double KnownRight = 0.95;
 constexpr double LearnWhenShown = 0.3;
@@ -139,6 +141,9 @@ double median(std::vector<int> v) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // bench_learning [SEEDS]
+    const int Seeds = argc > 1 ? std::max(1, std::atoi(argv[1])) : DefaultSeeds;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::printf("simulated child, listening game, %d words, sittings of %d turns (a day apart), %d seeds\n", Words,
                 SittingTurns, Seeds);
     double known[2] = {}, learned[2] = {};

@@ -31,5 +31,12 @@ bool WordState::keepsBeingMissed() const {
 }
 
 qint64 WordState::dayOf(qint64 atMs) {
-    return QDateTime::fromMSecsSinceEpoch(atMs).date().toJulianDay();
+    // The draw asks for many times of the same few days; the local time zone is looked up once a day.
+    thread_local qint64 dayStart = 1, dayEnd = 0, day = 0;
+    if (atMs >= dayStart && atMs < dayEnd) return day;
+    const QDate date = QDateTime::fromMSecsSinceEpoch(atMs).date();
+    dayStart = date.startOfDay().toMSecsSinceEpoch();
+    dayEnd = date.addDays(1).startOfDay().toMSecsSinceEpoch();
+    day = date.toJulianDay();
+    return day;
 }

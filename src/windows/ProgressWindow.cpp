@@ -83,7 +83,7 @@ ProgressWindow::ProgressWindow(const QString& databasePath, int player, QWidget*
     chart_->setObjectName(QStringLiteral("minutesChart"));
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setMinimumHeight(260);
-    middle->addWidget(chart_, 3);
+    middle->addWidget(chart_, 5);
     auto* subjectColumn = new QVBoxLayout;
     subjectColumn->addWidget(heading(QStringLiteral("Subjects played"), this));
     subjects_ = new QTableWidget(0, 6, this);
@@ -92,23 +92,26 @@ ProgressWindow::ProgressWindow(const QString& databasePath, int player, QWidget*
                                           QStringLiteral("Answers"), QStringLiteral("Learned"),
                                           QStringLiteral("Met"), QStringLiteral("Words")});
     subjects_->verticalHeader()->hide();
+    subjects_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     subjects_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     subjects_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     subjects_->setSelectionMode(QAbstractItemView::NoSelection);
     subjectColumn->addWidget(subjects_);
-    middle->addLayout(subjectColumn, 2);
+    middle->addLayout(subjectColumn, 4);
     layout->addLayout(middle, 3);
 
     layout->addWidget(heading(QStringLiteral("Words missed most in the last %1 days").arg(Days), this));
     missedArea_ = new QWidget(this);
     missed_ = new QGridLayout(missedArea_);
     missed_->setContentsMargins(0, 0, 0, 0);
+    missed_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(missedArea_, 2);
 
     layout->addWidget(heading(QStringLiteral("Keeps missing (3 or more of the last 5 answers wrong)"), this));
     keepsMissingArea_ = new QWidget(this);
     keepsMissing_ = new QGridLayout(keepsMissingArea_);
     keepsMissing_->setContentsMargins(0, 0, 0, 0);
+    keepsMissing_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(keepsMissingArea_, 2);
 
     auto* bottom = new QHBoxLayout;

@@ -15,6 +15,8 @@ enum Tier { MissedBack, LearnedTurn, Due, New, NotDue, Learned, TooSoon };
 
 // Days a word rests in its box before it is due again; a box-1 word is due every sitting.
 constexpr int WaitDays[WordState::TopBox] = {0, 0, 1, 2, 4};
+// Turns a word rests in its box within a sitting, so a long sitting keeps every word it has met fresh.
+constexpr int RestTurns[WordState::TopBox] = {0, 8, 12, 24, 36};
 
 } // namespace
 
@@ -49,20 +51,21 @@ void WordDraw::follow(const QString& subject) {
 WordDraw::Rank WordDraw::rank(const QString& word, bool learnedTurn, qint64 today) const {
     const WordState s = states_.value(word);
     const auto asked = askedTurn_.constFind(word);
-    if (asked != askedTurn_.constEnd()) {
-        if (turn_ - *asked < MissSpacing) return {TooSoon, 0, *asked};
-        if (const auto missed = missedTurn_.constFind(word); missed != missedTurn_.constEnd())
-            return {MissedBack, 0, *missed};
-        if (s.learned()) return {learnedTurn ? LearnedTurn : Learned, 0, *asked};
-        // Right in this sitting: a word low in the boxes comes again before the sitting ends.
-        if (s.box <= WordState::DailyStepsFrom && turn_ - *asked >= RepeatSpacing) return {Due, s.box, *asked};
-        return {NotDue, s.box, *asked};
-    }
+    const bool askedNow = asked != askedTurn_.constEnd();
+    if (askedNow && turn_ - *asked < MissSpacing) return {TooSoon, 0, *asked};
+    if (const auto missed = missedTurn_.constFind(word); missed != missedTurn_.constEnd())
+        return {MissedBack, 0, *missed};
     if (!s.met()) return {New, 0, 0};
-    if (s.learned()) return {learnedTurn ? LearnedTurn : Learned, 0, s.lastAtMs};
-    if (today - WordState::dayOf(s.lastAtMs) >= WaitDays[qBound(0, s.box, WordState::TopBox - 1)])
-        return {Due, s.box, s.lastAtMs};
-    return {NotDue, s.box, s.lastAtMs};
+    const int box = qBound(1, s.box, WordState::TopBox);
+    if (s.learned()) return {learnedTurn ? LearnedTurn : Learned, 0, askedNow ? *asked : s.lastAtMs};
+    if (askedNow)
+        return {turn_ - *asked >= RestTurns[box] ? Due : NotDue, box, *asked};
+    // Not asked yet in this sitting: due when its box's days are over, and in any case once the sitting
+    // is long enough that the word would have rested its turns. Earlier sittings' words come first.
+    const qint64 earlier = s.lastAtMs - (qint64(1) << 50);
+    if (today - WordState::dayOf(s.lastAtMs) >= WaitDays[box] || turn_ > RestTurns[box])
+        return {Due, box, earlier};
+    return {NotDue, box, earlier};
 }
 
 int WordDraw::pick(int n, const std::function<bool(int)>& accept, const std::function<QString(int)>& wordOf) {

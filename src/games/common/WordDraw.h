@@ -12,14 +12,13 @@ class RandomSource;
 
 // Practising, a word missed in this sitting comes back after two to four other turns (not at once, when
 // short-term memory would answer it); then words due by their box; then words not met yet; learned words
-// about one turn in eight. Each pick is a turn. Without a source, or with the setting off, every pick is
+// about one turn in eight. Within a sitting a met word rests some turns by its box and is then due again,
+// so a long sitting keeps fresh what it has met. Each pick is a turn. Without a source, or with the setting off, every pick is
 // the games' uniform draw, random number for random number.
 class WordDraw {
 public:
     // Turns between a miss and its word's next asking, at least.
     static constexpr int MissSpacing = 3;
-    // Turns before a word right in this sitting, not yet beyond box 2, is asked again.
-    static constexpr int RepeatSpacing = 6;
     static constexpr int LearnedOneIn = 8;
 
     WordDraw(RandomSource& random, PracticeSource* source);
