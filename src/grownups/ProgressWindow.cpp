@@ -1,6 +1,7 @@
 // ProgressWindow: minutes per day as bars, subjects with best scores, missed words to hear again, CSV.
 #include "grownups/ProgressWindow.h"
 
+#include "app/AppState.h"
 #include "app/SettingsStore.h"
 #include "audio/SoundModule.h"
 #include "catalogue/Catalogue.h"
@@ -8,6 +9,7 @@
 #include "players/AnswerHistory.h"
 #include "players/AnswerLog.h"
 #include "players/PlayerRegistry.h"
+#include "players/SubjectProgress.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -61,7 +63,7 @@ ProgressWindow::ProgressWindow(const QString& databasePath, int player, QWidget*
     : QDialog(parent), history_(std::make_unique<AnswerHistory>(databasePath)) {
     setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle(QStringLiteral("Progress"));
-    resize(940, 720);
+    resize(940, 860);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -81,26 +83,36 @@ ProgressWindow::ProgressWindow(const QString& databasePath, int player, QWidget*
     chart_->setObjectName(QStringLiteral("minutesChart"));
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setMinimumHeight(260);
-    middle->addWidget(chart_, 3);
+    middle->addWidget(chart_, 5);
     auto* subjectColumn = new QVBoxLayout;
     subjectColumn->addWidget(heading(QStringLiteral("Subjects played"), this));
-    subjects_ = new QTableWidget(0, 3, this);
+    subjects_ = new QTableWidget(0, 6, this);
     subjects_->setObjectName(QStringLiteral("subjectTable"));
     subjects_->setHorizontalHeaderLabels({QStringLiteral("Subject"), QStringLiteral("Best score"),
-                                          QStringLiteral("Answers")});
+                                          QStringLiteral("Answers"), QStringLiteral("Learned"),
+                                          QStringLiteral("Met"), QStringLiteral("Words")});
     subjects_->verticalHeader()->hide();
+    subjects_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     subjects_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     subjects_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     subjects_->setSelectionMode(QAbstractItemView::NoSelection);
     subjectColumn->addWidget(subjects_);
-    middle->addLayout(subjectColumn, 2);
+    middle->addLayout(subjectColumn, 4);
     layout->addLayout(middle, 3);
 
     layout->addWidget(heading(QStringLiteral("Words missed most in the last %1 days").arg(Days), this));
     missedArea_ = new QWidget(this);
     missed_ = new QGridLayout(missedArea_);
     missed_->setContentsMargins(0, 0, 0, 0);
+    missed_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(missedArea_, 2);
+
+    layout->addWidget(heading(QStringLiteral("Keeps missing (3 or more of the last 5 answers wrong)"), this));
+    keepsMissingArea_ = new QWidget(this);
+    keepsMissing_ = new QGridLayout(keepsMissingArea_);
+    keepsMissing_->setContentsMargins(0, 0, 0, 0);
+    keepsMissing_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(keepsMissingArea_, 2);
 
     auto* bottom = new QHBoxLayout;
     auto* note = new QLabel(QStringLiteral("Minutes are counted from one answer to the next; pauses over %1 "
@@ -201,23 +213,37 @@ void ProgressWindow::showSubjects() {
         auto* bestItem = new QTableWidgetItem(best);
         bestItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         subjects_->setItem(row, 1, bestItem);
-        auto* countItem = new QTableWidgetItem(QString::number(s.answers));
-        countItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        subjects_->setItem(row, 2, countItem);
+        const SubjectProgress progress =
+            SubjectProgress::of(*history_, player_, s.subject, appState().language);
+        const int counts[] = {s.answers, progress.learned, progress.met, progress.words};
+        for (int column = 2; column < 6; ++column) {
+            auto* item = new QTableWidgetItem(QString::number(counts[column - 2]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            subjects_->setItem(row, column, item);
+        }
     }
 }
 
 void ProgressWindow::showMissed() {
-    while (QLayoutItem* item = missed_->takeAt(0)) {
+    speakButtons_.clear();
+    missedWords_.clear();
+    keepsMissingWords_.clear();
+    const qint64 since = QDate::currentDate().addDays(1 - Days).startOfDay().toMSecsSinceEpoch();
+    showWords(*missed_, history_->missedWords(player_, since, MissedShown),
+              QStringLiteral("No words missed in these days."), missedWords_);
+    showWords(*keepsMissing_, history_->keepsMissing(player_, MissedShown),
+              QStringLiteral("No word keeps being missed."), keepsMissingWords_);
+}
+
+void ProgressWindow::showWords(QGridLayout& grid, const QList<AnswerHistory::Missed>& missed,
+                               const QString& emptyText, QStringList& shownWords) {
+    QWidget* area = grid.parentWidget();
+    while (QLayoutItem* item = grid.takeAt(0)) {
         delete item->widget();
         delete item;
     }
-    speakButtons_.clear();
-    missedWords_.clear();
-    const qint64 since = QDate::currentDate().addDays(1 - Days).startOfDay().toMSecsSinceEpoch();
-    const QList<AnswerHistory::Missed> missed = history_->missedWords(player_, since, MissedShown);
     if (missed.isEmpty()) {
-        missed_->addWidget(new QLabel(QStringLiteral("No words missed in these days."), missedArea_), 0, 0);
+        grid.addWidget(new QLabel(emptyText, area), 0, 0);
         return;
     }
     QStringList paths;
@@ -231,7 +257,7 @@ void ProgressWindow::showMissed() {
         pictures << (p.isEmpty() ? QImage() : decoded.value(found.indexOf(p)));
     for (int i = 0; i < missed.size(); ++i) {
         const AnswerHistory::Missed& m = missed.at(i);
-        auto* cell = new QWidget(missedArea_);
+        auto* cell = new QWidget(area);
         auto* column = new QVBoxLayout(cell);
         column->setContentsMargins(2, 2, 2, 2);
         column->setSpacing(2);
@@ -245,13 +271,14 @@ void ProgressWindow::showMissed() {
         word->setToolTip(m.subject);
         column->addWidget(word);
         auto* speak = new QPushButton(QStringLiteral("Say it"), cell);
+        speak->setAccessibleName(QStringLiteral("Say %1").arg(m.word));
         speak->setAutoDefault(false);
         const QString sound = Catalogue::wordSoundPath(m.subject, m.word);
         connect(speak, &QPushButton::clicked, this, [sound] { playSoundFile(sound); });
         column->addWidget(speak);
-        missed_->addWidget(cell, i / 6, i % 6);
+        grid.addWidget(cell, i / 6, i % 6);
         speakButtons_ << speak;
-        missedWords_ << m.word;
+        shownWords << m.word;
     }
 }
 
@@ -280,5 +307,19 @@ bool ProgressWindow::exportAnswersTo(const QString& fileName) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) return false;
+    // The words' states beside the answers: "Ann answers.csv" and "Ann answers words.csv".
+    QSaveFile words(wordsFileName(fileName));
+    if (!words.open(QIODevice::WriteOnly)) return false;
+    if (!history_->exportWordsCsv(player_, words)) {
+        words.cancelWriting();
+        return false;
+    }
+    return words.commit();
+}
+
+QString ProgressWindow::wordsFileName(const QString& answersFileName) {
+    QString base = answersFileName;
+    if (base.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) base.chop(4);
+    return base + QStringLiteral(" words.csv");
 }

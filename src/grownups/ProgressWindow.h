@@ -1,7 +1,9 @@
-// ProgressWindow: for grown-ups: what a player practised, when, and which words they keep missing.
+// ProgressWindow: for grown-ups: what a player practised, when, the words learned, and which they keep missing.
 #pragma once
 
 #include <QDialog>
+
+#include "players/AnswerHistory.h"
 
 class QChartView;
 class QComboBox;
@@ -9,7 +11,6 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class AnswerHistory;
 
 class ProgressWindow : public QDialog {
     Q_OBJECT
@@ -25,19 +26,24 @@ public:
     static void showModal(QWidget* owner);
 
     void showPlayer(int player);
-    // Asks where, then writes the player's answers as CSV; false when nothing was written.
+    // Asks where, then writes the player's answers as CSV, and their words' states in a second file
+    // beside it (wordsFileName); false when nothing was written.
     bool exportAnswers();
     bool exportAnswersTo(const QString& fileName);
+    static QString wordsFileName(const QString& answersFileName);
 
     QChartView* chartView() const { return chart_; }
     QTableWidget* subjectTable() const { return subjects_; }
     QList<QPushButton*> speakButtons() const { return speakButtons_; }
     QStringList missedWords() const { return missedWords_; }
+    QStringList keepsMissingWords() const { return keepsMissingWords_; }
 
 private:
     void showChart();
     void showSubjects();
     void showMissed();
+    void showWords(QGridLayout& grid, const QList<AnswerHistory::Missed>& missed, const QString& emptyText,
+                   QStringList& shownWords);
 
     std::unique_ptr<AnswerHistory> history_;
     int player_ = 0;
@@ -49,4 +55,7 @@ private:
     QWidget* missedArea_ = nullptr;
     QList<QPushButton*> speakButtons_;
     QStringList missedWords_;
+    QGridLayout* keepsMissing_ = nullptr;
+    QWidget* keepsMissingArea_ = nullptr;
+    QStringList keepsMissingWords_;
 };

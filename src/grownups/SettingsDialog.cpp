@@ -1,6 +1,7 @@
 // SettingsDialog: settings dialog; Save stores the language and refreshes the main window, Cancel changes nothing.
 #include "grownups/SettingsDialog.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
@@ -9,11 +10,12 @@
 #include "app/SettingsStore.h"
 #include "controls/ImageButton.h"
 #include "players/PlayerRegistry.h"
+#include "players/PracticeSetting.h"
 #include "grownups/PlayersDialog.h"
 #include "grownups/ProgressWindow.h"
 
 SettingsDialog::SettingsDialog(QWidget* parent)
-    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 300), parent) {
+    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 340), parent) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
 
@@ -41,11 +43,20 @@ SettingsDialog::SettingsDialog(QWidget* parent)
         if (on) pendingLanguage_ = QStringLiteral("AMERICAN");
     });
 
+    // For grown-ups: off, every game draws its words at random as it always did.
+    comeBackOption_ = new QCheckBox(QStringLiteral("&Missed words come back"), this);
+    comeBackOption_->setObjectName(QStringLiteral("comeBackOption"));
+    comeBackOption_->setAccessibleName(QStringLiteral("Missed words come back"));
+    comeBackOption_->setFont(f);
+    comeBackOption_->move(24, 166);
+    comeBackOption_->adjustSize();
+    comeBackOption_->setChecked(PracticeSetting::missedWordsComeBack());
+
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("separator"));
     line->setFrameShape(QFrame::HLine);
     line->setStyleSheet(QStringLiteral("color: #e0c890;"));
-    line->setGeometry(16, 164, width() - 32, 2);
+    line->setGeometry(16, 204, width() - 32, 2);
 
     // Two rows of two: left and right column, 148 x 37 each.
     auto button = [this](const QString& caption, const QString& name, bool right, int top) {
@@ -54,10 +65,10 @@ SettingsDialog::SettingsDialog(QWidget* parent)
         b->setGeometry(right ? width() - 24 - 148 : 24, top, 148, 37);
         return b;
     };
-    saveButton_ = button(QStringLiteral("Save"), QStringLiteral("saveButton"), false, 186);
-    cancelButton_ = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), true, 186);
-    playersButton_ = button(QStringLiteral("Players…"), QStringLiteral("playersButton"), false, 240);
-    progressButton_ = button(QStringLiteral("Progress…"), QStringLiteral("progressButton"), true, 240);
+    saveButton_ = button(QStringLiteral("Save"), QStringLiteral("saveButton"), false, 226);
+    cancelButton_ = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), true, 226);
+    playersButton_ = button(QStringLiteral("Players…"), QStringLiteral("playersButton"), false, 280);
+    progressButton_ = button(QStringLiteral("Progress…"), QStringLiteral("progressButton"), true, 280);
     connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
     connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
     connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
@@ -74,6 +85,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 void SettingsDialog::save() {
     writeSetting(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
     appState().language = pendingLanguage_;
+    PracticeSetting::setMissedWordsComeBack(comeBackOption_->isChecked());
     accept();
     emit languageSaved();
 }

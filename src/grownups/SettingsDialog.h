@@ -1,8 +1,9 @@
-// SettingsDialog: the settings dialog: British or American English.
+// SettingsDialog: the settings dialog: British or American English, and whether missed words come back.
 #pragma once
 
 #include "dialogs/FramelessDialog.h"
 
+class QCheckBox;
 class QLabel;
 class QRadioButton;
 class ImageButton;
@@ -17,6 +18,7 @@ public:
 
     QRadioButton* britishOption() const { return britishOption_; }
     QRadioButton* americanOption() const { return americanOption_; }
+    QCheckBox* comeBackOption() const { return comeBackOption_; }
     ImageButton* saveButton() const { return saveButton_; }
     ImageButton* cancelButton() const { return cancelButton_; }
 
@@ -38,6 +40,7 @@ private:
     QLabel* languageLabel_ = nullptr;
     QRadioButton* britishOption_ = nullptr;
     QRadioButton* americanOption_ = nullptr;
+    QCheckBox* comeBackOption_ = nullptr;
     ImageButton* saveButton_ = nullptr;
     ImageButton* cancelButton_ = nullptr;
     ImageButton* playersButton_ = nullptr;

@@ -1,6 +1,7 @@
 // AnswerDatabase: the answer log's file: tables, the meaning of SQLite's errors, moving a broken file aside.
 #include "players/AnswerDatabase.h"
 
+#include "players/AnswerSchema.h"
 #include "players/PlayersLog.h"
 
 #include <QDateTime>
@@ -10,20 +11,6 @@
 #include <QSqlQuery>
 
 namespace AnswerDatabase {
-
-Outcome classify(const QSqlError& error) {
-    // The driver reports SQLite's result code; the low byte is the primary code.
-    switch (error.nativeErrorCode().toInt() & 0xff) {
-    case 5: // SQLITE_BUSY
-    case 6: // SQLITE_LOCKED
-        return Outcome::Busy;
-    case 11: // SQLITE_CORRUPT
-    case 26: // SQLITE_NOTADB
-        return Outcome::Damaged;
-    default:
-        return Outcome::Failed;
-    }
-}
 
 namespace {
 Outcome run(QSqlQuery& query, const QString& statement) {
@@ -39,18 +26,8 @@ Outcome prepare(QSqlDatabase& db) {
     if (const Outcome o = run(query, QStringLiteral("PRAGMA synchronous=NORMAL")); o != Outcome::Done) return o;
     if (const Outcome o = run(query, QStringLiteral("PRAGMA quick_check")); o != Outcome::Done) return o;
     if (!query.next() || query.value(0).toString() != QLatin1String("ok")) return Outcome::Damaged;
-    const char* const tables[] = {
-        "CREATE TABLE IF NOT EXISTS answers(id INTEGER PRIMARY KEY, player INTEGER NOT NULL, "
-        "at INTEGER NOT NULL, subject TEXT NOT NULL, game TEXT NOT NULL, word TEXT NOT NULL, "
-        "right INTEGER NOT NULL, points INTEGER NOT NULL)",
-        "CREATE INDEX IF NOT EXISTS answers_by_player ON answers(player, at)",
-        // Counts per subject read from this index alone, without sorting every answer.
-        "CREATE INDEX IF NOT EXISTS answers_by_subject ON answers(player, subject)",
-        "CREATE TABLE IF NOT EXISTS players(id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
-    };
-    for (const char* statement : tables)
-        if (const Outcome o = run(query, QLatin1String(statement)); o != Outcome::Done) return o;
-    return Outcome::Done;
+    query.finish();
+    return AnswerSchema::migrate(db);
 }
 
 bool moveAside(const QString& path) {

@@ -3,16 +3,13 @@
 
 #include <QString>
 
+#include "players/AnswerOutcome.h"
+
 class QSqlDatabase;
-class QSqlError;
 
 namespace AnswerDatabase {
 
-enum class Outcome { Done, Busy, Damaged, Failed };
-
-// Busy for a lock held by another copy, Damaged for a file that is not (or no longer) a database.
-Outcome classify(const QSqlError& error);
-// Journal, lock wait, integrity check and tables, on an open connection.
+// Journal, lock wait, integrity check, and the tables brought up to this version, on an open connection.
 Outcome prepare(QSqlDatabase& db);
 // Keeps the file (and its journal) as <file>.broken-YYYYMMDD-HHMMSS, never over an earlier one.
 bool moveAside(const QString& path);

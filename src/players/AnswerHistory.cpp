@@ -3,6 +3,7 @@
 
 #include "players/AnswerDatabase.h"
 #include "players/PlayersLog.h"
+#include "players/WordStateTable.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -11,7 +12,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <atomic>
+#include <bit>
 
 namespace {
 std::atomic<int> connections{0};
@@ -140,6 +143,85 @@ bool AnswerHistory::exportCsv(int player, QIODevice& out) {
             if (out.write(text) != text.size()) return false;
             text.clear();
         }
+    }
+    return out.write(text) == text.size();
+}
+
+WordStates AnswerHistory::wordStates(int player, const QString& subject) {
+    WordStates states;
+    if (!open()) return states;
+    QSqlDatabase db = QSqlDatabase::database(name_, false);
+    // A file not upgraded yet has no word states: nothing learned.
+    if (!WordStateTable::load(db, player, subject, states)) states.clear();
+    return states;
+}
+
+QList<AnswerHistory::SubjectWords> AnswerHistory::subjectWords(int player) {
+    QList<SubjectWords> result;
+    if (!open()) return result;
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT subject, SUM(box >= ?), COUNT(*) FROM word_states WHERE player = ? "
+                                 "GROUP BY subject ORDER BY subject"));
+    query.addBindValue(WordState::TopBox);
+    query.addBindValue(player);
+    if (!query.exec()) return result;
+    while (query.next())
+        result.append({query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
+    return result;
+}
+
+QList<AnswerHistory::Missed> AnswerHistory::keepsMissing(int player, int limit) {
+    QList<Missed> result;
+    if (!open()) return result;
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT subject, word, recent, last_at FROM word_states WHERE player = ? AND "
+                                 "recent <> 0 ORDER BY last_at DESC"));
+    query.addBindValue(player);
+    if (!query.exec()) return result;
+    while (query.next()) {
+        WordState state;
+        state.recentMisses = query.value(2).toInt();
+        if (!state.keepsBeingMissed()) continue;
+        result.append({query.value(0).toString(), query.value(1).toString(), std::popcount(unsigned(state.recentMisses))});
+    }
+    std::stable_sort(result.begin(), result.end(), [](const Missed& a, const Missed& b) { return a.misses > b.misses; });
+    if (result.size() > limit) result.resize(limit);
+    return result;
+}
+
+bool AnswerHistory::exportWordsCsv(int player, QIODevice& out) {
+    if (!open()) return false;
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT COALESCE(p.name, ''), w.subject, w.word, w.asked, w.rights, w.missed, "
+                                 "w.last_at, w.box, w.recent FROM word_states w LEFT JOIN players p ON p.id = w.player "
+                                 "WHERE w.player = ? ORDER BY w.subject, w.word"));
+    query.addBindValue(player);
+    if (!query.exec()) {
+        qCWarning(lcPlayers) << "answer log:" << query.lastError().text();
+        return false;
+    }
+    QByteArray text = QByteArrayLiteral("\xEF\xBB\xBF") +
+                      "player,subject,word,asked,right,wrong,last asked,box,learned,keeps being missed\r\n";
+    while (query.next()) {
+        WordState state;
+        state.box = query.value(7).toInt();
+        state.recentMisses = query.value(8).toInt();
+        const QString last = QDateTime::fromMSecsSinceEpoch(query.value(6).toLongLong())
+                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QStringList fields = {csvField(query.value(0).toString()),
+                                    csvField(query.value(1).toString()),
+                                    csvField(query.value(2).toString()),
+                                    QString::number(query.value(3).toInt()),
+                                    QString::number(query.value(4).toInt()),
+                                    QString::number(query.value(5).toInt()),
+                                    last,
+                                    QString::number(state.box),
+                                    state.learned() ? QStringLiteral("yes") : QStringLiteral("no"),
+                                    state.keepsBeingMissed() ? QStringLiteral("yes") : QStringLiteral("no")};
+        text += fields.join(u',').toUtf8() + "\r\n";
     }
     return out.write(text) == text.size();
 }

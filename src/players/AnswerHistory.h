@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "players/WordState.h"
+
 class QIODevice;
 
 class AnswerHistory {
@@ -21,6 +23,11 @@ public:
         QString subject;
         QString word;
         int misses = 0;
+    };
+    struct SubjectWords {
+        QString subject;
+        int learned = 0;
+        int met = 0;
     };
 
     // Answers further apart than this are two sittings; the pause between them is not play.
@@ -42,6 +49,15 @@ public:
     QList<Missed> missedWords(int player, qint64 sinceMs, int limit = 12);
     // One row per answer, oldest first, after a header row; UTF-8. False when nothing could be read.
     bool exportCsv(int player, QIODevice& out);
+
+    // The player's words of a subject (none for a file without word states).
+    WordStates wordStates(int player, const QString& subject);
+    // Per subject the player met: the words learned and met.
+    QList<SubjectWords> subjectWords(int player);
+    // The words missed 3 or more times in their last 5 answers, most misses first; misses counts those.
+    QList<Missed> keepsMissing(int player, int limit = 12);
+    // One row per word the player met, by subject and word, after a header row; UTF-8.
+    bool exportWordsCsv(int player, QIODevice& out);
 
     // A field as a spreadsheet reads it back: quoted when needed, and never taken for a formula.
     static QString csvField(const QString& text);

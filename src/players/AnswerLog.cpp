@@ -3,6 +3,7 @@
 
 #include "players/AnswerDatabase.h"
 #include "players/PlayersLog.h"
+#include "players/WordStateTable.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -75,7 +76,7 @@ private:
             query.addBindValue(job.answer.word);
             query.addBindValue(job.answer.right ? 1 : 0);
             query.addBindValue(job.answer.points);
-            return query.exec();
+            return query.exec() && WordStateTable::record(query, job.answer);
         case Job::Name:
             query.prepare(QStringLiteral("INSERT OR REPLACE INTO players(id, name) VALUES(?, ?)"));
             query.addBindValue(player);
@@ -87,7 +88,12 @@ private:
             if (!query.exec()) return false;
             query.prepare(QStringLiteral("DELETE FROM answers WHERE player = ?"));
             query.addBindValue(player);
+            if (!query.exec()) return false;
+            query.prepare(QStringLiteral("DELETE FROM word_states WHERE player = ?"));
+            query.addBindValue(player);
             return query.exec();
+        case Job::Open:
+            return true;
         }
         return false;
     }
@@ -134,6 +140,8 @@ AnswerLog::AnswerLog(QString databasePath) : path_(std::move(databasePath)) {
     thread_.reset(QThread::create([this] { run(); }));
     thread_->setObjectName(QStringLiteral("answer log"));
     thread_->start(QThread::LowPriority);
+    // Opened (and upgraded) at once, so the progress window and the games read an up-to-date file.
+    enqueue({Job::Open, Answer(), QString()});
 }
 
 AnswerLog::~AnswerLog() {
@@ -179,6 +187,15 @@ void AnswerLog::enqueue(Job job) {
     wake_.wakeOne();
 }
 
+QList<Answer> AnswerLog::waitingAnswers(int player, const QString& subject) {
+    QList<Answer> waiting;
+    QMutexLocker lock(&mutex_);
+    for (const Job& job : queue_)
+        if (job.kind == Job::Record && job.answer.player == player && job.answer.subject == subject)
+            waiting.append(job.answer);
+    return waiting;
+}
+
 bool AnswerLog::waitUntilWritten(int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     QMutexLocker lock(&mutex_);
@@ -214,8 +231,12 @@ void AnswerLog::run() {
         qint64 answers = 0;
         for (const Job& job : batch)
             if (job.kind == Job::Record) ++answers;
-        if (outcome == Outcome::Busy) {
-            if (!busyLogged) qCInfo(lcPlayers) << "answer log locked by another copy; answers wait";
+        if (outcome == Outcome::Busy || outcome == Outcome::Newer) {
+            // A newer version's file is kept as it is; the answers wait, as for a lock, in case it goes.
+            if (!busyLogged && outcome == Outcome::Busy)
+                qCInfo(lcPlayers) << "answer log locked by another copy; answers wait";
+            else if (!busyLogged)
+                qCWarning(lcPlayers) << "answer log written by a newer version; answers wait in memory";
             busyLogged = true;
             if (!stopping_ || !exitDeadline.hasExpired()) {
                 wake_.wait(&mutex_, RetryMs);
@@ -224,7 +245,7 @@ void AnswerLog::run() {
             qsizetype waiting = 0;
             for (const Job& job : queue_)
                 if (job.kind == Job::Record) ++waiting;
-            qCWarning(lcPlayers) << "answer log still locked at exit;" << waiting << "answers dropped";
+            qCWarning(lcPlayers) << "answer log still not writable at exit;" << waiting << "answers dropped";
             dropped_ += waiting;
             queue_.clear();
             continue;

@@ -4,6 +4,7 @@
 #include "players/Answer.h"
 
 #include <QHash>
+#include <QList>
 #include <QMutex>
 #include <QString>
 #include <QWaitCondition>
@@ -18,7 +19,8 @@ class QThread;
 // again every RetryMs for as long as the program runs. Only beyond MaxWaiting answers, or when the
 // program ends with the lock still held after ExitWaitMs, are answers dropped, with a log line. A damaged
 // file is kept aside as <file>.broken-<time> and a new one started; a file that cannot be written at all
-// (read-only home, full disk) loses the answers with a log line and the games go on.
+// (read-only home, full disk) loses the answers with a log line and the games go on. A file written by a
+// newer version is never written: its answers wait in memory as for a lock.
 class AnswerLog {
 public:
     static constexpr int RetryMs = 500;
@@ -36,6 +38,8 @@ public:
     void record(const Answer& answer, const QString& playerName);
     // Forgets every answer of a removed player.
     void forgetPlayer(int player);
+    // Answers handed over and not written yet (a locked or newer file), oldest first.
+    QList<Answer> waitingAnswers(int player, const QString& subject);
     // Waits until everything handed over was written (or given up on); false on timeout.
     bool waitUntilWritten(int timeoutMs);
 
@@ -48,7 +52,7 @@ public:
 
 private:
     struct Job {
-        enum Kind { Record, Name, Forget } kind = Record;
+        enum Kind { Record, Name, Forget, Open } kind = Record;
         Answer answer;
         QString name;
     };

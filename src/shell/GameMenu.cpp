@@ -17,6 +17,7 @@
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
+#include "players/SubjectProgress.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
 #include "forms/GameForm.h"
@@ -59,6 +60,17 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
     titleLabel_->setGeometry(px(QRect(11640, 300, 1725, 480)).adjusted(0, 0, 120, 0));
     titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    // Under the subject's name: how many of its words the child playing has learned.
+    learnedLabel_ = new QLabel(this);
+    learnedLabel_->setObjectName(QStringLiteral("learnedLabel"));
+    QFont small(QStringLiteral("Verdana"));
+    small.setPointSize(10);
+    small.setBold(true);
+    learnedLabel_->setFont(small);
+    learnedLabel_->setStyleSheet(QStringLiteral("color: white;"));
+    learnedLabel_->setGeometry(titleLabel_->x(), titleLabel_->geometry().bottom() + 2, titleLabel_->width(), 20);
+    learnedLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     gameName_ = new QLabel(this);
     gameName_->setObjectName(QStringLiteral("gameName"));
     QFont nameFont(QStringLiteral("Verdana"));
@@ -91,6 +103,7 @@ void GameMenu::activate() {
         frame->chooseSubject(appState().section);
     }
     scoreModel().loadHighScore();
+    learnedLabel_->setText(SubjectProgress::current(appState().section).learnedCaption());
     hideGameName();
 }
 

@@ -23,6 +23,8 @@ public:
     QFrame* frame() const { return hoverFrame_; }
     // The hovered game's name under its picture, for a child who cannot read the tooltip.
     QLabel* gameNameLabel() const { return gameName_; }
+    // "12 of 20 words learned" for the child playing.
+    QLabel* learnedLabel() const { return learnedLabel_; }
 
     void gameHovered(int i);
     void openGame(int i);
@@ -36,6 +38,7 @@ protected:
 private:
     std::array<HotSpot*, GameCount> spots_{};
     QLabel* titleLabel_ = nullptr;
+    QLabel* learnedLabel_ = nullptr;
     QFrame* hoverFrame_ = nullptr;
     QLabel* gameName_ = nullptr;
     // The game whose name was said last; said again only after the pointer has been elsewhere.

@@ -15,6 +15,7 @@
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
+#include "players/SubjectProgress.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
 #include "shell/ShellFrame.h"
@@ -123,7 +124,10 @@ void HomeScreen::subjectHovered(int i) {
     text->raise();
     if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(true);
     scoreModel().setScoreCaption(hoveredTitle_);
-    scoreModel().setHighScoreCaption(scorePoints_[i]);
+    // What the child playing has learned of the subject, read once per subject pointed at.
+    const QString learned = SubjectProgress::current(hoveredTitle_).learnedCaption();
+    scoreModel().setHighScoreCaption(learned.isEmpty() ? scorePoints_[i]
+                                                       : scorePoints_[i] + QStringLiteral(", ") + learned);
 }
 
 void HomeScreen::backgroundHovered() {

@@ -1,7 +1,6 @@
 // CardsRules: the flash cards game.
 #include "games/cards/CardsRules.h"
 
-#include "app/Random.h"
 #include "catalogue/Catalogue.h"
 #include "games/common/ResultTexts.h"
 
@@ -48,9 +47,7 @@ void CardsRules::drawCard() {
         return;
     }
     // Never the card just seen again, when there is another.
-    int k = random().drawIndex(n > 1 ? n - 1 : 1);
-    if (n > 1 && k >= current_ && current_ >= 0) ++k;
-    putOnTable(k);
+    putOnTable(draw().pickOther(n, current_, [this](int k) { return cards_.at(k).word; }));
 }
 
 void CardsRules::activate() {

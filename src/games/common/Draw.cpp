@@ -29,13 +29,17 @@ QStringList turnFiles(RandomSource& random, const QStringList& names, int size,
     const int n = int(names.size());
     if (size <= 0 || countUsable(names, usable) < size) return {};
 
-    QStringList chosen;
     int target =
         pickWhere(random, n, [&](int k) { return usable(names.at(k)) && wordOf(names.at(k)) != avoidWord; });
     // Only files with the word on show are left: showing it again beats never dealing.
     if (target < 0) target = pickWhere(random, n, [&](int k) { return usable(names.at(k)); });
-    chosen.append(names.at(target));
+    return completeTurn(random, names, size, usable, names.at(target));
+}
 
+QStringList completeTurn(RandomSource& random, const QStringList& names, int size,
+                         const std::function<bool(const QString&)>& usable, const QString& target) {
+    const int n = int(names.size());
+    QStringList chosen{target};
     while (chosen.size() < size) {
         const int k =
             pickWhere(random, n, [&](int i) { return !chosen.contains(names.at(i)) && usable(names.at(i)); });

@@ -23,6 +23,10 @@ QStringList turnFiles(RandomSource& random, const QStringList& names, int size,
                       const std::function<bool(const QString&)>& usable,
                       const std::function<QString(const QString&)>& wordOf, const QString& avoidWord);
 
+// The rest of a turn whose target is chosen: size - 1 other different usable names drawn after it.
+QStringList completeTurn(RandomSource& random, const QStringList& names, int size,
+                         const std::function<bool(const QString&)>& usable, const QString& target);
+
 // Deals entries over places 0, 1, ...: each place takes a random one of the entries left.
 QStringList dealOut(RandomSource& random, QStringList entries);
 

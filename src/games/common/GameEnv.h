@@ -6,6 +6,7 @@
 
 struct GameDescriptor;
 class GameHost;
+class PracticeSource;
 class RandomSource;
 struct AppState;
 
@@ -18,4 +19,6 @@ struct GameEnv {
     PictureList::Lister lister = {};
     // The game's row in the game list (its instruction); null for rules played without a window.
     const GameDescriptor* game = nullptr;
+    // What the player knows, for the word draw; null draws uniformly.
+    PracticeSource* practice = nullptr;
 };

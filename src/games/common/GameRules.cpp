@@ -7,10 +7,12 @@
 #include "catalogue/GameInstructions.h"
 #include "games/common/ExplainedGames.h"
 
-GameRules::GameRules(const GameEnv& env) : list_(env.lister), env_(env) {}
+GameRules::GameRules(const GameEnv& env)
+    : list_(env.lister), env_(env), draw_(env.random, env.practice), notingHost_(env.host, draw_) {}
 
 void GameRules::listSubject() {
     list_.point(Catalogue::subjectFolder(env_.app.section));
+    draw_.follow(env_.app.section);
 }
 
 bool GameRules::usable(const QString& name) const {

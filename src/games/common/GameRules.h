@@ -3,7 +3,9 @@
 
 #include "games/common/GameEnv.h"
 #include "games/common/GameHost.h"
+#include "games/common/NotingHost.h"
 #include "games/common/PictureList.h"
+#include "games/common/WordDraw.h"
 
 #include <QString>
 
@@ -28,9 +30,11 @@ public:
     void explain();
 
 protected:
-    GameHost& host() { return env_.host; }
+    GameHost& host() { return notingHost_; }
     RandomSource& random() { return env_.random; }
-    // Points the list at the current subject's folder.
+    // Every word a game asks comes from here.
+    WordDraw& draw() { return draw_; }
+    // Points the list (and the word draw) at the current subject's folder.
     void listSubject();
     // Whether a name suits the current language.
     bool usable(const QString& name) const;
@@ -43,6 +47,8 @@ protected:
 
 private:
     GameEnv env_;
+    WordDraw draw_;
+    NotingHost notingHost_;
     QString subjectTitle_;
     QString notice_;
 };

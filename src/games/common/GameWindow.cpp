@@ -22,6 +22,7 @@
 #include "games/common/GamesLog.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
+#include "games/common/ProgramPractice.h"
 #include "forms/Forms.h"
 #include "shell/MainWindow.h"
 #include "shell/PictureHolder.h"
@@ -222,7 +223,7 @@ QStringList GameWindow::pictureList() const {
 }
 
 GameEnv GameWindow::env() {
-    return GameEnv{*host_, randomSource(), appState(), {}, &game_};
+    return GameEnv{*host_, randomSource(), appState(), {}, &game_, &ProgramPractice::instance()};
 }
 
 GameHost& GameWindow::host() {

@@ -18,4 +18,8 @@ QString dropOrderPrefix(const QString& text) {
     return text.size() >= 3 && text.at(2) == u' ' ? text.mid(3) : text;
 }
 
+QString puzzleWord(const QString& name) {
+    return dropOrderPrefix(removeVariantTags(cutExtension(name)));
+}
+
 } // namespace WordSteps

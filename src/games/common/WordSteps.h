@@ -13,4 +13,8 @@ QString removeVariantTags(const QString& text);
 // The first three characters dropped when the third is a blank (an ordering prefix such as "01 ").
 QString dropOrderPrefix(const QString& text);
 
+// The word the letter games (hidden and mixed letters) and the memory game make of a file name: the
+// extension cut, the variant tags removed, then the ordering prefix dropped.
+QString puzzleWord(const QString& name);
+
 } // namespace WordSteps

@@ -2,7 +2,6 @@
 #include "games/hidden/HiddenRules.h"
 
 #include "catalogue/Catalogue.h"
-#include "games/common/Draw.h"
 #include "games/common/GamesLog.h"
 #include "games/common/MorePicturesNotice.h"
 #include "games/common/ResultTexts.h"
@@ -59,17 +58,9 @@ void HiddenRules::startNewGame() {
     meterTenths_ = 0;
     maskedWord_.clear();
 
-    // The first entry of the listing is never the word, and the last word never comes twice in a row.
-    const QStringList& names = list_.names();
-    const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
-    const auto wordAt = [&](int i) {
-        return WordSteps::dropOrderPrefix(WordSteps::removeVariantTags(stem(i)));
-    };
-    const int index = Draw::pickWhere(random(), int(names.size()), [&](int i) {
-        if (i == 0 || !usable(stem(i))) return false;
-        const QString word = wordAt(i);
-        return word != hiddenWord_ && hasAnyLetter(word);
-    });
+    // The last word never comes twice in a row.
+    const int index = draw().pickPuzzle(
+        list_.names(), [this](const QString& stem) { return usable(stem); }, hiddenWord_, hasAnyLetter);
 
     misses_ = 0;
     lettersChosen_.clear();
@@ -86,7 +77,7 @@ void HiddenRules::startNewGame() {
     setNotice(QString());
     playing_ = true;
     wordIndex_ = index;
-    hiddenWord_ = wordAt(index);
+    hiddenWord_ = WordSteps::puzzleWord(list_.name(index));
     for (QChar c : hiddenWord_)
         maskedWord_ += hasButton(c) ? QChar(u'*') : c;
     picture_ = list_.path(index);

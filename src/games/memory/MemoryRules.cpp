@@ -51,9 +51,7 @@ void MemoryRules::startNewGame() {
 bool MemoryRules::drawWords() {
     const QStringList& names = list_.names();
     const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
-    const auto wordAt = [&](int i) {
-        return WordSteps::dropOrderPrefix(WordSteps::removeVariantTags(stem(i)));
-    };
+    const auto wordAt = [&](int i) { return WordSteps::puzzleWord(names.at(i)); };
 
     QSet<QString> words;
     for (int i = 0; i < names.size(); ++i)
@@ -62,8 +60,8 @@ bool MemoryRules::drawWords() {
 
     QStringList placed;
     for (int c = 0; c < PairCount; ++c) {
-        const int i = Draw::pickWhere(random(), int(names.size()),
-                                      [&](int k) { return usable(stem(k)) && !placed.contains(wordAt(k)); });
+        const int i = draw().pick(
+            int(names.size()), [&](int k) { return usable(stem(k)) && !placed.contains(wordAt(k)); }, wordAt);
         placed << wordAt(i);
         cards_[c].word = wordAt(i);
         cards_[c].picture = list_.path(i);

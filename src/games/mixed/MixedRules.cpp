@@ -3,7 +3,6 @@
 
 #include "app/Random.h"
 #include "catalogue/Catalogue.h"
-#include "games/common/Draw.h"
 #include "games/common/GamesLog.h"
 #include "games/common/MorePicturesNotice.h"
 #include "games/common/ResultTexts.h"
@@ -52,17 +51,9 @@ void MixedRules::startNewGame() {
     scrambled_.clear();
     rebuilt_.clear();
 
-    // Any entry but the first, as in hidden letters; the last word never comes twice in a row.
-    const QStringList& names = list_.names();
-    const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
-    const auto wordAt = [&](int i) {
-        return WordSteps::dropOrderPrefix(WordSteps::removeVariantTags(stem(i)));
-    };
-    const int index = Draw::pickWhere(random(), int(names.size()), [&](int i) {
-        if (i == 0 || stem(i).isEmpty() || !usable(stem(i))) return false;
-        const QString word = wordAt(i);
-        return word != mixWord_ && canScramble(word);
-    });
+    // The last word never comes twice in a row.
+    const int index = draw().pickPuzzle(
+        list_.names(), [this](const QString& stem) { return usable(stem); }, mixWord_, canScramble);
     if (index < 0) {
         qCWarning(lcGames) << "mixed letters: no word left to draw in" << list_.folder();
         playing_ = false;
@@ -76,7 +67,7 @@ void MixedRules::startNewGame() {
     clearTypedText();
     playing_ = true;
     wordIndex_ = index;
-    word_ = mixWord_ = wordAt(index);
+    word_ = mixWord_ = WordSteps::puzzleWord(list_.name(index));
     scrambled_ = scrambleWord(random(), word_);
     picture_ = list_.path(index);
     // A word longer than the tiles can only be typed.
