@@ -92,10 +92,13 @@ private slots:
             for (char b = 'a'; b <= 'z'; ++b) many += QByteArray("w") + a + b + "\n";
         write(tmp_.filePath("list/many.csv"), many);
         QList<int> seen;
+        int listed = 0;
         const ImportReport report = WordImporter::run(options("list/many.csv"), [&](int done, int total) {
             seen << done;
-            return total == 676 && done < 5;
+            listed = total;
+            return done < 5;
         });
+        QCOMPARE(listed, 26 * 26 - 1); // "www" is no playable word
         QCOMPARE(seen, (QList<int>{1, 2, 3, 4, 5}));
         QCOMPARE(report.added, 5);
         QVERIFY(report.cancelled);

@@ -104,23 +104,23 @@ private slots:
 
     // Catches the first identifier's translation not being the one read, or image and sound lost.
     void kvtmlReadsTheFirstIdentifiersText() {
-        const QByteArray kvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
-<kvtml version="2.0">
-  <identifiers>
-    <identifier id="1"><name>English</name></identifier>
-    <identifier id="0"><name>French</name></identifier>
-  </identifiers>
-  <entries>
-    <entry id="0">
-      <translation id="0"><text>chat</text></translation>
-      <translation id="1"><text>cat</text><image>pics/cat.png</image><sound>cat.ogg</sound></translation>
-    </entry>
-    <entry id="1">
-      <translation id="1"><text> red  fox </text></translation>
-    </entry>
-    <entry id="2"><translation id="1"><text>a/b</text></translation></entry>
-  </entries>
-</kvtml>)";
+        const QByteArray kvtml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<kvtml version=\"2.0\">\n"
+            "  <identifiers>\n"
+            "    <identifier id=\"1\"><name>English</name></identifier>\n"
+            "    <identifier id=\"0\"><name>French</name></identifier>\n"
+            "  </identifiers>\n"
+            "  <entries>\n"
+            "    <entry id=\"0\">\n"
+            "      <translation id=\"0\"><text>chat</text></translation>\n"
+            "      <translation id=\"1\"><text>cat</text><image>pics/cat.png</image><sound>cat.ogg</sound></translation>\n"
+            "    </entry>\n"
+            "    <entry id=\"1\">\n"
+            "      <translation id=\"1\"><text> red  fox </text></translation>\n"
+            "    </entry>\n"
+            "    <entry id=\"2\"><translation id=\"1\"><text>a/b</text></translation></entry>\n"
+            "  </entries>\n"
+            "</kvtml>";
         const WordListContents c = WordListReader::readKvtml(kvtml, lists_);
         QVERIFY2(c.error.isEmpty(), qPrintable(c.error));
         QCOMPARE(wordsOf(c), (QStringList{"cat", "red fox"}));
@@ -134,21 +134,21 @@ private slots:
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("reason");
         QTest::newRow("entity expansion")
-            << QByteArray(R"(<?xml version="1.0"?><!DOCTYPE kvtml [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;">]>
-<kvtml><entries><entry><translation id="0"><text>&b;</text></translation></entry></entries></kvtml>)")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n"
+            "<kvtml><entries><entry><translation id=\"0\"><text>&b;</text></translation></entry></entries></kvtml>")
             << "document type";
         QTest::newRow("external entity")
-            << QByteArray(R"(<?xml version="1.0"?><!DOCTYPE kvtml [<!ENTITY x SYSTEM "file:///etc/passwd">]>
-<kvtml><entries><entry><translation id="0"><text>&x;</text></translation></entry></entries></kvtml>)")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n"
+            "<kvtml><entries><entry><translation id=\"0\"><text>&x;</text></translation></entry></entries></kvtml>")
             << "document type";
         QTest::newRow("external DTD")
-            << QByteArray(R"(<?xml version="1.0"?><!DOCTYPE kvtml SYSTEM "http://example.org/kvtml2.dtd"><kvtml/>)")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE kvtml SYSTEM \"http://example.org/kvtml2.dtd\"><kvtml/>")
             << "document type";
         QTest::newRow("undeclared entity")
-            << QByteArray(R"(<kvtml><entries><entry><translation id="0"><text>&x;</text></translation></entry></entries></kvtml>)")
+            << QByteArray("<kvtml><entries><entry><translation id=\"0\"><text>&x;</text></translation></entry></entries></kvtml>")
             << "";
         QTest::newRow("cut short")
-            << QByteArray(R"(<kvtml><entries><entry><translation id="0"><text>cat</text></translation></entry><entry>)")
+            << QByteArray("<kvtml><entries><entry><translation id=\"0\"><text>cat</text></translation></entry><entry>")
             << "damaged";
         QTest::newRow("not kvtml") << QByteArray("<html><body>cat</body></html>") << "not a KVTML";
         QTest::newRow("empty") << QByteArray() << "";

@@ -10,7 +10,7 @@
 GameRules::GameRules(const GameEnv& env) : list_(env.lister), env_(env) {}
 
 void GameRules::listSubject() {
-    list_.point(Catalogue::subjectFolder(env_.app.section));
+    list_.point(Catalogue::subjectFolders(env_.app.section));
 }
 
 bool GameRules::usable(const QString& name) const {
