@@ -9,11 +9,13 @@
 #include "app/SettingsStore.h"
 #include "controls/ImageButton.h"
 #include "players/PlayerRegistry.h"
+#include "catalogue/Catalogue.h"
+#include "grownups/MyWordsDialog.h"
 #include "grownups/PlayersDialog.h"
 #include "grownups/ProgressWindow.h"
 
 SettingsDialog::SettingsDialog(QWidget* parent)
-    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 300), parent) {
+    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 354), parent) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
 
@@ -58,6 +60,8 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     cancelButton_ = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), true, 186);
     playersButton_ = button(QStringLiteral("Players…"), QStringLiteral("playersButton"), false, 240);
     progressButton_ = button(QStringLiteral("Progress…"), QStringLiteral("progressButton"), true, 240);
+    myWordsButton_ = button(QStringLiteral("My words…"), QStringLiteral("myWordsButton"), false, 294);
+    connect(myWordsButton_, &ImageButton::clicked, this, &SettingsDialog::myWordsClick);
     connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
     connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
     connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
@@ -89,4 +93,10 @@ void SettingsDialog::playersClick() {
 
 void SettingsDialog::progressClick() {
     ProgressWindow::showModal(this);
+}
+
+void SettingsDialog::myWordsClick() {
+    MyWordsDialog dialog(Catalogue::userWordsFolder(), Catalogue::filesFolder(), this);
+    dialog.exec();
+    emit wordsChanged();
 }
