@@ -24,6 +24,7 @@
 #include "forms/GameForm.h"
 #include "shell/GameTable.h"
 #include "shell/GameMenu.h"
+#include "shell/HomeScreen.h"
 #include "grownups/SettingsDialog.h"
 #include "shell/Placement.h"
 #include "grownups/PlayerFace.h"
@@ -308,6 +309,9 @@ void MainWindow::openSettings() {
     QPointer<SettingsDialog> dialog = new SettingsDialog(this);
     connect(dialog, &SettingsDialog::languageSaved, this, &MainWindow::updateTitles);
     connect(dialog, &SettingsDialog::playingChildRemoved, this, &MainWindow::startForCurrentPlayer);
+    connect(dialog, &SettingsDialog::wordsChanged, this, [] {
+        if (auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"))) home->showMyWords();
+    });
     dialog->exec();
     delete dialog.data();
     // A saved language applies at once: an open game deals again with the pictures of that English.
