@@ -10,6 +10,7 @@
 #include "controls/ImageButton.h"
 #include "players/PlayerRegistry.h"
 #include "catalogue/Catalogue.h"
+#include "grownups/GrownUpDialog.h"
 #include "grownups/MyWordsDialog.h"
 #include "grownups/PlayersDialog.h"
 #include "grownups/ProgressWindow.h"
@@ -96,6 +97,8 @@ void SettingsDialog::progressClick() {
 }
 
 void SettingsDialog::myWordsClick() {
+    // It writes files and records the microphone: a grown-up's window.
+    if (!GrownUpDialog::ask(this)) return;
     MyWordsDialog dialog(Catalogue::userWordsFolder(), Catalogue::filesFolder(), this);
     dialog.exec();
     emit wordsChanged();
