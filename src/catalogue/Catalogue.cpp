@@ -5,6 +5,9 @@
 #include "app/PathIgnoringCase.h"
 #include "catalogue/CatalogueLog.h"
 #include "catalogue/GameInstructions.h"
+#include "catalogue/UserWords.h"
+
+#include <QFileInfo>
 
 Q_LOGGING_CATEGORY(lcCatalogue, "lexikite.catalogue")
 
@@ -22,7 +25,23 @@ QString subjectFolder(const QString& subject) {
     return resolvePath(appState().programFolder + QStringLiteral("/files/") + subject);
 }
 
+QStringList subjectFolders(const QString& subject) {
+    return {subjectFolder(subject), UserWords::subjectFolder(userWordsFolder(), subject)};
+}
+
+QString userWordsFolder() {
+    return UserWords::folder();
+}
+
+QString picturePath(const QString& subject, const QString& fileName) {
+    const QString own = resolvePath(UserWords::subjectFolder(userWordsFolder(), subject) + u'/' + fileName);
+    return QFileInfo::exists(own) ? own : resolvePath(subjectFolder(subject) + u'/' + fileName);
+}
+
 QString wordSoundPath(const QString& subject, const QString& word) {
+    const QString own = resolvePath(UserWords::subjectFolder(userWordsFolder(), subject) + u'/' + word +
+                                    QStringLiteral(".eda"));
+    if (QFileInfo::exists(own)) return own;
     return resolvePath(appState().programFolder + QStringLiteral("/files/") + subject + QLatin1Char('/') +
                        word + QStringLiteral(".eda"));
 }

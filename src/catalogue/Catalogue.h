@@ -4,6 +4,7 @@
 #include "catalogue/FileNames.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace Catalogue {
 
@@ -13,7 +14,14 @@ bool matchesLanguage(const QString& fileName);
 QString filesFolder();
 // files/<subject>, resolved case-insensitively on disk when the exact name is absent.
 QString subjectFolder(const QString& subject);
-// files/<subject>/<word>.eda (resolved case-insensitively when present under another case).
+// The folders a subject's words come from: files/<subject>, then the grown-up's own words of it.
+QStringList subjectFolders(const QString& subject);
+// The grown-up's own words: $XDG_DATA_HOME/lexikite/words.
+QString userWordsFolder();
+// A picture file of a subject: the grown-up's own when there is one, else the default pack's.
+QString picturePath(const QString& subject, const QString& fileName);
+// The word's sound: the grown-up's own <word>.eda when there is one, else files/<subject>/<word>.eda (each
+// resolved case-insensitively when present under another case).
 QString wordSoundPath(const QString& subject, const QString& word);
 // files/Letters/<letter>.eda; the letter is used unchanged.
 QString letterSoundPath(const QString& letter);

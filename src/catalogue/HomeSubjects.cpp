@@ -31,3 +31,10 @@ const std::array<HomeSubject, HomeSubjectCount> HomeSubjects = {{
     {"weather", "weather", {8640, 1320, 3615, 855}, {9840, 1440, 855, 375}},
     {"wild animals", "wild animals", {600, 1080, 2535, 855}, {720, 1200, 1215, 375}},
 }};
+
+// Below the weather, between the clouds: a place the picture leaves free.
+const HomeSubject MyWordsHomeSubject = {"my words", "my words", {9600, 2370, 2250, 1050}, {9720, 2460, 1215, 375}};
+
+const HomeSubject& homeSpot(int i) {
+    return i == MyWordsSpot ? MyWordsHomeSubject : HomeSubjects[i];
+}

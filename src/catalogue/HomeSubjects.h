@@ -13,3 +13,11 @@ struct HomeSubject {
 
 inline constexpr int HomeSubjectCount = 28;
 extern const std::array<HomeSubject, HomeSubjectCount> HomeSubjects;
+
+// The grown-up's own subject: a spot of its own after the 28, shown only while it holds words (it has no folder
+// in the default pack, so it is not among the subjects above).
+inline constexpr int MyWordsSpot = HomeSubjectCount;
+inline constexpr int HomeSpotCount = HomeSubjectCount + 1;
+extern const HomeSubject MyWordsHomeSubject;
+// HomeSubjects[i], or MyWordsHomeSubject for MyWordsSpot.
+const HomeSubject& homeSpot(int i);

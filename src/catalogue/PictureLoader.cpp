@@ -1,7 +1,7 @@
 // PictureLoader: bounded, size-aware decoding of ".edi" pictures and the cache of decoded pictures.
 #include "catalogue/PictureLoader.h"
 
-#include "catalogue/Catalogue.h"
+#include "app/PathIgnoringCase.h"
 #include "catalogue/CatalogueLog.h"
 
 #include <QBuffer>
@@ -72,7 +72,7 @@ PictureLoader& PictureLoader::shared() {
 
 QImage PictureLoader::decode(const QString& givenPath, const QSize& box) {
     ensureAllocationLimit();
-    const QString path = Catalogue::resolvePath(givenPath);
+    const QString path = resolvePathIgnoringCase(givenPath);
     // Regular files only: a pipe named like a picture would block the reader for ever.
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > MaxFileBytes) {
@@ -154,7 +154,7 @@ bool PictureLoader::lookup(const QString& path, const QSize& box, const FileStam
 }
 
 QImage PictureLoader::image(const QString& givenPath, const QSize& box) {
-    const QString path = Catalogue::resolvePath(givenPath);
+    const QString path = resolvePathIgnoringCase(givenPath);
     const FileStamp stamp = stampOf(path);
     QImage cached;
     if (lookup(path, box, stamp, cached)) return cached;
@@ -170,7 +170,7 @@ QList<QImage> PictureLoader::images(const QStringList& paths, const QSize& box) 
     std::vector<Entry> missing;
     std::vector<qsizetype> missingAt;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        Entry entry{Catalogue::resolvePath(paths.at(i)), box, {}, {}};
+        Entry entry{resolvePathIgnoringCase(paths.at(i)), box, {}, {}};
         entry.stamp = stampOf(entry.path);
         if (lookup(entry.path, box, entry.stamp, result[i])) continue;
         missing.push_back(std::move(entry));

@@ -20,7 +20,7 @@ QPixmap pictureFromActiveGame(const QString& folder, const QString& word) {
     if (!game) return {};
     const QString file = Catalogue::pictureNamingWord(game->pictureList(), word);
     if (file.isEmpty()) return {};
-    const QString path = Catalogue::resolvePath(Catalogue::subjectFolder(folder) + QLatin1Char('/') + file);
+    const QString path = Catalogue::picturePath(folder, file);
     return PictureLoader::shared().pixmap(path, QSize(ResultParts::PictureWidth, ResultParts::PictureHeight));
 }
 

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <algorithm>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -48,12 +49,16 @@ QLabel* heading(const QString& text, QWidget* parent) {
 
 // The picture file of a word in a subject: the one whose name gives the word, in the learner's English.
 QString pictureOfWord(const QString& subject, const QString& word) {
-    const QDir folder(Catalogue::subjectFolder(subject));
+    QStringList folders = Catalogue::subjectFolders(subject);
+    std::reverse(folders.begin(), folders.end()); // the grown-up's own picture first
     QString any;
-    for (const QString& name : folder.entryList({QStringLiteral("*.edi")}, QDir::Files, QDir::Name)) {
-        if (Catalogue::wordFromFileName(name) != word) continue;
-        if (Catalogue::matchesLanguage(name)) return folder.filePath(name);
-        if (any.isEmpty()) any = folder.filePath(name);
+    for (const QString& path : folders) {
+        const QDir folder(path);
+        for (const QString& name : folder.entryList({QStringLiteral("*.edi")}, QDir::Files, QDir::Name)) {
+            if (Catalogue::wordFromFileName(name) != word) continue;
+            if (Catalogue::matchesLanguage(name)) return folder.filePath(name);
+            if (any.isEmpty()) any = folder.filePath(name);
+        }
     }
     return any;
 }

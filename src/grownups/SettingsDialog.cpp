@@ -11,11 +11,14 @@
 #include "controls/ImageButton.h"
 #include "players/PlayerRegistry.h"
 #include "players/PracticeSetting.h"
+#include "catalogue/Catalogue.h"
+#include "grownups/GrownUpDialog.h"
+#include "grownups/MyWordsDialog.h"
 #include "grownups/PlayersDialog.h"
 #include "grownups/ProgressWindow.h"
 
 SettingsDialog::SettingsDialog(QWidget* parent)
-    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 340), parent) {
+    : FramelessDialog(QStringLiteral("SettingsDialog"), QStringLiteral("Settings"), QSize(360, 394), parent) {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
 
@@ -69,6 +72,8 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     cancelButton_ = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), true, 226);
     playersButton_ = button(QStringLiteral("Players…"), QStringLiteral("playersButton"), false, 280);
     progressButton_ = button(QStringLiteral("Progress…"), QStringLiteral("progressButton"), true, 280);
+    myWordsButton_ = button(QStringLiteral("My words…"), QStringLiteral("myWordsButton"), false, 334);
+    connect(myWordsButton_, &ImageButton::clicked, this, &SettingsDialog::myWordsClick);
     connect(saveButton_, &ImageButton::clicked, this, &SettingsDialog::save);
     connect(cancelButton_, &ImageButton::clicked, this, &QDialog::reject);
     connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
@@ -101,4 +106,12 @@ void SettingsDialog::playersClick() {
 
 void SettingsDialog::progressClick() {
     ProgressWindow::showModal(this);
+}
+
+void SettingsDialog::myWordsClick() {
+    // It writes files and records the microphone: a grown-up's window.
+    if (!GrownUpDialog::ask(this)) return;
+    MyWordsDialog dialog(Catalogue::userWordsFolder(), Catalogue::filesFolder(), this);
+    dialog.exec();
+    emit wordsChanged();
 }

@@ -26,12 +26,15 @@ public:
     // For grown-ups: the players, and what each has practised.
     void playersClick();
     void progressClick();
+    void myWordsClick();
 
 signals:
     // The language was saved: the frame's titles follow it.
     void languageSaved();
     // The child playing was removed: the next one starts afresh.
     void playingChildRemoved();
+    // The grown-up's own words may have changed: the home screen shows "my words" once it holds words.
+    void wordsChanged();
 
 protected:
     void enterPressed() override { save(); }
@@ -45,5 +48,6 @@ private:
     ImageButton* cancelButton_ = nullptr;
     ImageButton* playersButton_ = nullptr;
     ImageButton* progressButton_ = nullptr;
+    ImageButton* myWordsButton_ = nullptr;
     QString pendingLanguage_;
 };

@@ -12,6 +12,8 @@
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/PictureLoader.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
@@ -47,16 +49,17 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    for (int i = 0; i < HomeSubjectCount; ++i) {
+    for (int i = 0; i < HomeSpotCount; ++i) {
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
-        spot->setGeometry(px(HomeSubjects[i].spot));
-        spot->setToolTip(QLatin1String(HomeSubjects[i].name));
+        spot->setGeometry(px(homeSpot(i).spot));
+        spot->setToolTip(QLatin1String(homeSpot(i).name));
         connect(spot, &HotSpot::hovered, this, &HomeScreen::subjectHovered);
         connect(spot, &HotSpot::clicked, this, &HomeScreen::openSubject);
         spots_[i] = spot;
     }
 
+    spots_[MyWordsSpot]->hide();
     hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
 
     shadowLabel_ = new QLabel(QStringLiteral("back"), this);
@@ -66,21 +69,21 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
     shadowLabel_->setWordWrap(true);
     shadowLabel_->hide();
 
-    for (int i = 0; i < HomeSubjectCount; ++i) {
-        auto* label = new QLabel(QLatin1String(HomeSubjects[i].caption), this);
+    for (int i = 0; i < HomeSpotCount; ++i) {
+        auto* label = new QLabel(QLatin1String(homeSpot(i).caption), this);
         label->setObjectName(QStringLiteral("caption%1").arg(i));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(captionFont());
         label->setWordWrap(true);
         // The caption boxes are tight; widen a box rather than cut a word.
-        QRect r = px(HomeSubjects[i].label);
+        QRect r = px(homeSpot(i).label);
         const QFontMetrics fm(label->font());
         int widest = 0;
         for (const QString& word : label->text().split(QLatin1Char(' ')))
             widest = std::max(widest, fm.horizontalAdvance(word));
         if (r.width() < widest + 2) r.setWidth(widest + 2);
         // One line where the hot spot has room for it.
-        const QRect spotRect = px(HomeSubjects[i].spot);
+        const QRect spotRect = px(homeSpot(i).spot);
         const int oneLine = fm.horizontalAdvance(label->text()) + 4;
         if (r.width() < oneLine && r.x() + oneLine <= spotRect.right()) r.setWidth(oneLine);
         if (r.height() < label->heightForWidth(r.width())) r.setHeight(label->heightForWidth(r.width()));
@@ -92,17 +95,28 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
 
 void HomeScreen::activate() {
     scoreModel().resetRunningScore();
+    showMyWords();
     if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(false);
-    for (int i = 0; i < HomeSubjectCount; ++i) {
+    for (int i = 0; i < HomeSpotCount; ++i) {
         scoreCaption_[i] = readSetting(scoreModel().highScoresKey(),
-                                         QStringLiteral("SCORE-HIGH - ") + QLatin1String(HomeSubjects[i].name),
+                                         QStringLiteral("SCORE-HIGH - ") + QLatin1String(homeSpot(i).name),
                                          QString());
         scorePoints_[i] = pointsText(scoreCaption_[i]);
     }
 }
 
+void HomeScreen::showMyWords() {
+    // "my words" is there once the grown-up has added a word to it.
+    myWordsPictures_.clear();
+    for (const QString& folder : Catalogue::subjectFolders(QLatin1String(MyWordsHomeSubject.name)))
+        for (const QString& name : Catalogue::listPictures(folder))
+            if (myWordsPictures_.size() < 4) myWordsPictures_ << folder + u'/' + name;
+    spots_[MyWordsSpot]->setVisible(!myWordsPictures_.isEmpty());
+    update();
+}
+
 void HomeScreen::subjectHovered(int i) {
-    if (i < 0 || i >= HomeSubjectCount) return;
+    if (i < 0 || i >= HomeSpotCount) return;
     QLabel* text = captions_[i];
     text->setStyleSheet(QStringLiteral("color: white;"));
     text->show();
@@ -112,9 +126,9 @@ void HomeScreen::subjectHovered(int i) {
     shadowLabel_->setText(text->text());
     shadowLabel_->setFont(text->font());
     hoverIndex_ = i;
-    for (int j = 0; j < HomeSubjectCount; ++j)
+    for (int j = 0; j < HomeSpotCount; ++j)
         if (j != i) captions_[j]->hide();
-    hoveredTitle_ = QLatin1String(HomeSubjects[i].name);
+    hoveredTitle_ = QLatin1String(homeSpot(i).name);
     hoverFrame_->setGeometry(spots_[i]->geometry());
     hoverFrame_->show();
     shadowLabel_->setGeometry(text->geometry().translated(1, 1));
@@ -133,7 +147,7 @@ void HomeScreen::subjectHovered(int i) {
 void HomeScreen::backgroundHovered() {
     hoverFrame_->hide();
     shadowLabel_->hide();
-    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) captions_[hoverIndex_]->hide();
+    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) captions_[hoverIndex_]->hide();
     if (hoverIndex_ != NoHover) {
         scoreModel().setScoreCaption(QString());
         scoreModel().setHighScoreCaption(QString());
@@ -144,20 +158,20 @@ void HomeScreen::backgroundHovered() {
 void HomeScreen::hideHoverMarks() {
     hoverFrame_->hide();
     shadowLabel_->hide();
-    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) {
+    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) {
         captions_[hoverIndex_]->setStyleSheet(QStringLiteral("color: white;"));
         captions_[hoverIndex_]->hide();
     }
 }
 
 void HomeScreen::openSubject(int i) {
-    if (i < 0 || i >= HomeSubjectCount) return;
+    if (i < 0 || i >= HomeSpotCount) return;
     captions_[i]->hide();
     playClickHome();
     hoverFrame_->hide();
     // The clicked spot is the hovered one; taking its name directly also covers a click with no hover before
     // it.
-    hoveredTitle_ = QLatin1String(HomeSubjects[i].name);
+    hoveredTitle_ = QLatin1String(homeSpot(i).name);
     appState().section = hoveredTitle_;
     scoreModel().setScoreCaption(QString());
     scoreModel().setHighScoreCaption(QString());
@@ -185,4 +199,21 @@ void HomeScreen::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), QColor(150, 205, 240));
     else
         p.drawPixmap(rect(), picture);
+    if (!spots_[MyWordsSpot]->isVisible()) return;
+    // The "my words" card shows the grown-up's own pictures, up to four, side by side.
+    const QRectF card = QRectF(px(MyWordsHomeSubject.spot)).adjusted(2, 2, -2, -2);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255, 230), 2));
+    p.setBrush(QColor(255, 236, 200, 235));
+    p.drawRoundedRect(card, 10, 10);
+    const int n = int(myWordsPictures_.size());
+    const qreal gap = 6, w = (card.width() - gap * (n + 1)) / n;
+    for (int i = 0; i < n; ++i) {
+        const QRectF box(card.x() + gap + i * (w + gap), card.y() + gap, w, card.height() - 2 * gap);
+        const QSize size = box.size().toSize();
+        const QPixmap face = PictureLoader::shared().pixmap(myWordsPictures_.at(i), size, devicePixelRatioF());
+        if (face.isNull()) continue;
+        const QSizeF shown = face.deviceIndependentSize();
+        p.drawPixmap(QRectF(box.center() - QPointF(shown.width() / 2, shown.height() / 2), shown), face, face.rect());
+    }
 }

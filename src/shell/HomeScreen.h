@@ -4,6 +4,7 @@
 
 #include <array>
 #include <QString>
+#include <QStringList>
 
 #include "forms/ChildForm.h"
 #include "catalogue/HomeSubjects.h"
@@ -34,6 +35,8 @@ public:
     void subjectHovered(int i);
     void openSubject(int i);
     void backgroundHovered();
+    // Shows the "my words" spot, drawn with the grown-up's own pictures, while that subject holds words.
+    void showMyWords();
 
 protected:
     void activate() override;
@@ -44,10 +47,11 @@ protected:
 private:
     void hideHoverMarks();
 
-    std::array<HotSpot*, HomeSubjectCount> spots_{};
-    std::array<QLabel*, HomeSubjectCount> captions_{};
-    std::array<QString, HomeSubjectCount> scoreCaption_;
-    std::array<QString, HomeSubjectCount> scorePoints_;
+    std::array<HotSpot*, HomeSpotCount> spots_{};
+    std::array<QLabel*, HomeSpotCount> captions_{};
+    std::array<QString, HomeSpotCount> scoreCaption_;
+    std::array<QString, HomeSpotCount> scorePoints_;
+    QStringList myWordsPictures_; // a few of the grown-up's own pictures, drawn on the "my words" card
     QLabel* shadowLabel_ = nullptr;
     QFrame* hoverFrame_ = nullptr;
     QString hoveredTitle_;

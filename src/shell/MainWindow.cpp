@@ -24,6 +24,7 @@
 #include "forms/GameForm.h"
 #include "shell/GameTable.h"
 #include "shell/GameMenu.h"
+#include "shell/HomeScreen.h"
 #include "grownups/SettingsDialog.h"
 #include "shell/Placement.h"
 #include "grownups/PlayerFace.h"
@@ -319,6 +320,9 @@ SettingsDialog* MainWindow::newSettingsDialog() {
     auto* dialog = new SettingsDialog(this);
     connect(dialog, &SettingsDialog::languageSaved, this, &MainWindow::updateTitles);
     connect(dialog, &SettingsDialog::playingChildRemoved, this, &MainWindow::startForCurrentPlayer);
+    connect(dialog, &SettingsDialog::wordsChanged, this, [] {
+        if (auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"))) home->showMyWords();
+    });
     return dialog;
 }
 

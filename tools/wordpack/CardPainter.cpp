@@ -3,7 +3,7 @@
 
 #include "Drawings.h"
 #include "NumberPainter.h"
-#include "Subjects.h"
+#include "catalogue/Subjects.h"
 
 #include <QDir>
 #include <QFileInfo>

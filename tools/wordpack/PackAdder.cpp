@@ -1,19 +1,16 @@
 // PackAdder: adds a parent's or teacher's own pictures to a subject, each with a spoken word.
 #include "PackAdder.h"
 
-#include "CardPainter.h"
-#include "Speech.h"
+#include "audio/Speech.h"
 #include "SubjectRules.h"
-#include "Subjects.h"
+#include "catalogue/Subjects.h"
 #include "WordList.h"
-#include "WordRules.h"
+#include "catalogue/WordRules.h"
 #include "catalogue/FileNames.h"
+#include "catalogue/StoredPicture.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QPainter>
-#include <QSaveFile>
 #include <QSet>
 #include <cstdio>
 
@@ -40,28 +37,6 @@ QString fileNameProblem(const QString& name) {
             return QStringLiteral("holds \"%1\", which a file name cannot carry").arg(c);
     if (name.startsWith(u'.')) return QStringLiteral("starts with a dot");
     return {};
-}
-
-// Pictures fit the game's 800 x 600 frame; transparent parts become white, as on a card.
-QImage fitted(const QImage& source) {
-    QImage scaled = source.scaled(CardPainter::kSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage flat(scaled.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter p(&flat);
-    p.drawImage(0, 0, scaled);
-    return flat;
-}
-
-bool writeImage(const Planned& plan, const QString& target, QString* error) {
-    QSaveFile file(target);
-    const QImage image = fitted(plan.image);
-    const bool photo = plan.format == "jpeg" || plan.format == "jpg";
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, photo ? "JPG" : "PNG", photo ? 90 : -1) ||
-        !file.commit()) {
-        *error = QStringLiteral("cannot write %1").arg(target);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -95,15 +70,11 @@ int run(const AddOptions& options) {
     for (const QString& source : options.pictures) {
         const QFileInfo info(source);
         if (!info.isFile()) return fail(QStringLiteral("%1: no such file").arg(source));
-        if (info.size() == 0) return fail(QStringLiteral("%1: the file is empty").arg(source));
-        QImageReader reader(source);
-        reader.setDecideFormatFromContent(true);
-        reader.setAutoTransform(true);
         Planned plan;
         plan.source = source;
-        plan.format = reader.format();
-        plan.image = reader.read();
-        if (plan.image.isNull()) return fail(QStringLiteral("%1: not a picture (%2)").arg(source, reader.errorString()));
+        QString unread;
+        plan.image = StoredPicture::read(source, &plan.format, &unread);
+        if (plan.image.isNull()) return fail(QStringLiteral("%1: %2").arg(source, unread));
         const QString name = options.word.isNull() ? info.completeBaseName() : options.word;
         QString why = fileNameProblem(name);
         if (!why.isEmpty()) return fail(QStringLiteral("%1: the name \"%2\" %3").arg(source, name, why));
@@ -135,7 +106,7 @@ int run(const AddOptions& options) {
         QString why;
         if (makeSound && !Speech::makeWordSound(plan.word, plan.voice, soundPath, &why))
             return fail(QStringLiteral("%1: cannot make the sound: %2").arg(plan.source, why));
-        if (!writeImage(plan, folder.filePath(plan.pictureName), &why)) {
+        if (!StoredPicture::save(plan.image, StoredPicture::isPhotoFormat(plan.format), folder.filePath(plan.pictureName), &why)) {
             if (makeSound) QFile::remove(soundPath);
             return fail(QStringLiteral("%1: %2").arg(plan.source, why));
         }

@@ -1,10 +1,12 @@
 // PackChecker: finds what in a word pack would leave a game silent, blank or stuck.
 #include "PackChecker.h"
 
-#include "Mp3Frames.h"
+#include "audio/Mp3Frames.h"
+#include "audio/SoundFiles.h"
+#include "catalogue/UserWords.h"
 #include "SubjectRules.h"
-#include "Subjects.h"
-#include "WordRules.h"
+#include "catalogue/Subjects.h"
+#include "catalogue/WordRules.h"
 #include "app/PathIgnoringCase.h"
 #include "catalogue/FileNames.h"
 #include "catalogue/GameInstructions.h"
@@ -181,6 +183,33 @@ QStringList problems(const QString& folder) {
             const QString name = letter + QStringLiteral(".eda");
             const QString problem = letterDir.exists(name) ? soundProblem(letterDir.filePath(name)) : QStringLiteral("missing");
             if (!problem.isEmpty()) out << QStringLiteral("%1/%2: %3").arg(letters, name, problem);
+        }
+    }
+    return out;
+}
+
+QStringList userProblems(const QString& root) {
+    QStringList out;
+    const QDir dir(root);
+    for (const QString& subject : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString place = dir.filePath(subject);
+        if (UserWords::canonicalSubject(subject).isEmpty()) {
+            out << QStringLiteral("%1: no subject of the program has this name; its words are never shown").arg(place);
+            continue;
+        }
+        for (const UserWords::Word& w : UserWords::list(root)) {
+            if (w.subject.compare(subject, Qt::CaseInsensitive) != 0) continue;
+            QImageReader reader(w.picturePath);
+            reader.setDecideFormatFromContent(true);
+            if (reader.read().isNull())
+                out << QStringLiteral("%1: picture does not decode (%2)").arg(w.picturePath, reader.errorString());
+            const QString why = WordRules::unplayableReason(w.word);
+            if (!why.isEmpty()) out << QStringLiteral("%1: the word \"%2\" %3").arg(w.picturePath, w.word, why);
+            QString soundWhy;
+            if (w.soundPath.isEmpty())
+                out << QStringLiteral("%1/%2.eda: missing").arg(place, w.word);
+            else if (SoundFiles::readPlayable(w.soundPath, &soundWhy).isEmpty())
+                out << QStringLiteral("%1: %2").arg(w.soundPath, soundWhy);
         }
     }
     return out;

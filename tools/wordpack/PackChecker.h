@@ -14,6 +14,8 @@ constexpr double kLongestInstruction = 8.0;
 
 // Every problem of the pack in the folder, one line each, as "<place>: <problem>".
 QStringList problems(const QString& folder);
+// Every problem of a grown-up's own words under root (subject folders in the pack's layout), one line each.
+QStringList userProblems(const QString& root);
 // Why a sound file will not play well, or an empty text.
 QString soundProblem(const QString& path, double longest = kLongestSound);
 

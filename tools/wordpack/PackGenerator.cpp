@@ -4,9 +4,9 @@
 
 #include "CardPainter.h"
 #include "Manifest.h"
-#include "Pcm.h"
-#include "Speech.h"
-#include "Subjects.h"
+#include "audio/Pcm.h"
+#include "audio/Speech.h"
+#include "catalogue/Subjects.h"
 #include "WordList.h"
 #include "catalogue/GameInstructions.h"
 

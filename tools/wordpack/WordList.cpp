@@ -2,8 +2,8 @@
 #include "WordList.h"
 
 #include "SubjectRules.h"
-#include "Subjects.h"
-#include "WordRules.h"
+#include "catalogue/Subjects.h"
+#include "catalogue/WordRules.h"
 #include "catalogue/FileNames.h"
 
 #include <QHash>

@@ -2,8 +2,11 @@
 #include "PackAdder.h"
 #include "PackChecker.h"
 #include "PackGenerator.h"
+#include "catalogue/UserWords.h"
+#include "catalogue/WordImporter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <memory>
@@ -13,8 +16,9 @@ namespace {
 const char* kUsage =
     "usage:\n"
     "  lexikite-wordpack generate --words FILE --emoji DIR --out DIR [--force] [--jobs N]\n"
-    "  lexikite-wordpack check [DIR]\n"
+    "  lexikite-wordpack check [DIR] [--words DIR]\n"
     "  lexikite-wordpack add --subject NAME [--voice en-gb|en-us] [--word WORD] [--files DIR] PICTURE...\n"
+    "  lexikite-wordpack import FILE [--subject NAME] [--into DIR] [--files DIR]\n"
     "  lexikite-wordpack --help\n";
 
 int usage(const QString& problem) {
@@ -57,9 +61,9 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
-    // Only drawing text needs a GUI application; it never shows a window, so it needs no display.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "generate") == 0) {
+    // Drawing text (a generated card, an imported word's card) needs a GUI application, never a display.
+    if (argc > 1 && (qstrcmp(argv[1], "generate") == 0 || qstrcmp(argv[1], "import") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -92,11 +96,20 @@ int main(int argc, char** argv) {
         return PackGenerator::run(options);
     }
     if (command == QStringLiteral("check")) {
-        if (args.size() > 1) return usage(QStringLiteral("check takes one folder"));
-        const QString folder = args.isEmpty() ? defaultFiles() : args.first();
-        const QStringList problems = PackChecker::problems(folder);
+        if (!parseOptions(args, {"--words"}, {}, &values, &plain, &problem)) return usage(problem);
+        if (plain.size() > 1) return usage(QStringLiteral("check takes one folder"));
+        const QString folder = plain.isEmpty() ? defaultFiles() : plain.first();
+        QStringList problems = PackChecker::problems(folder);
         for (const QString& p : problems) std::printf("%s\n", qPrintable(p));
         if (problems.isEmpty()) std::printf("lexikite-wordpack: %s is a complete word pack\n", qPrintable(folder));
+        // The grown-up's own words, read beside the pack, are checked too when there are any.
+        const QString own = values.value("--words", UserWords::folder());
+        if (QFileInfo(own).isDir()) {
+            const QStringList ownProblems = PackChecker::userProblems(own);
+            for (const QString& p : ownProblems) std::printf("%s\n", qPrintable(p));
+            if (ownProblems.isEmpty()) std::printf("lexikite-wordpack: the words in %s are whole\n", qPrintable(own));
+            problems += ownProblems;
+        }
         return problems.isEmpty() ? 0 : 1;
     }
     if (command == QStringLiteral("add")) {
@@ -110,6 +123,18 @@ int main(int argc, char** argv) {
         options.pictures = plain;
         if (options.subject.isEmpty()) return usage(QStringLiteral("add needs --subject"));
         return PackAdder::run(options);
+    }
+    if (command == QStringLiteral("import")) {
+        if (!parseOptions(args, {"--subject", "--into", "--files"}, {}, &values, &plain, &problem)) return usage(problem);
+        if (plain.size() != 1) return usage(QStringLiteral("import takes one word list"));
+        ImportOptions options;
+        options.listPath = plain.first();
+        options.subject = values.value("--subject", UserWords::MySubject);
+        options.into = values.value("--into", UserWords::folder());
+        options.packFolder = values.value("--files", defaultFiles());
+        const ImportReport report = WordImporter::run(options);
+        std::printf("%s\n", qPrintable(report.text()));
+        return report.error.isEmpty() ? 0 : 1;
     }
     return usage(QStringLiteral("unknown command \"%1\"").arg(command));
 }

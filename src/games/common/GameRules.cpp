@@ -11,7 +11,7 @@ GameRules::GameRules(const GameEnv& env)
     : list_(env.lister), env_(env), draw_(env.random, env.practice), notingHost_(env.host, draw_) {}
 
 void GameRules::listSubject() {
-    list_.point(Catalogue::subjectFolder(env_.app.section));
+    list_.point(Catalogue::subjectFolders(env_.app.section));
     draw_.follow(env_.app.section);
 }
 

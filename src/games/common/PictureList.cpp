@@ -3,11 +3,32 @@
 
 #include "catalogue/Catalogue.h"
 
+#include <QSet>
+
 PictureList::PictureList(Lister lister) : lister_(std::move(lister)) {}
 
 void PictureList::point(const QString& folder) {
-    folder_ = folder;
-    names_ = lister_ ? lister_(folder) : Catalogue::listPictures(folder);
+    point(QStringList{folder});
+}
+
+void PictureList::point(const QStringList& folders) {
+    folder_ = folders.value(0);
+    names_.clear();
+    folderOf_.clear();
+    for (const QString& folder : folders) {
+        const QStringList names = lister_ ? lister_(folder) : Catalogue::listPictures(folder);
+        if (folder == folder_) {
+            names_ = names;
+            continue;
+        }
+        QSet<QString> words;
+        for (const QString& name : names) words.insert(Catalogue::wordFromFileName(name).toLower());
+        names_.removeIf([&](const QString& name) { return words.contains(Catalogue::wordFromFileName(name).toLower()); });
+        for (const QString& name : names) {
+            names_.append(name);
+            folderOf_.insert(name, folder);
+        }
+    }
 }
 
 QString PictureList::path(int index) const {
@@ -15,7 +36,7 @@ QString PictureList::path(int index) const {
 }
 
 QString PictureList::pathOf(const QString& name) const {
-    return folder_ + u'/' + name;
+    return folderOf_.value(name, folder_) + u'/' + name;
 }
 
 QString PictureList::pictureOf(const QString& word) const {

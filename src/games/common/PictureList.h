@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ public:
 
     // Points the list at a folder and lists it again.
     void point(const QString& folder);
+    // Lists several folders as one: a word in a later folder hides the same word in the earlier ones (the
+    // grown-up's own words over the default pack's).
+    void point(const QStringList& folders);
 
     const QString& folder() const { return folder_; }
     const QStringList& names() const { return names_; }
@@ -30,4 +34,5 @@ private:
     Lister lister_;
     QString folder_;
     QStringList names_;
+    QHash<QString, QString> folderOf_; // names listed from another folder than folder_
 };

@@ -1,9 +1,9 @@
 // Tests that the pack check finds each fault that would leave a game blank, silent or stuck, and nothing else.
-#include "Mp3Frames.h"
+#include "audio/Mp3Frames.h"
 #include "PackChecker.h"
-#include "Pcm.h"
-#include "Speech.h"
-#include "Subjects.h"
+#include "audio/Pcm.h"
+#include "audio/Speech.h"
+#include "catalogue/Subjects.h"
 #include "catalogue/GameInstructions.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
 // Tests that trimming a spoken word keeps every part of the word and only a short silence around it.
-#include "Pcm.h"
+#include "audio/Pcm.h"
 
 #include <QRandomGenerator>
 #include <QTest>

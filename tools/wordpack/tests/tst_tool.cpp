@@ -185,6 +185,37 @@ private slots:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(!QFile::exists(out.filePath("files")));
     }
+
+    // Catches the import command missing a format, writing outside --into, or reporting without counts; a
+    // hostile file must write nothing and fail.
+    void importBringsInAListWithAReport_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("csv") << "week.csv" << QByteArray("word,picture\nrex,dog.png\nbad/word\n") << 0
+                             << "1 words came in";
+        QTest::newRow("kvtml") << "week.kvtml"
+                               << QByteArray("<kvtml version=\"2.0\"><entries><entry id=\"0\"><translation id=\"0\">"
+                                             "<text>rex</text><image>dog.png</image></translation></entry></entries></kvtml>")
+                               << 0 << "Pictures: 1 their own";
+        QTest::newRow("entity trick") << "evil.kvtml"
+                                      << QByteArray("<!DOCTYPE kvtml [<!ENTITY x SYSTEM \"/etc/passwd\">]><kvtml>&x;</kvtml>")
+                                      << 1 << "document type";
+    }
+    void importBringsInAListWithAReport() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QTemporaryDir into;
+        writeText(inputs_.filePath(name), content);
+        const Result r = runTool({"import", inputs_.filePath(name), "--subject", "farm animals", "--into", into.path()});
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.out.contains(said), qPrintable(r.out + r.err));
+        QCOMPARE(QFileInfo::exists(into.filePath("farm animals/rex.edi")), exitCode == 0);
+        if (exitCode == 0) QVERIFY(QFileInfo::exists(into.filePath("farm animals/rex.eda"))); // spoken
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_tool)

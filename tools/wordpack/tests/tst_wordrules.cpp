@@ -1,5 +1,5 @@
 // Tests of the rule of which words every game can play.
-#include "WordRules.h"
+#include "catalogue/WordRules.h"
 
 #include <QTest>
 

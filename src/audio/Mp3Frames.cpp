@@ -1,5 +1,5 @@
 // Mp3Frames: walks the frames of an MPEG audio file to prove it is whole and to measure how long it plays.
-#include "Mp3Frames.h"
+#include "audio/Mp3Frames.h"
 
 namespace {
 

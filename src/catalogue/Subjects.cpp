@@ -1,5 +1,5 @@
 // Subjects: the subject folder names, taken from the program's home screen so the two never drift apart.
-#include "Subjects.h"
+#include "catalogue/Subjects.h"
 
 #include "catalogue/HomeSubjects.h"
 

@@ -1,5 +1,5 @@
 // WordRules: the playable-word rule.
-#include "WordRules.h"
+#include "catalogue/WordRules.h"
 
 #include <QSet>
 
