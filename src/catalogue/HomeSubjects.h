@@ -9,7 +9,11 @@ struct HomeSubject {
     const char* caption; // shown on hover
     QRect spot;          // twips
     QRect label;         // twips
+    const char* british = nullptr; // the caption as British English spells it, where that differs
 };
 
 inline constexpr int HomeSubjectCount = 28;
 extern const std::array<HomeSubject, HomeSubjectCount> HomeSubjects;
+
+// The caption in the learner's English.
+const char* subjectCaption(const HomeSubject& subject, bool british);

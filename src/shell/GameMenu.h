@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <QList>
 
 #include "forms/ChildForm.h"
 #include "app/GameList.h"
@@ -32,6 +33,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<HotSpot*, GameCount> spots_{};
@@ -41,6 +43,11 @@ private:
     // The game whose name was said last; said again only after the pointer has been elsewhere.
     int namedGame_ = -1;
 
+    // The spots in reading order, for Tab and the arrow keys.
+    QList<QWidget*> readingOrder_;
+
     void nameGame(int i);
     void hideGameName();
+    void spotLeft(int i);
+    void pointerTakesOver();
 };

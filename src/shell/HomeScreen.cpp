@@ -1,7 +1,10 @@
 // HomeScreen: the home screen.
 #include "shell/HomeScreen.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,9 +15,12 @@
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/GameInstructions.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
+#include "controls/KeyMoves.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
 #include "shell/ShellFrame.h"
@@ -46,14 +52,20 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    for (int i = 0; i < HomeSubjectCount; ++i) {
+    // Made in reading order, which is then the order Tab takes.
+    QList<QRect> places;
+    for (const HomeSubject& subject : HomeSubjects) places << px(subject.spot);
+    for (const int i : KeyMoves::readingOrder(places)) {
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(HomeSubjects[i].spot));
         spot->setToolTip(QLatin1String(HomeSubjects[i].name));
+        spot->setAccessibleName(QLatin1String(HomeSubjects[i].caption));
         connect(spot, &HotSpot::hovered, this, &HomeScreen::subjectHovered);
         connect(spot, &HotSpot::clicked, this, &HomeScreen::openSubject);
+        connect(spot, &HotSpot::left, this, &HomeScreen::spotLeft);
         spots_[i] = spot;
+        readingOrder_ << spot;
     }
 
     hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
@@ -90,6 +102,8 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
 }
 
 void HomeScreen::activate() {
+    // The screen holds the focus, so the first Tab goes to the first subject.
+    setFocus(Qt::OtherFocusReason);
     scoreModel().resetRunningScore();
     if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSubjectCount; ++i) {
@@ -106,6 +120,8 @@ void HomeScreen::subjectHovered(int i) {
     text->setStyleSheet(QStringLiteral("color: white;"));
     text->show();
     text->raise();
+    setFrameForFocus(hoverFrame_, spots_[i]->hasFocus());
+    if (namedSubject_ != i) nameSubject(i);
     if (i == hoverIndex_) return;
 
     shadowLabel_->setText(text->text());
@@ -126,7 +142,29 @@ void HomeScreen::subjectHovered(int i) {
     scoreModel().setHighScoreCaption(scorePoints_[i]);
 }
 
+void HomeScreen::nameSubject(int i) {
+    namedSubject_ = i;
+    const QString sound = Catalogue::instructionSoundPath(
+        GameInstructions::subjectNameFile(HomeSubjects[i], appState().language == QLatin1String("BRITISH")));
+    if (QFileInfo(sound).isFile()) playSoundFile(sound);
+}
+
+// The keyboard moved on (not to another subject, which takes the marks over): the marks go as they do
+// when the pointer leaves, unless the pointer is on the spot.
+void HomeScreen::spotLeft(int i) {
+    if (i != hoverIndex_ || spots_[i]->underMouse()) return;
+    QWidget* next = QApplication::focusWidget();
+    if (!readingOrder_.contains(next)) backgroundHovered();
+}
+
+void HomeScreen::keyPressEvent(QKeyEvent* event) {
+    if (!KeyMoves::moveFocus(readingOrder_, event)) ChildForm::keyPressEvent(event);
+}
+
 void HomeScreen::backgroundHovered() {
+    // The pointer takes over from the keyboard: no focus is left where the frame no longer is.
+    if (readingOrder_.contains(QApplication::focusWidget())) setFocus(Qt::OtherFocusReason);
+    namedSubject_ = -1;
     hoverFrame_->hide();
     shadowLabel_->hide();
     if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) captions_[hoverIndex_]->hide();
@@ -138,6 +176,7 @@ void HomeScreen::backgroundHovered() {
 }
 
 void HomeScreen::hideHoverMarks() {
+    namedSubject_ = -1;
     hoverFrame_->hide();
     shadowLabel_->hide();
     if (hoverIndex_ >= 0 && hoverIndex_ < HomeSubjectCount) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <QList>
 #include <QString>
 
 #include "forms/ChildForm.h"
@@ -40,9 +41,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void hideHoverMarks();
+    void nameSubject(int i);
+    void spotLeft(int i);
 
     std::array<HotSpot*, HomeSubjectCount> spots_{};
     std::array<QLabel*, HomeSubjectCount> captions_{};
@@ -52,4 +56,8 @@ private:
     QFrame* hoverFrame_ = nullptr;
     QString hoveredTitle_;
     int hoverIndex_ = NoHover;
+    // The subject whose name was said last; said again once the pointer or focus has been elsewhere.
+    int namedSubject_ = -1;
+    // The spots in reading order, for Tab and the arrow keys.
+    QList<QWidget*> readingOrder_;
 };

@@ -46,6 +46,8 @@ public:
     // The toolbar's actions, also reached from tests.
     void goHome();
     void goToMenu();
+    // Escape: one step back towards home.
+    void goBack();
     void openSettings();
     void openAbout();
     void openSocialPage();
