@@ -90,9 +90,9 @@ void report(const char* game, const char* what, double ms, double target) {
 
 // One deal as the learner's Pass brings it, laid out and painted with its turn on the table.
 template <class Window>
-void benchGame(const char* name, ReplayRandom& random, ImageButton* (Window::*pass)() const,
+void benchGame(const char* name, const char* game, ReplayRandom& random, ImageButton* (Window::*pass)() const,
                const std::function<void(Window&)>& finish) {
-    Window window;
+    Window window(*gameByName(game));
     window.setSubject(Subject);
     window.resize(GameWindow::area());
     QPixmap canvas(GameWindow::area());
@@ -123,7 +123,7 @@ void tick(GameWindow& w) {
 // The listening deal in its parts: the deal itself (the cards face down, their pictures decoding in the
 // background), the first card turning up (its reveal comes 100 ms after the deal), all four shown at once.
 void benchListening(ReplayRandom& random) {
-    ListeningWindow window(*gameByName(u"listening"));
+    ListeningWindow window(*gameByName("listening"));
     window.setSubject(Subject);
     QPixmap canvas(GameWindow::area());
     std::vector<double> dealt, firstCard, allCards;
@@ -215,11 +215,11 @@ int main(int argc, char** argv) {
     std::printf("%-12s %-44s %8.2f ms\n", "(part)", "listing the subject alone", median(listing));
 
     benchListening(random);
-    benchGame<ChooseWindow>("choose", random, &ChooseWindow::passButton, [](ChooseWindow& w) {
+    benchGame<ChooseWindow>("choose", "choose", random, &ChooseWindow::passButton, [](ChooseWindow& w) {
         while (w.game().revealing())
             QMetaObject::invokeMethod(w.revealTimer(), "timeout");
     });
-    benchGame<CardsWindow>("flash cards", random, &CardsWindow::passButton, [](CardsWindow&) {});
+    benchGame<CardsWindow>("flash cards", "cards", random, &CardsWindow::passButton, [](CardsWindow&) {});
     setRandomSource(nullptr);
     return 0;
 }

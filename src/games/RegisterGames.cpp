@@ -13,7 +13,7 @@
 namespace {
 template <class Window>
 void playedBy(const char* name) {
-    const GameDescriptor* game = gameByName(QLatin1String(name));
+    const GameDescriptor* game = gameByName(name);
     if (game) GameTable::registerGame(game->number, [game] { return new Window(*game); });
 }
 } // namespace

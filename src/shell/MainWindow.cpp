@@ -326,9 +326,7 @@ void MainWindow::goToMenu() {
 void MainWindow::openSettings() {
     playClickHome();
     const QString language = appState().language;
-    QPointer<SettingsDialog> dialog = new SettingsDialog(this);
-    connect(dialog, &SettingsDialog::languageSaved, this, &MainWindow::updateTitles);
-    connect(dialog, &SettingsDialog::playingChildRemoved, this, &MainWindow::startForCurrentPlayer);
+    QPointer<SettingsDialog> dialog = newSettingsDialog();
     dialog->exec();
     delete dialog.data();
     // A saved language applies at once: an open game deals again with the pictures of that English.
@@ -336,6 +334,13 @@ void MainWindow::openSettings() {
         auto* game = qobject_cast<GameForm*>(forms().activeChild());
         if (game && isVisible()) chooseSubject(game->subject());
     }
+}
+
+SettingsDialog* MainWindow::newSettingsDialog() {
+    auto* dialog = new SettingsDialog(this);
+    connect(dialog, &SettingsDialog::languageSaved, this, &MainWindow::updateTitles);
+    connect(dialog, &SettingsDialog::playingChildRemoved, this, &MainWindow::startForCurrentPlayer);
+    return dialog;
 }
 
 void MainWindow::openAbout() {

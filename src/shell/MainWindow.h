@@ -9,6 +9,7 @@
 class ClickLabel;
 class QLabel;
 class QProgressBar;
+class SettingsDialog;
 class ToolbarButton;
 
 class MainWindow : public QMainWindow, public ShellFrame {
@@ -49,6 +50,8 @@ public:
     // Escape: one step back towards home.
     void goBack();
     void openSettings();
+    // The settings dialog, told to report a saved language and a removed player back here.
+    SettingsDialog* newSettingsDialog();
     void openAbout();
     void openSocialPage();
     void askForUpdateCheck();

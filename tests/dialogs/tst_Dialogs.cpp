@@ -1,5 +1,6 @@
 // Tests of the result dialogs, the settings dialog and the grown-up check: messages, play buttons, pictures,
 // Save and Cancel, the keypad.
+#include <memory>
 #include <functional>
 #include <QApplication>
 #include <QDir>
@@ -242,7 +243,8 @@ void tst_Dialogs::settingsDialogOutcomes() {
     MainWindow* main = f.loadMain();
     appState().language = language;
 
-    SettingsDialog dialog(main);
+    std::unique_ptr<SettingsDialog> owned(main->newSettingsDialog());
+    SettingsDialog& dialog = *owned;
     dialog.open();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.britishOption()->isChecked(), selected == QLatin1String("UK"));

@@ -75,7 +75,7 @@ bool copyExecutable(const QString& from, const QString& to) {
 } // namespace
 
 // What a copy started as the program does: one stage of play, checked as it goes.
-class tst_EndToEnd : public QObject {
+class EndToEndStages : public QObject {
     Q_OBJECT
     QSettings notes{qEnvironmentVariable("LEXIKITE_E2E_NOTES"), QSettings::IniFormat};
     const QString subject = QStringLiteral("farm animals");
@@ -186,7 +186,7 @@ int runStage(int argc, char* argv[]) {
     SdlSoundDevice sound;
     setSoundDevice(&sound);
     e2e::registerGames();
-    tst_EndToEnd stages;
+    EndToEndStages stages;
     const QByteArray stage = qgetenv("LEXIKITE_E2E_STAGE");
     char* stageArgs[] = {argv[0], const_cast<char*>(stage.constData())};
     const int result = QTest::qExec(&stages, 2, stageArgs);
