@@ -25,9 +25,14 @@ SUBJECT = "farm animals"
 WORDS = ["cat", "cow", "dog", "duck", "goat", "hen", "horse", "pig", "sheep"]
 
 
-def table(path, pattern):
-    with open(path, encoding="utf-8") as f:
-        return re.findall(pattern, f.read())
+def table(paths, pattern):
+    """The names a table in the source gives (its rows may live in the header or the source file)."""
+    text = ""
+    for path in paths:
+        if os.path.exists(path):
+            with open(path, encoding="utf-8") as f:
+                text += f.read()
+    return re.findall(pattern, text)
 
 
 def png(path, hue):
@@ -80,8 +85,12 @@ def start_x():
 def inner(program, source):
     import pyatspi
 
-    subjects = table(os.path.join(source, "src/catalogue/HomeSubjects.cpp"), r'\{"[^"]+", "([^"]+)", \{')
-    games = table(os.path.join(source, "src/app/GameList.cpp"), r'\{\s*\d+,\s*"[^"]+",\s*"[^"]+",\s*"([^"]+)"')
+    src = lambda *names: [os.path.join(source, "src", n) for n in names]
+    subjects = table(src("catalogue/HomeSubjects.cpp", "catalogue/HomeSubjects.h"), r'\{"[^"]+", "([^"]+)", \{')
+    games = table(src("app/GameList.h", "app/GameList.cpp"), r'\{\s*\d+,\s*"[^"]+",\s*"[^"]+",\s*"([^"]+)"')
+    if len(subjects) != 28 or len(games) < 6:
+        print("FAIL: read %d subjects and %d games from the source tables" % (len(subjects), len(games)))
+        return 1
     root = tempfile.mkdtemp(prefix="lexikite-walk-")
     folder = os.path.join(root, "program")
     os.makedirs(os.path.join(folder, "files", SUBJECT))
@@ -181,12 +190,21 @@ def walk(pyatspi, subjects, games):
         for role, f, c in unnamed:
             faults.append("%s: a %s%s%s without a name" % (screen, role, " focusable" if f else "",
                                                           " clickable" if c else ""))
+        if os.environ.get("LEXIKITE_WALK_VERBOSE"):
+            for r, n, f, c, o in seen:
+                print("    %-14s %-40r%s%s" % (r, n, " focusable" if f else "", " clickable" if c else ""))
         named = sum(1 for r, n, f, c, o in seen if (f or c) and n)
         print("%-22s %3d objects, %3d controls named, %d unnamed" % (screen, len(seen), named, len(unnamed)))
 
     app = application()
-    buttons = wait_for(app, subjects, "home")
+    deadline = time.time() + WAIT
+    while not any(r == "frame" for r, n, f, c, o in controls(app)):
+        if time.time() > deadline:
+            raise RuntimeError("the main window never showed")
+        time.sleep(0.5)
+    time.sleep(1.5)
     check(app, "home")
+    buttons = wait_for(app, subjects, "home")
     print("home names the %d subjects" % len(subjects))
     press(buttons[SUBJECT])
     buttons = wait_for(app, games, "the game menu")
