@@ -33,6 +33,7 @@ bool startFile(const QString& path) {
         return false;
     }
     filePlaying = device->playFrom(soundPosition());
+    qCDebug(lcAudio) << "plays" << path;
     return filePlaying;
 }
 

@@ -11,4 +11,9 @@ QString nameFile(const GameDescriptor& game) {
     return QLatin1String(game.name) + QStringLiteral(" name.eda");
 }
 
+QString subjectNameFile(const HomeSubject& subject, bool british) {
+    return QStringLiteral("subject ") + QLatin1String(subjectCaption(subject, british)) +
+           (british ? QStringLiteral(" uk.eda") : QStringLiteral(" us.eda"));
+}
+
 } // namespace GameInstructions

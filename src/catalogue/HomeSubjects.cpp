@@ -5,7 +5,7 @@ const std::array<HomeSubject, HomeSubjectCount> HomeSubjects = {{
     {"basic shapes", "basic shapes", {8880, 30, 1695, 855}, {9000, 120, 1215, 375}},
     {"Big Numbers", "big numbers", {2160, 2880, 1695, 1215}, {2280, 3000, 1215, 375}},
     {"Birds", "birds", {14040, 6480, 1185, 1515}, {14280, 7080, 495, 375}},
-    {"colors", "colors", {11160, 6240, 1335, 1755}, {11280, 6960, 615, 375}},
+    {"colors", "colors", {11160, 6240, 1335, 1755}, {11280, 6960, 615, 375}, "colours"},
     {"combined sounds", "combined sounds", {9360, 6480, 1455, 1515}, {9480, 6960, 1215, 735}},
     {"complex shapes", "complex shapes", {10800, 30, 1935, 855}, {10920, 120, 1455, 375}},
     {"farm animals", "farm animals", {13680, 3240, 1545, 1935}, {13800, 3480, 855, 615}},
@@ -37,4 +37,8 @@ const HomeSubject MyWordsHomeSubject = {"my words", "my words", {9600, 2370, 225
 
 const HomeSubject& homeSpot(int i) {
     return i == MyWordsSpot ? MyWordsHomeSubject : HomeSubjects[i];
+}
+
+const char* subjectCaption(const HomeSubject& subject, bool british) {
+    return british && subject.british ? subject.british : subject.caption;
 }

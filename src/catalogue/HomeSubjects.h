@@ -9,6 +9,7 @@ struct HomeSubject {
     const char* caption; // shown on hover
     QRect spot;          // twips
     QRect label;         // twips
+    const char* british = nullptr; // the caption as British English spells it, where that differs
 };
 
 inline constexpr int HomeSubjectCount = 28;
@@ -21,3 +22,5 @@ inline constexpr int HomeSpotCount = HomeSubjectCount + 1;
 extern const HomeSubject MyWordsHomeSubject;
 // HomeSubjects[i], or MyWordsHomeSubject for MyWordsSpot.
 const HomeSubject& homeSpot(int i);
+// The caption in the learner's English.
+const char* subjectCaption(const HomeSubject& subject, bool british);

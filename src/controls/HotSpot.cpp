@@ -3,11 +3,18 @@
 
 #include <QMouseEvent>
 
+#include "controls/KeyMoves.h"
 #include "controls/WindowHelpers.h"
 
 HotSpot::HotSpot(int index, QWidget* parent) : QWidget(parent), index_(index) {
     setMouseTracking(true);
     setHandCursor(this);
+    // Tab only: a click never leaves a focus behind for the pointer to see.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void HotSpot::click() {
+    if (isEnabled()) emit clicked(index_);
 }
 
 void HotSpot::enterEvent(QEnterEvent* event) {
@@ -30,5 +37,22 @@ void HotSpot::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click) emit clicked(index_);
+    if (click) this->click();
+}
+
+void HotSpot::keyPressEvent(QKeyEvent* event) {
+    if (KeyMoves::isPress(event))
+        click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HotSpot::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (KeyMoves::byKeyboard(event)) emit hovered(index_);
+}
+
+void HotSpot::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit left(index_);
 }

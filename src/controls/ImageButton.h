@@ -8,6 +8,8 @@
 
 class ImageButton : public PressableWidget {
     Q_OBJECT
+    // A screen reader names the button by it.
+    Q_PROPERTY(QString caption READ caption)
 public:
     enum class Face { Normal, Highlighted, Pressed };
 

@@ -4,7 +4,16 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-PressableWidget::PressableWidget(QWidget* parent) : QWidget(parent) {}
+#include "controls/KeyMoves.h"
+
+// Tab only: a click never leaves a focus behind for the pointer to see.
+PressableWidget::PressableWidget(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PressableWidget::click() {
+    if (isEnabled()) emit clicked();
+}
 
 void PressableWidget::forgetPress() {
     pressed_ = false;
@@ -44,7 +53,7 @@ void PressableWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (afterDoubleClick_) return; // the double-click already raised its Click and keeps the pressed face
     const bool inside = rect().contains(event->position().toPoint());
     showLook(inside || !pressedFaceHeld_ ? Look::Highlighted : Look::Normal);
-    if (wasPressed && inside) emit clicked();
+    if (wasPressed && inside) click();
 }
 
 // The second click of a pair raises Click too, then shows the pressed face until the pointer moves on.
@@ -55,4 +64,22 @@ void PressableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     QPointer<PressableWidget> alive(this);
     emit clicked();
     if (alive && isEnabled()) showLook(Look::Pressed);
+}
+
+void PressableWidget::keyPressEvent(QKeyEvent* event) {
+    if (KeyMoves::isPress(event))
+        click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// The keyboard's focus shows as the pointer's hover does.
+void PressableWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (KeyMoves::byKeyboard(event) && isEnabled() && !pressed_) showLook(Look::Highlighted);
+}
+
+void PressableWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (isEnabled() && !pressed_ && !underMouse()) showLook(Look::Normal);
 }

@@ -8,6 +8,11 @@ class PressableWidget : public QWidget {
 public:
     enum class Look { Normal, Highlighted, Pressed };
 
+public slots:
+    // What a click does: Enter, Space and a screen reader's press come here too. A disabled button does
+    // nothing.
+    void click();
+
 signals:
     // A press and release on the button, and the second click of a double-click too.
     void clicked();
@@ -28,6 +33,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -36,6 +36,23 @@ QString ToolbarButton::tooltipFor(int kind) {
     }
 }
 
+QString ToolbarButton::nameFor(int kind) {
+    switch (kind) {
+    case 1:
+        return QStringLiteral("Our page");
+    case 2:
+        return QStringLiteral("Home");
+    case 3:
+        return QStringLiteral("Games");
+    case 4:
+        return QStringLiteral("About");
+    case 5:
+        return QStringLiteral("Settings");
+    default:
+        return {};
+    }
+}
+
 void ToolbarButton::setCaption(const QString& kind) {
     caption_ = kind;
     setBarFace(face_);
@@ -44,7 +61,10 @@ void ToolbarButton::setCaption(const QString& kind) {
 // Another kind keeps the previous face and tooltip, as a missing picture does.
 void ToolbarButton::setBarFace(int face) {
     const int k = kind();
-    if (k >= 1 && k <= 5) setToolTip(tooltipFor(k));
+    if (k >= 1 && k <= 5) {
+        setToolTip(tooltipFor(k));
+        setAccessibleName(nameFor(k));
+    }
     face_ = face;
     update();
 }

@@ -19,6 +19,8 @@ public:
     // The tooltip of a kind: "Facebook", "Choose a Subject", "Choose a Game", "About Us", "Settings"; empty
     // else.
     static QString tooltipFor(int kind);
+    // What a screen reader calls a kind: "Our page", "Home", "Games", "About", "Settings"; empty else.
+    static QString nameFor(int kind);
 
     QSize sizeHint() const override { return QSize(56, 51); }
 

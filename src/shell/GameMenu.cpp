@@ -2,8 +2,10 @@
 #include "shell/GameMenu.h"
 
 #include <algorithm>
+#include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
+#include "controls/KeyMoves.h"
 #include "players/SubjectProgress.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
@@ -39,14 +42,20 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
 
     hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
 
-    for (int i = 0; i < GameCount; ++i) {
+    // Made in reading order, which is then the order Tab takes.
+    QList<QRect> places;
+    for (const GameDescriptor& game : GameList) places << px(game.menuSpot);
+    for (const int i : KeyMoves::readingOrder(places)) {
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(GameList[i].menuSpot));
         spot->setToolTip(QLatin1String(GameList[i].title));
+        spot->setAccessibleName(QLatin1String(GameList[i].title));
         connect(spot, &HotSpot::hovered, this, &GameMenu::gameHovered);
         connect(spot, &HotSpot::clicked, this, &GameMenu::openGame);
+        connect(spot, &HotSpot::left, this, &GameMenu::spotLeft);
         spots_[i] = spot;
+        readingOrder_ << spot;
     }
 
     titleLabel_ = new QLabel(QStringLiteral("Subject"), this);
@@ -96,6 +105,8 @@ void GameMenu::setTitle(const QString& title) {
 }
 
 void GameMenu::activate() {
+    // The menu holds the focus, so the first Tab goes to the first game.
+    setFocus(Qt::OtherFocusReason);
     setTag(titleLabel_->text());
     ShellFrame* frame = shellFrame();
     if (frame) {
@@ -111,6 +122,7 @@ void GameMenu::gameHovered(int i) {
     if (i < 0 || i >= GameCount) return;
     if (hoverFrame_->geometry() != spots_[i]->geometry()) hoverFrame_->setGeometry(spots_[i]->geometry());
     if (hoverFrame_->isHidden()) hoverFrame_->show();
+    setFrameForFocus(hoverFrame_, spots_[i]->hasFocus());
     if (namedGame_ != i) nameGame(i);
 }
 
@@ -141,8 +153,24 @@ void GameMenu::hideGameName() {
 
 void GameMenu::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+    pointerTakesOver();
+}
+
+// The pointer on the background takes over from the keyboard: no focus is left where no frame is.
+void GameMenu::pointerTakesOver() {
+    if (readingOrder_.contains(QApplication::focusWidget())) setFocus(Qt::OtherFocusReason);
     if (!hoverFrame_->isHidden()) hoverFrame_->hide();
     if (namedGame_ >= 0) hideGameName();
+}
+
+// The keyboard moved on, and not to another game: the marks go, unless the pointer is on the spot.
+void GameMenu::spotLeft(int i) {
+    if (spots_[i]->underMouse() || readingOrder_.contains(QApplication::focusWidget())) return;
+    pointerTakesOver();
+}
+
+void GameMenu::keyPressEvent(QKeyEvent* event) {
+    if (!KeyMoves::moveFocus(readingOrder_, event)) ChildForm::keyPressEvent(event);
 }
 
 void GameMenu::leaveEvent(QEvent* event) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <QList>
 
 #include "forms/ChildForm.h"
 #include "app/GameList.h"
@@ -34,6 +35,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<HotSpot*, GameCount> spots_{};
@@ -44,6 +46,11 @@ private:
     // The game whose name was said last; said again only after the pointer has been elsewhere.
     int namedGame_ = -1;
 
+    // The spots in reading order, for Tab and the arrow keys.
+    QList<QWidget*> readingOrder_;
+
     void nameGame(int i);
     void hideGameName();
+    void spotLeft(int i);
+    void pointerTakesOver();
 };

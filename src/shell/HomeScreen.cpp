@@ -1,7 +1,10 @@
 // HomeScreen: the home screen.
 #include "shell/HomeScreen.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,10 +16,12 @@
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/GameInstructions.h"
 #include "catalogue/PictureLoader.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
+#include "controls/KeyMoves.h"
 #include "players/SubjectProgress.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
@@ -49,14 +54,20 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    for (int i = 0; i < HomeSpotCount; ++i) {
+    // Made in reading order, which is then the order Tab takes.
+    QList<QRect> places;
+    for (int i = 0; i < HomeSpotCount; ++i) places << px(homeSpot(i).spot);
+    for (const int i : KeyMoves::readingOrder(places)) {
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(homeSpot(i).spot));
         spot->setToolTip(QLatin1String(homeSpot(i).name));
+        spot->setAccessibleName(QLatin1String(homeSpot(i).caption));
         connect(spot, &HotSpot::hovered, this, &HomeScreen::subjectHovered);
         connect(spot, &HotSpot::clicked, this, &HomeScreen::openSubject);
+        connect(spot, &HotSpot::left, this, &HomeScreen::spotLeft);
         spots_[i] = spot;
+        readingOrder_ << spot;
     }
 
     spots_[MyWordsSpot]->hide();
@@ -94,6 +105,8 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
 }
 
 void HomeScreen::activate() {
+    // The screen holds the focus, so the first Tab goes to the first subject.
+    setFocus(Qt::OtherFocusReason);
     scoreModel().resetRunningScore();
     showMyWords();
     if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(false);
@@ -121,6 +134,8 @@ void HomeScreen::subjectHovered(int i) {
     text->setStyleSheet(QStringLiteral("color: white;"));
     text->show();
     text->raise();
+    setFrameForFocus(hoverFrame_, spots_[i]->hasFocus());
+    if (namedSubject_ != i) nameSubject(i);
     if (i == hoverIndex_) return;
 
     shadowLabel_->setText(text->text());
@@ -144,7 +159,29 @@ void HomeScreen::subjectHovered(int i) {
                                                        : scorePoints_[i] + QStringLiteral(", ") + learned);
 }
 
+void HomeScreen::nameSubject(int i) {
+    namedSubject_ = i;
+    const QString sound = Catalogue::instructionSoundPath(
+        GameInstructions::subjectNameFile(homeSpot(i), appState().language == QLatin1String("BRITISH")));
+    if (QFileInfo(sound).isFile()) playSoundFile(sound);
+}
+
+// The keyboard moved on (not to another subject, which takes the marks over): the marks go as they do
+// when the pointer leaves, unless the pointer is on the spot.
+void HomeScreen::spotLeft(int i) {
+    if (i != hoverIndex_ || spots_[i]->underMouse()) return;
+    QWidget* next = QApplication::focusWidget();
+    if (!readingOrder_.contains(next)) backgroundHovered();
+}
+
+void HomeScreen::keyPressEvent(QKeyEvent* event) {
+    if (!KeyMoves::moveFocus(readingOrder_, event)) ChildForm::keyPressEvent(event);
+}
+
 void HomeScreen::backgroundHovered() {
+    // The pointer takes over from the keyboard: no focus is left where the frame no longer is.
+    if (readingOrder_.contains(QApplication::focusWidget())) setFocus(Qt::OtherFocusReason);
+    namedSubject_ = -1;
     hoverFrame_->hide();
     shadowLabel_->hide();
     if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) captions_[hoverIndex_]->hide();
@@ -156,6 +193,7 @@ void HomeScreen::backgroundHovered() {
 }
 
 void HomeScreen::hideHoverMarks() {
+    namedSubject_ = -1;
     hoverFrame_->hide();
     shadowLabel_->hide();
     if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -43,9 +44,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void hideHoverMarks();
+    void nameSubject(int i);
+    void spotLeft(int i);
 
     std::array<HotSpot*, HomeSpotCount> spots_{};
     std::array<QLabel*, HomeSpotCount> captions_{};
@@ -56,4 +60,8 @@ private:
     QFrame* hoverFrame_ = nullptr;
     QString hoveredTitle_;
     int hoverIndex_ = NoHover;
+    // The subject whose name was said last; said again once the pointer or focus has been elsewhere.
+    int namedSubject_ = -1;
+    // The spots in reading order, for Tab and the arrow keys.
+    QList<QWidget*> readingOrder_;
 };

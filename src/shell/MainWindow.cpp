@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include "app/AppState.h"
 #include "app/GameList.h"
@@ -16,6 +17,8 @@
 #include "audio/SoundModule.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
+#include "controls/ControlAccessible.h"
+#include "controls/KeyMoves.h"
 #include "controls/ToolbarButton.h"
 #include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
@@ -71,6 +74,12 @@ ShellFrame* shellFrame() {
 }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    static const bool keyboardReady = [] {
+        ControlAccessible::install();
+        KeyMoves::watchInput();
+        return true;
+    }();
+    Q_UNUSED(keyboardReady);
     setObjectName(QStringLiteral("MainWindow"));
     // No maximise: the size is fixed.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -84,6 +93,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     childArea_->setObjectName(QStringLiteral("childArea"));
     childArea_->setGeometry(0, 0, ClientWidth, ChildAreaHeight);
     buildStrip();
+    // Escape goes one step back, as the toolbar would: from a game to the menu, from the menu home.
+    auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(back, &QShortcut::activated, this, &MainWindow::goBack);
 
     theMainWindow = this;
     registerShellForms();
@@ -140,7 +152,8 @@ void MainWindow::buildStrip() {
     highScoreLabel_->setFont(scoreFont);
     highScoreLabel_->setGeometry(330, 28, 300, 24);
     highScoreLabel_->setStyleSheet(QStringLiteral("color: white;"));
-    // A single stray click must not wipe a best score.
+    // A single stray click must not wipe a best score; nor can a key.
+    highScoreLabel_->setFocusPolicy(Qt::NoFocus);
     connect(highScoreLabel_, &ClickLabel::doubleClicked, this, [] { scoreModel().resetHighScore(); });
 
     updateLink_ = new ClickLabel(QStringLiteral("check for updates"), strip_);
@@ -292,6 +305,14 @@ void MainWindow::goHome() {
     if (shellHooks().unloadAbout) shellHooks().unloadAbout();
     forms().unload(QStringLiteral("GameMenu"));
     forms().show(QStringLiteral("HomeScreen"));
+}
+
+void MainWindow::goBack() {
+    ChildForm* active = forms().activeChild();
+    if (qobject_cast<GameForm*>(active))
+        menuButton_->click();
+    else if (active && active->formName() == QLatin1String("GameMenu"))
+        homeButton_->click();
 }
 
 void MainWindow::goToMenu() {

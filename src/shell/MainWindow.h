@@ -47,6 +47,8 @@ public:
     // The toolbar's actions, also reached from tests.
     void goHome();
     void goToMenu();
+    // Escape: one step back towards home.
+    void goBack();
     void openSettings();
     // The settings dialog, told to report a saved language and a removed player back here.
     SettingsDialog* newSettingsDialog();

@@ -138,6 +138,15 @@ void checkInstructions(const QDir& root, QStringList* out) {
             if (!problem.isEmpty()) *out << QStringLiteral("%1/%2: %3").arg(folder, name, problem);
         }
     }
+    for (const HomeSubject& subject : HomeSubjects) {
+        for (const bool british : {false, true}) {
+            const QString name = GameInstructions::subjectNameFile(subject, british);
+            const QString found = findEntry(dir, name, false);
+            const QString problem = found.isEmpty() ? QStringLiteral("missing")
+                                                    : PackChecker::soundProblem(dir.filePath(found), PackChecker::kLongestSound);
+            if (!problem.isEmpty()) *out << QStringLiteral("%1/%2: %3").arg(folder, name, problem);
+        }
+    }
 }
 
 } // namespace

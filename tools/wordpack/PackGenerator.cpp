@@ -146,6 +146,18 @@ int run(const GenerateOptions& options) {
                             }});
         }
     }
+    // Each subject's name as the home screen says it, in either English and its voice.
+    for (const HomeSubject& subject : HomeSubjects) {
+        for (const bool british : {false, true}) {
+            const QString text = QLatin1String(subjectCaption(subject, british));
+            const QString voice = british ? QStringLiteral("en-gb") : QStringLiteral("en-us");
+            const QString key = QStringLiteral("subject %1|%2|%3").arg(kSoundStyle, voice, text);
+            outputs.append({instructionFolder + GameInstructions::subjectNameFile(subject, british),
+                            digest(key.toUtf8()), true, [text, voice](const QString& target, QString* error) {
+                                return Speech::makeWordSound(text, voice, target, error);
+                            }});
+        }
+    }
     for (const QString& subject : Subjects::all())
         outputs.append({subject + QStringLiteral("/1.eda"), digest(QStringLiteral("chime %1").arg(kSoundStyle).toUtf8()),
                         true, writeChime});

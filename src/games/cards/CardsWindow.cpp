@@ -19,6 +19,7 @@ CardsWindow::CardsWindow(const GameDescriptor& game, QWidget* parent)
     main_ = addFramedPicture();
     picture_ = main_.label;
     picture_->unsetCursor(); // a picture to look at, not to click
+    picture_->setFocusPolicy(Qt::NoFocus);
 
     questionLabel_ = addLabel(QStringLiteral("questionLabel"), QStringLiteral("What can you see?"),
                             QRect(CardRect.x() + 10, 130, 380, 44), 22, true);

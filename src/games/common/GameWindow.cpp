@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -18,6 +19,9 @@
 #include "catalogue/PictureLoader.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
+#include "controls/HoverFrame.h"
+#include "controls/KeyMoves.h"
+#include "controls/StatusLine.h"
 #include "games/common/GameRules.h"
 #include "games/common/GamesLog.h"
 #include "games/common/LevelMeter.h"
@@ -136,6 +140,8 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
       host_(std::make_unique<Host>(*this, QLatin1String(game.logName))) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The window itself takes keys in some games; a screen reader calls it by the game's name.
+    setAccessibleName(QLatin1String(game.title));
     resize(area());
     background_ = PictureHolder::screen();
 
@@ -159,7 +165,9 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
     closeCross_->setGeometry(inside(QRect(14, 477, Art::Close.width, Art::Close.height)));
     connect(closeCross_, &ClickLabel::clicked, this, &GameWindow::closeToMenu);
 
-    noticeLabel_ = addLabel(QStringLiteral("noticeLabel"), QString(), QRect(172, 236, 680, 96), 16, true);
+    // A screen reader reads the instruction line out whenever it changes.
+    noticeLabel_ = new StatusLine(this);
+    styleLabel(noticeLabel_, QStringLiteral("noticeLabel"), QRect(172, 236, 680, 96), 16, true, QStringLiteral("Verdana"));
     noticeLabel_->setAlignment(Qt::AlignCenter);
     noticeLabel_->setWordWrap(true);
     noticeLabel_->setStyleSheet(
@@ -180,11 +188,7 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
     connect(instructionTimer_, &QTimer::timeout, this, &GameWindow::endInstruction);
     pressWatcher_ = new PressWatcher([this] { endInstruction(); }, this);
 
-    hoverFrame_ = new QFrame(this);
-    hoverFrame_->setObjectName(QStringLiteral("hoverFrame"));
-    hoverFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    hoverFrame_->setStyleSheet(QStringLiteral("#hoverFrame { border: 3px solid #ffb400; border-radius: 6px; }"));
-    hoverFrame_->hide();
+    hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"), QStringLiteral("#ffb400"), 6);
 
     revealTimer_ = new QTimer(this);
     revealTimer_->setObjectName(QStringLiteral("revealTimer"));
@@ -196,15 +200,20 @@ GameWindow::~GameWindow() {
     cancelSoundQueue();
 }
 
-QLabel* GameWindow::addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
-                             bool bold, const QString& family) {
-    auto* label = new QLabel(text, this);
+void GameWindow::styleLabel(QLabel* label, const QString& name, const QRect& geometry, int pointSize, bool bold,
+                            const QString& family) {
     label->setObjectName(name);
     QFont f(family);
     f.setPointSize(pointSize);
     f.setBold(bold);
     label->setFont(f);
     label->setGeometry(geometry);
+}
+
+QLabel* GameWindow::addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
+                             bool bold, const QString& family) {
+    auto* label = new QLabel(text, this);
+    styleLabel(label, name, geometry, pointSize, bold, family);
     return label;
 }
 
@@ -238,6 +247,11 @@ void GameWindow::closeToMenu() {
 }
 
 void GameWindow::activate() {
+    // The window holds the focus, so the first Tab goes to its first control; each control the keyboard
+    // reaches wears the hover frame while it has the focus.
+    setFocus(Qt::OtherFocusReason);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus) w->installEventFilter(this);
     if (MainWindow* main = mainWindow()) main->setTitles();
     run([this] {
         rules().explainOnFirstOpening();
@@ -298,16 +312,20 @@ void GameWindow::run(const std::function<void()>& step) {
 void GameWindow::showNotice() {
     // What the rules have to say (no pictures to play with) comes before the instruction.
     const QString notice = rules().notice().isEmpty() ? instructionNotice_ : rules().notice();
-    noticeLabel_->setText(notice);
+    noticeLabel_->say(notice);
     noticeLabel_->setVisible(!notice.isEmpty());
     if (!notice.isEmpty()) noticeLabel_->raise();
 }
 
-void GameWindow::refresh() {
-    showNotice();
-    const RunDisplay run = runDisplay();
+void GameWindow::showRun(const RunDisplay& run) {
     scoreLabel_->setText(run.label());
     levelMeter_->setTenths(run.meterTenths);
+    levelMeter_->setAccessibleName(QStringLiteral("%1 of %2").arg(run.count).arg(run.goal));
+}
+
+void GameWindow::refresh() {
+    showNotice();
+    showRun(runDisplay());
     redraw();
     syncReveal();
     emit refreshed();
@@ -317,9 +335,7 @@ void GameWindow::beforeDialog() {
     // The reveal waits while the learner reads the dialog, so no card turns up or word is spoken behind it.
     revealTimer_->stop();
     hideFrame();
-    const RunDisplay run = runDisplay();
-    scoreLabel_->setText(run.label());
-    levelMeter_->setTenths(run.meterTenths);
+    showRun(runDisplay());
     redraw();
     emit dialogOpening();
 }
@@ -339,8 +355,9 @@ void GameWindow::onRevealTick() {
     run([this] { revealStep(); });
 }
 
-void GameWindow::frameAround(const QWidget* control) {
+void GameWindow::frameAround(const QWidget* control, bool focus) {
     if (!control || !control->isVisible()) return;
+    setFrameForFocus(hoverFrame_, focus);
     const QRect r(control->mapTo(this, QPoint(0, 0)), control->size());
     const QRect framed = r.adjusted(-2, -2, 3, 3); // -30/-30 twips, +75 twips wider and taller
     if (hoverFrame_->geometry() != framed) hoverFrame_->setGeometry(framed);
@@ -359,6 +376,11 @@ void GameWindow::trackHover(QWidget* control) {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+        if (KeyMoves::byKeyboard(static_cast<QFocusEvent*>(event))) frameAround(static_cast<QWidget*>(watched), true);
+    } else if (event->type() == QEvent::FocusOut && frameShowsFocus(hoverFrame_)) {
+        hideFrame();
+    }
     if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) && watched->isWidgetType()) {
         auto* w = static_cast<QWidget*>(watched);
         if (tracked_.contains(w)) frameAround(w);
@@ -372,6 +394,10 @@ void GameWindow::mouseMoveEvent(QMouseEvent* event) {
     for (QWidget* w = childAt(event->position().toPoint()); w && w != this; w = w->parentWidget())
         if (tracked_.contains(w)) return;
     if (!hoverFrame_->isHidden()) hideFrame();
+    // The pointer takes over from the keyboard: no focus is left where the frame no longer is.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && focused != this && isAncestorOf(focused) && !qobject_cast<QLineEdit*>(focused))
+        setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::leaveEvent(QEvent* event) {

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include "app/GameList.h"
+#include "controls/StatusLine.h"
 #include "games/common/GameEnv.h"
 #include "games/common/RunDisplay.h"
 #include "forms/GameForm.h"
@@ -100,8 +101,9 @@ protected:
     void refresh();
     void setRevealInterval(int ms);
 
-    // The hover frame hoverFrame_ around a control: 2 px left and above, 5 px wider and taller.
-    void frameAround(const QWidget* control);
+    // The hover frame hoverFrame_ around a control: 2 px left and above, 5 px wider and taller; thicker for
+    // the keyboard's focus.
+    void frameAround(const QWidget* control, bool focus = false);
     void hideFrame();
     // The frame follows the pointer onto this control.
     void trackHover(QWidget* control);
@@ -121,6 +123,8 @@ protected:
     void showFramedPicture(FramedPicture& framed, const QString& path);
 
     // A label in the games' type: Verdana by default, the size in points.
+    static void styleLabel(QLabel* label, const QString& name, const QRect& geometry, int pointSize, bool bold,
+                           const QString& family);
     QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
                      bool bold = false, const QString& family = QStringLiteral("Verdana"));
 
@@ -139,6 +143,7 @@ private:
     void showInstruction(const QString& sentence, bool spoken);
     void endInstruction();
     void showNotice();
+    void showRun(const RunDisplay& run);
 
     const GameDescriptor& game_;
     std::unique_ptr<Host> host_;
@@ -149,7 +154,7 @@ private:
     LevelMeter* levelMeter_ = nullptr;
     QFrame* hoverFrame_ = nullptr;
     ClickLabel* closeCross_ = nullptr;
-    QLabel* noticeLabel_ = nullptr;
+    StatusLine* noticeLabel_ = nullptr;
     QTimer* revealTimer_ = nullptr;
     ClickLabel* titlePanel_ = nullptr;
     QString instructionNotice_;

@@ -10,6 +10,8 @@ constexpr int Frame = 6;
 WordPicture::WordPicture(QWidget* parent) : ClickLabel(parent) {
     setObjectName(QStringLiteral("picture"));
     setAlignment(Qt::AlignCenter);
+    // What a click does, not the word: that is what the child has to find.
+    setAccessibleName(QStringLiteral("Hear the word"));
     setStyleSheet(
         QStringLiteral("#picture { background: white; border: %1px solid #f3c55a; border-radius: 10px; }")
             .arg(Frame - 2));

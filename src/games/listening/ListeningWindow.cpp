@@ -45,6 +45,8 @@ ListeningWindow::ListeningWindow(const GameDescriptor& game, QWidget* parent)
         card->setGeometry(CardLeft + i * (CardWidth + CardGap), CardTop, CardWidth, CardHeight);
         card->setAlignment(Qt::AlignCenter);
         card->setStyleSheet(QStringLiteral("background: white; border-radius: 12px;"));
+        // Named by place, never by word: the word is what the child has to find.
+        card->setAccessibleName(QStringLiteral("Picture %1 of %2").arg(i + 1).arg(ListeningRules::CardCount));
         card->hide();
         trackHover(card);
         connect(card, &ClickLabel::clicked, this, [this, i] {
@@ -65,6 +67,8 @@ ListeningWindow::ListeningWindow(const GameDescriptor& game, QWidget* parent)
     wordLabel_->setAlignment(Qt::AlignCenter);
     wordLabel_->setStyleSheet(QStringLiteral("color: #c0392b;"));
     wordLabel_->setGeometry(rowCentre - 200, 344, 400, 60);
+    // Named by the word it shows; before that, by what a click on it does.
+    wordLabel_->setAccessibleName(QStringLiteral("Hear the word"));
     previousPicture_ = GameButtons::picture(this, QStringLiteral("previousPicture"), Art::Prev, QPoint(rowCentre - 262, 356),
                                    QStringLiteral("Hear the card before"));
     nextPicture_ = GameButtons::picture(this, QStringLiteral("nextPicture"), Art::Next, QPoint(rowCentre + 213, 356),

@@ -1,16 +1,23 @@
 // MemoryCard: paints itself from the state the window gives it; a press and release on it is a click.
 #include "games/memory/MemoryCard.h"
 
-#include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 constexpr int Inset = 7;
 constexpr qreal Radius = 10;
 } // namespace
 
-MemoryCard::MemoryCard(int index, QWidget* parent) : QWidget(parent), index_(index) {
+MemoryCard::MemoryCard(int index, QWidget* parent) : HotSpot(index, parent) {
     setObjectName(QStringLiteral("card%1").arg(index));
+    unsetCursor(); // the window shows the hand only on a card that takes a click now
+}
+
+void MemoryCard::setMatched(bool matched) {
+    if (matched_ == matched) return;
+    matched_ = matched;
+    update();
 }
 
 QSize MemoryCard::pictureBox(const QSize& card) {
@@ -42,6 +49,21 @@ void MemoryCard::paintEvent(QPaintEvent*) {
         const QRect at(room.center() - QPoint(size.width() / 2, size.height() / 2), size);
         p.fillRect(room, Qt::white);
         p.drawPixmap(at, picture_);
+        if (matched_) {
+            // A white tick on a green disc in the top right corner.
+            const qreal d = 30;
+            const QRectF disc(width() - d - 3, 3, d, d);
+            p.setPen(QPen(Qt::white, 2));
+            p.setBrush(QColor(30, 132, 73));
+            p.drawEllipse(disc);
+            QPainterPath tick;
+            tick.moveTo(disc.left() + d * 0.25, disc.top() + d * 0.52);
+            tick.lineTo(disc.left() + d * 0.43, disc.top() + d * 0.70);
+            tick.lineTo(disc.left() + d * 0.76, disc.top() + d * 0.32);
+            p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(tick);
+        }
         return;
     }
     if (faceUp_) return;
@@ -52,14 +74,4 @@ void MemoryCard::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(rect(), Qt::AlignCenter, QStringLiteral("?"));
-}
-
-void MemoryCard::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) pressed_ = true;
-}
-
-void MemoryCard::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !pressed_) return;
-    pressed_ = false;
-    if (rect().contains(event->position().toPoint())) emit clicked(index_);
 }

@@ -1,9 +1,11 @@
 // MemoryWindow: the memory game window.
 #include "games/memory/MemoryWindow.h"
 
+#include <QKeyEvent>
 #include <QSet>
 
 #include "controls/ImageButton.h"
+#include "controls/KeyMoves.h"
 #include "games/common/GameButtons.h"
 #include "games/common/LevelMeter.h"
 #include "games/memory/MemoryCard.h"
@@ -46,7 +48,10 @@ MemoryWindow::MemoryWindow(const GameDescriptor& game, QWidget* parent)
     // The counter shows points left; no meter goes with it here.
     meter()->hide();
 
-    for (int i = 0; i < MemoryRules::CardCount; ++i) {
+    // Made in their places' order, row by row, which is then the order Tab takes.
+    QList<QRect> places;
+    for (int i = 0; i < MemoryRules::CardCount; ++i) places << cardRect(i);
+    for (const int i : KeyMoves::readingOrder(places)) {
         auto* card = new MemoryCard(i, this);
         card->setGeometry(inside(cardRect(i)));
         card->hide();
@@ -56,6 +61,7 @@ MemoryWindow::MemoryWindow(const GameDescriptor& game, QWidget* parent)
             act([this, index] { rules_.clickCard(index); });
         });
         cards_[i] = card;
+        boardOrder_ << card;
     }
 
     passButton_ =
@@ -66,6 +72,10 @@ MemoryWindow::MemoryWindow(const GameDescriptor& game, QWidget* parent)
     // A game is chosen and dealt as the window loads.
     rules_.restart();
     refresh();
+}
+
+void MemoryWindow::keyPressEvent(QKeyEvent* event) {
+    if (!KeyMoves::moveFocus(boardOrder_, event)) GameWindow::keyPressEvent(event);
 }
 
 void MemoryWindow::startFromMenu() {
@@ -109,6 +119,14 @@ void MemoryWindow::redraw() {
         // Every picture of the deal is ready before the first card turns.
         const QPixmap& picture = cardPicture(c.picture);
         card->setFace(c.faceUp, c.faceUp ? picture : QPixmap());
+        const bool matched = c.back == MemoryRules::Back::Red;
+        card->setMatched(matched);
+        card->setAccessibleName(QStringLiteral("Card %1 of %2, %3")
+                                    .arg(boardOrder_.indexOf(card) + 1)
+                                    .arg(MemoryRules::CardCount)
+                                    .arg(matched     ? QStringLiteral("found")
+                                         : c.faceUp ? QStringLiteral("turned up")
+                                                    : QStringLiteral("face down")));
         card->setEnabled(c.enabled);
         if (takesClicks && c.enabled)
             card->setCursor(Qt::PointingHandCursor);

@@ -34,6 +34,7 @@ protected:
     GameRules& rules() override { return rules_; }
     const GameRules& rules() const override { return rules_; }
     RunDisplay runDisplay() const override;
+    void keyPressEvent(QKeyEvent* event) override;
     void activateGame() override {}
     void redraw() override;
     bool revealPending() const override { return rules_.dealing(); }
@@ -45,6 +46,8 @@ private:
 
     MemoryRules rules_;
     std::array<MemoryCard*, MemoryRules::CardCount> cards_{};
+    // The cards in their places on the board, row by row: the arrow keys walk the grid.
+    QList<QWidget*> boardOrder_;
     ImageButton* passButton_ = nullptr;
     QHash<QString, QPixmap> pictures_;
 };

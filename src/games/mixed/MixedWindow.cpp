@@ -54,6 +54,7 @@ MixedWindow::MixedWindow(const GameDescriptor& game, QWidget* parent)
 
     textBox_ = new QLineEdit(this);
     textBox_->setObjectName(QStringLiteral("textBox"));
+    textBox_->setAccessibleName(QStringLiteral("Type the word"));
     QFont typed(QStringLiteral("Verdana"));
     typed.setPointSize(20);
     textBox_->setFont(typed);

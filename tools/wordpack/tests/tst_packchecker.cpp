@@ -81,6 +81,9 @@ class tst_packchecker : public QObject {
             put(dir.filePath("Instructions/" + GameInstructions::sentenceFile(game)), sound_);
             put(dir.filePath("Instructions/" + GameInstructions::nameFile(game)), sound_);
         }
+        for (const HomeSubject& subject : HomeSubjects)
+            for (const bool british : {false, true})
+                put(dir.filePath("Instructions/" + GameInstructions::subjectNameFile(subject, british)), sound_);
     }
 
 private slots:
@@ -144,6 +147,8 @@ private slots:
         QTest::newRow("missing instructions") << "no instructions" << "Instructions: folder missing";
         QTest::newRow("sentence longer than a word") << "long instruction" << "";
         QTest::newRow("long game name") << "long name" << "Instructions/memory name.eda: sound lasts 4.";
+        QTest::newRow("missing British subject name") << "no colours"
+                                                      << "Instructions/subject colours uk.eda: missing";
         QTest::newRow("unplayable word") << "dog2" << "food/dog2.edi: the word \"dog2\" holds \"2\"";
         QTest::newRow("unpaired variant") << "tyre" << "food: 1 British-only pictures but 0 American-only";
         QTest::newRow("both tags") << "both tags" << "food/cat type_uk type_us.edi: carries both";
@@ -174,6 +179,7 @@ private slots:
         if (fault == "no instructions") QVERIFY(QDir(root.filePath("Instructions")).removeRecursively());
         if (fault == "long instruction") put(root.filePath("Instructions/memory.eda"), longSound_);
         if (fault == "long name") put(root.filePath("Instructions/memory name.eda"), longSound_);
+        if (fault == "no colours") QVERIFY(QFile::remove(root.filePath("Instructions/subject colours uk.eda")));
         auto addWord = [&](const QString& picture, const QString& word) {
             put(food.filePath(picture + ".edi"), picture_);
             put(food.filePath(word + ".eda"), sound_);
