@@ -86,7 +86,7 @@ def inner(program, source):
     import pyatspi
 
     src = lambda *names: [os.path.join(source, "src", n) for n in names]
-    subjects = table(src("catalogue/HomeSubjects.cpp", "catalogue/HomeSubjects.h"), r'\{"[^"]+", "([^"]+)", \{')
+    subjects = table(src("catalogue/HomeSubjects.cpp", "catalogue/HomeSubjects.h"), r'(?m)^\s+\{"[^"]+", "([^"]+)", \{')
     games = table(src("app/GameList.h", "app/GameList.cpp"), r'\{\s*\d+,\s*"[^"]+",\s*"[^"]+",\s*"([^"]+)"')
     if len(subjects) != 28 or len(games) < 6:
         print("FAIL: read %d subjects and %d games from the source tables" % (len(subjects), len(games)))
