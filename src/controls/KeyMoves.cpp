@@ -86,7 +86,10 @@ bool isPress(const QKeyEvent* event) {
 }
 
 bool byKeyboard(const QFocusEvent* event) {
-    return keyPressedLast && (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason);
+    // Coming back from a dialog the child answered with a key, the focus shows again where it was.
+    const Qt::FocusReason reason = event->reason();
+    return keyPressedLast && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                              reason == Qt::ActiveWindowFocusReason);
 }
 
 void watchInput() {

@@ -20,8 +20,8 @@ QWidget* arrowTarget(const QList<QWidget*>& ordered, const QWidget* from, int ke
 bool moveFocus(const QList<QWidget*>& ordered, const QKeyEvent* event);
 // Enter, Return or Space, pressed (not held): what a click is from the keyboard.
 bool isPress(const QKeyEvent* event);
-// The focus came from the keyboard (Tab, Shift+Tab, an arrow) after a key was the last thing pressed, so
-// it is shown; a window's own focus moves after a click show nothing.
+// The focus came from the keyboard (Tab, Shift+Tab, an arrow, or back from a dialog) after a key was the
+// last thing pressed, so it is shown; a window's own focus moves after a click show nothing.
 bool byKeyboard(const QFocusEvent* event);
 // Starts noting whether a key or a pointer button was pressed last; once, before the first window.
 void watchInput();

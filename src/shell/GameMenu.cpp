@@ -105,8 +105,6 @@ void GameMenu::setTitle(const QString& title) {
 }
 
 void GameMenu::activate() {
-    // The menu holds the focus, so the first Tab goes to the first game.
-    setFocus(Qt::OtherFocusReason);
     setTag(titleLabel_->text());
     ShellFrame* frame = shellFrame();
     if (frame) {
@@ -116,6 +114,9 @@ void GameMenu::activate() {
     scoreModel().loadHighScore();
     learnedLabel_->setText(SubjectProgress::current(appState().section).learnedCaption());
     hideGameName();
+    // The menu holds the focus, so the first Tab goes to the first game. Taken last: choosing the subject
+    // hides and shows the menu again, which drops a focus taken before.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void GameMenu::gameHovered(int i) {

@@ -127,7 +127,9 @@ void MemoryWindow::redraw() {
                                     .arg(matched     ? QStringLiteral("found")
                                          : c.faceUp ? QStringLiteral("turned up")
                                                     : QStringLiteral("face down")));
-        card->setEnabled(c.enabled);
+        // A turned card takes no click (the rules refuse it) but keeps the focus, so a child's next arrow
+        // starts from the card they just turned; only found cards leave the keyboard's way.
+        card->setEnabled(c.enabled || (c.faceUp && !matched));
         if (takesClicks && c.enabled)
             card->setCursor(Qt::PointingHandCursor);
         else
