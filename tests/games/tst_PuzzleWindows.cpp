@@ -447,7 +447,10 @@ void tst_PuzzleWindows::memoryDealsPairsMismatchesAndWins() {
     QVERIFY(lowWord != highWord);
     click(game->card(high));
     QVERIFY(game->card(high)->faceUp());
-    QVERIFY(!game->card(high)->isEnabled());
+    // The turned card keeps the keyboard's focus, but a second press on it is no second card.
+    click(game->card(high));
+    QVERIFY(game->card(high)->faceUp());
+    QVERIFY(play.messages.isEmpty());
     click(game->card(low));
     QCOMPARE(play.messages, QStringList{QStringLiteral("Sorry, ") + lowWord + QStringLiteral(" and ") +
                                         highWord + QStringLiteral(" do not match.")});
