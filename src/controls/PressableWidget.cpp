@@ -42,7 +42,9 @@ void PressableWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void PressableWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    // A press always starts a new click, even when the pointer has not moved since a double-click.
     pressed_ = true;
+    afterDoubleClick_ = false;
     showLook(Look::Pressed);
 }
 

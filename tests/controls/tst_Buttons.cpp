@@ -24,7 +24,7 @@ void tst_Buttons::doubleClickRaisesClickTwiceAndLeavesPressedFace_data() {
 }
 
 // Catches a double-click that loses its second clicked (Qt delivers it as a double-click event, not a click)
-// or raises a third one from the release that follows.
+// or raises a third one from the release that follows, and later clicks swallowed until the pointer moves.
 void tst_Buttons::doubleClickRaisesClickTwiceAndLeavesPressedFace() {
     QFETCH(bool, toolbar);
     QWidget host;
@@ -45,6 +45,11 @@ void tst_Buttons::doubleClickRaisesClickTwiceAndLeavesPressedFace() {
         QCOMPARE(bar.face(), int(ToolbarButton::Pressed));
     else
         QCOMPARE(btn.face(), ImageButton::Face::Pressed);
+
+    // The pointer has not moved: each further press and release is a click of its own.
+    QTest::mouseClick(target, Qt::LeftButton, {}, centre);
+    QTest::mouseClick(target, Qt::LeftButton, {}, centre);
+    QCOMPARE(clicks.count(), 4);
 }
 
 // Catches a disabled button that still answers clicks or keeps a readable caption, and an enable that
