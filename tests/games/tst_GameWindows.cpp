@@ -15,6 +15,7 @@
 #include "controls/ImageButton.h"
 #include "games/cards/CardsWindow.h"
 #include "games/choose/ChooseWindow.h"
+#include "games/common/ExplainedGames.h"
 #include "games/common/LevelMeter.h"
 #include "games/listening/ListeningWindow.h"
 #include "score/ScoreModel.h"
@@ -96,6 +97,8 @@ private slots:
     void cardsTurnAndAnswer();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks_data();
     void tooFewPicturesShowsANoticeAndTheWindowStillWorks();
+    void instructionHidesNoControlAndKeepsItsClicks_data();
+    void instructionHidesNoControlAndKeepsItsClicks();
     void everyControlLiesInsideTheWindow_data();
     void everyControlLiesInsideTheWindow();
 };
@@ -495,6 +498,33 @@ void tst_GameWindows::tooFewPicturesShowsANoticeAndTheWindowStillWorks() {
     click(game->closePicture());
     settle();
     QVERIFY(play.shell->active<GameMenu>());
+}
+
+void tst_GameWindows::instructionHidesNoControlAndKeepsItsClicks_data() {
+    QTest::addColumn<int>("spot");
+    for (int spot = 0; spot < GameCount; ++spot)
+        QTest::newRow(GameList[spot].name) << spot;
+}
+
+// Catches the instruction covering the pictures, "Show the word" or the letter keys while it is up, and a
+// press on it that reaches what lies beneath (a hidden letter chosen, a try lost).
+void tst_GameWindows::instructionHidesNoControlAndKeepsItsClicks() {
+    QFETCH(int, spot);
+    ExplainedGames::forgetAll();
+    Play play;
+    auto* game = play.openFromMenu<GameWindow>(spot);
+    QVERIFY(game);
+    revealAll(game);
+    QLabel* notice = game->noticeLabel();
+    QVERIFY(notice->isVisible());
+    const QRect covered = notice->geometry();
+    for (QWidget* control : game->findChildren<QWidget*>()) {
+        if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) continue;
+        const QRect r(control->mapTo(game, QPoint(0, 0)), control->size());
+        QVERIFY2(!covered.intersects(r), qPrintable(control->objectName() + u' ' + control->metaObject()->className()));
+    }
+    for (const QPoint& p : {covered.center(), covered.topLeft() + QPoint(4, 4), covered.bottomRight() - QPoint(4, 4)})
+        QCOMPARE(game->childAt(p), notice);
 }
 
 void tst_GameWindows::everyControlLiesInsideTheWindow_data() {

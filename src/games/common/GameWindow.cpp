@@ -37,6 +37,8 @@ namespace {
 const QSize DialogPictureBox(ResultParts::PictureWidth, ResultParts::PictureHeight);
 // The panel behind the subject and game names.
 const QRect HeaderPanel(16, 12, 470, 80);
+// What the rules say when nothing could be dealt has the empty table to itself.
+const QRect TableNotice(172, 236, 680, 96);
 // A silent instruction stays long enough for a grown-up to read it out; a spoken one as long as it is heard,
 // so it no longer covers the cards when the word comes.
 constexpr int InstructionReadMs = 5000;
@@ -120,6 +122,11 @@ QSize GameWindow::area() {
     return QSize(MainWindow::ClientWidth, MainWindow::ChildAreaHeight);
 }
 
+QRect GameWindow::instructionBand() {
+    const int left = HeaderPanel.right() + 14;
+    return QRect(left, HeaderPanel.top(), area().width() - 16 - left, HeaderPanel.height());
+}
+
 QRect GameWindow::twips(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
@@ -167,15 +174,14 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
 
     // A screen reader reads the instruction line out whenever it changes.
     noticeLabel_ = new StatusLine(this);
-    styleLabel(noticeLabel_, QStringLiteral("noticeLabel"), QRect(172, 236, 680, 96), 16, true, QStringLiteral("Verdana"));
+    styleLabel(noticeLabel_, QStringLiteral("noticeLabel"), TableNotice, 16, true, QStringLiteral("Verdana"));
     noticeLabel_->setAlignment(Qt::AlignCenter);
     noticeLabel_->setWordWrap(true);
     noticeLabel_->setStyleSheet(
         QStringLiteral("#noticeLabel { color: #24457a; background: #fff8e1; border: 4px solid "
-                       "#ffb400; border-radius: 18px; padding: 12px; }"));
+                       "#ffb400; border-radius: 18px; padding: 4px 12px; }"));
     noticeLabel_->hide();
-    // Never in the way: a click on it reaches the card beneath.
-    noticeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // It takes the presses on it (they end the instruction), so none reaches a control it might lie over.
 
     titlePanel_ = new ClickLabel(this);
     titlePanel_->setObjectName(QStringLiteral("titlePanel"));
@@ -311,7 +317,14 @@ void GameWindow::run(const std::function<void()>& step) {
 
 void GameWindow::showNotice() {
     // What the rules have to say (no pictures to play with) comes before the instruction.
-    const QString notice = rules().notice().isEmpty() ? instructionNotice_ : rules().notice();
+    const bool fromRules = !rules().notice().isEmpty();
+    const QString notice = fromRules ? rules().notice() : instructionNotice_;
+    // The instruction sits in the band beside the game's name, over no picture, key or button a child
+    // answers with.
+    QFont font = noticeLabel_->font();
+    font.setPointSize(fromRules ? 16 : 14);
+    noticeLabel_->setFont(font);
+    noticeLabel_->setGeometry(fromRules ? TableNotice : instructionBand());
     noticeLabel_->say(notice);
     noticeLabel_->setVisible(!notice.isEmpty());
     if (!notice.isEmpty()) noticeLabel_->raise();

@@ -30,6 +30,8 @@ class GameWindow : public GameForm {
 public:
     // The child area every game lays itself out in, in pixels.
     static QSize area();
+    // Where the instruction shows: right of the subject and game names, above everything a game deals.
+    static QRect instructionBand();
     // A design rectangle in twips, in pixels.
     static QRect twips(int left, int top, int width, int height);
     // The rectangle moved (never shrunk unless it is larger) so all of it lies inside the child area, with a
