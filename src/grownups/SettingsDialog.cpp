@@ -96,6 +96,7 @@ void SettingsDialog::save() {
 }
 
 void SettingsDialog::playersClick() {
+    if (!GrownUpDialog::ask(this, GrownUpDialog::Reason::GrownUpsWindow)) return;
     const int playing = playerRegistry().currentId();
     PlayersDialog dialog(this);
     dialog.exec();
@@ -105,12 +106,13 @@ void SettingsDialog::playersClick() {
 }
 
 void SettingsDialog::progressClick() {
+    if (!GrownUpDialog::ask(this, GrownUpDialog::Reason::GrownUpsWindow)) return;
     ProgressWindow::showModal(this);
 }
 
 void SettingsDialog::myWordsClick() {
     // It writes files and records the microphone: a grown-up's window.
-    if (!GrownUpDialog::ask(this)) return;
+    if (!GrownUpDialog::ask(this, GrownUpDialog::Reason::GrownUpsWindow)) return;
     MyWordsDialog dialog(Catalogue::userWordsFolder(), Catalogue::filesFolder(), this);
     dialog.exec();
     emit wordsChanged();

@@ -28,6 +28,7 @@
 #include "shell/GameTable.h"
 #include "shell/GameMenu.h"
 #include "shell/HomeScreen.h"
+#include "grownups/GrownUpDialog.h"
 #include "grownups/SettingsDialog.h"
 #include "shell/Placement.h"
 #include "grownups/PlayerFace.h"
@@ -154,7 +155,11 @@ void MainWindow::buildStrip() {
     highScoreLabel_->setStyleSheet(QStringLiteral("color: white;"));
     // A single stray click must not wipe a best score; nor can a key.
     highScoreLabel_->setFocusPolicy(Qt::NoFocus);
-    connect(highScoreLabel_, &ClickLabel::doubleClicked, this, [] { scoreModel().resetHighScore(); });
+    // A child's best is theirs: a grown-up clears it.
+    connect(highScoreLabel_, &ClickLabel::doubleClicked, this, [this] {
+        if (scoreModel().highScoreSubject().isEmpty()) return;
+        if (GrownUpDialog::ask(this, GrownUpDialog::Reason::ClearsHighScore)) scoreModel().resetHighScore();
+    });
 
     updateLink_ = new ClickLabel(QStringLiteral("check for updates"), strip_);
     updateLink_->setObjectName(QStringLiteral("updateLink"));

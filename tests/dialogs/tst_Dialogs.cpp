@@ -14,8 +14,10 @@
 #include "controls/ClickLabel.h"
 #include "controls/ImageButton.h"
 #include "FakeGame.h"
+#include "ModalAnswers.h"
 #include "ShellFixture.h"
 #include "grownups/GrownUpDialog.h"
+#include "services/GrownUpPause.h"
 #include "grownups/SettingsDialog.h"
 #include "dialogs/ResultDialogs.h"
 #include "dialogs/MismatchDialog.h"
@@ -52,7 +54,11 @@ QRgb centreOf(const QLabel* label) {
 
 class tst_Dialogs : public QObject {
     Q_OBJECT
+    qint64 now_ = 0;
+
 private slots:
+    // Each test starts with the question free, on a clock only the test moves.
+    void init() { grownUpPause() = GrownUpPause([this] { return now_; }); }
     void winDialogShowsMessageAndReplaysTheWord_data();
     void winDialogShowsMessageAndReplaysTheWord();
     void winDialogWithoutPictureTakesTheWordsOwnPicture();
@@ -61,6 +67,9 @@ private slots:
     void settingsDialogOutcomes();
     void grownUpCheckPassesOnlyOnTheNumberInWords_data();
     void grownUpCheckPassesOnlyOnTheNumberInWords();
+    void aWrongAnswerPausesTheQuestion();
+    void grownUpsWindowsAskFirst_data();
+    void grownUpsWindowsAskFirst();
 };
 
 void tst_Dialogs::winDialogShowsMessageAndReplaysTheWord_data() {
@@ -272,8 +281,8 @@ void tst_Dialogs::grownUpCheckPassesOnlyOnTheNumberInWords_data() {
     QTest::newRow("Enter and Space") << "keys" << false;
 }
 
-// Catches the keypad or typed digits not reaching the check, a wrong tap leaving room for another guess,
-// and Enter or Space (which a child presses anyway) getting past it.
+// Catches the keypad or typed digits not reaching the check, a wrong tap leaving room for another guess
+// (it leaves the keys resting instead), and Enter or Space (which a child presses anyway) getting past it.
 void tst_Dialogs::grownUpCheckPassesOnlyOnTheNumberInWords() {
     QFETCH(QString, action);
     QFETCH(bool, passes);
@@ -295,7 +304,59 @@ void tst_Dialogs::grownUpCheckPassesOnlyOnTheNumberInWords() {
         if (leftOpen) dialog->reject();
     });
     QCOMPARE(GrownUpDialog::ask(nullptr), passes);
-    QCOMPARE(leftOpen, action == QLatin1String("keys"));
+    QCOMPARE(leftOpen, action == QLatin1String("keys") || action == QLatin1String("wrong"));
+}
+
+// Catches a question that can be asked again at once after a wrong digit, so that every three random taps
+// are a fresh one-in-a-thousand try; a wait that shows nothing; and a grown-up who mistyped never getting a
+// new number.
+void tst_Dialogs::aWrongAnswerPausesTheQuestion() {
+    ModalAnswers wrong(ModalAnswers::Answer::Wrong);
+    QVERIFY(!GrownUpDialog::ask(nullptr));
+    wrong.timer.stop();
+
+    bool keysEnabled = true;
+    QString shown;
+    whenShown<GrownUpDialog>([&](GrownUpDialog* dialog) {
+        keysEnabled = dialog->digitButton(1)->isEnabled();
+        shown = dialog->findChild<QLabel*>(QStringLiteral("numberLabel"))->text();
+        QTest::keyClicks(dialog, QString::number(dialog->check().number()));
+        if (!dialog->isVisible()) return;
+        // The wait is over: a new number, and the keys answer again.
+        now_ += 5000;
+        QMetaObject::invokeMethod(dialog->waitTimer(), "timeout");
+        QVERIFY(dialog->digitButton(1)->isEnabled());
+        QTest::keyClicks(dialog, QString::number(dialog->check().number()));
+    });
+    QVERIFY(GrownUpDialog::ask(nullptr));
+    QVERIFY(!keysEnabled);
+    QCOMPARE(shown, QStringLiteral("A new number comes in 5 seconds."));
+}
+
+void tst_Dialogs::grownUpsWindowsAskFirst_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QStringList>("met");
+    QTest::newRow("players, grown-up") << "players" << true << QStringList{"GrownUpDialog", "PlayersDialog"};
+    QTest::newRow("progress, grown-up") << "progress" << true << QStringList{"GrownUpDialog", "ProgressWindow"};
+    QTest::newRow("players, wrong number") << "players" << false << QStringList{"GrownUpDialog"};
+    QTest::newRow("progress, wrong number") << "progress" << false << QStringList{"GrownUpDialog"};
+}
+
+// Catches a grown-up's window a child opens without the question: removing a sibling, or exporting their
+// history.
+void tst_Dialogs::grownUpsWindowsAskFirst() {
+    QFETCH(QString, button);
+    QFETCH(bool, right);
+    QFETCH(QStringList, met);
+    ShellFixture f;
+    MainWindow* main = f.loadMain();
+    std::unique_ptr<SettingsDialog> dialog(main->newSettingsDialog());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    ModalAnswers answers(right ? ModalAnswers::Answer::Right : ModalAnswers::Answer::Wrong);
+    click(dialog->findChild<ImageButton*>(button + QStringLiteral("Button")));
+    QCOMPARE(answers.met, met);
 }
 
 QTEST_MAIN(tst_Dialogs)

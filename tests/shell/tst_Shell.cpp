@@ -9,6 +9,7 @@
 #include "controls/ToolbarButton.h"
 #include "FakeGame.h"
 #include "score/ScoreModel.h"
+#include "ModalAnswers.h"
 #include "ShellFixture.h"
 #include "shell/HomeScreen.h"
 #include "shell/GameMenu.h"
@@ -203,18 +204,24 @@ void tst_Shell::homeResetsRunningScoreAndUnloadsMenu() {
 void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore_data() {
     QTest::addColumn<bool>("onMenu"); // else the home screen, hovering another subject
     QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<bool>("grownUpRight");
+    QTest::addColumn<bool>("asks");
     QTest::addColumn<bool>("resets");
-    QTest::newRow("menu, one click") << true << false << false;
-    QTest::newRow("menu, double-click") << true << true << true;
-    QTest::newRow("home hover, one click") << false << false << false;
-    QTest::newRow("home hover, double-click") << false << true << false;
+    QTest::newRow("menu, one click") << true << false << true << false << false;
+    QTest::newRow("menu, double-click, grown-up") << true << true << true << true << true;
+    QTest::newRow("menu, double-click, wrong number") << true << true << false << true << false;
+    QTest::newRow("home hover, one click") << false << false << true << false << false;
+    QTest::newRow("home hover, double-click") << false << true << true << false << false;
 }
 
-// Catches a single stray click wiping a best score, a reset from the home screen's hover (of the last
-// chosen subject, not the one shown), and a reset that touches the running score or another subject.
+// Catches a single stray click wiping a best score, a child's double-click wiping it without the grown-up
+// question, a reset from the home screen's hover (of the last chosen subject, not the one shown), and a
+// reset that touches the running score or another subject.
 void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore() {
     QFETCH(bool, onMenu);
     QFETCH(bool, doubleClick);
+    QFETCH(bool, grownUpRight);
+    QFETCH(bool, asks);
     QFETCH(bool, resets);
     ShellFixture f;
     f.writeHigh(QStringLiteral("food"), QStringLiteral("35"));
@@ -234,10 +241,12 @@ void tst_Shell::highScoreResetsOnlyOnADoubleClickOverASubjectsScore() {
     }
     const QString before = main->highScoreLabel()->text();
 
+    ModalAnswers answers(grownUpRight ? ModalAnswers::Answer::Right : ModalAnswers::Answer::Wrong);
     if (doubleClick)
         QTest::mouseDClick(main->highScoreLabel(), Qt::LeftButton);
     else
         click(main->highScoreLabel());
+    QCOMPARE(answers.met, asks ? QStringList{"GrownUpDialog"} : QStringList{});
     QCOMPARE(f.readDetails(QStringLiteral("SCORE-HIGH - food")),
              resets ? QStringLiteral("0") : QStringLiteral("35"));
     QCOMPARE(f.readDetails(QStringLiteral("SCORE-HIGH - fruit")), QStringLiteral("50"));

@@ -10,6 +10,7 @@
 
 #include "app/AppState.h"
 #include "audio/SoundModule.h"
+#include "services/GrownUpPause.h"
 #include "MemorySettingsStore.h"
 #include "RecordingSoundDevice.h"
 #include "forms/Forms.h"
@@ -26,6 +27,8 @@ struct ShellFixture {
         appState().section = QStringLiteral("Phonics a to z");
         appState().language = QStringLiteral("AMERICAN");
         setSoundDevice(&sound);
+        // A wrong answer in an earlier test does not rest the grown-up question in this one.
+        grownUpPause() = GrownUpPause();
     }
     ~ShellFixture() {
         main.reset();
