@@ -62,6 +62,8 @@ MessageBox::MessageBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::Framele
     descriptionLabel_->setObjectName(QStringLiteral("descriptionLabel"));
     descriptionLabel_->setWordWrap(true);
     descriptionLabel_->setTextFormat(Qt::PlainText);
+    // An address in it can be copied.
+    descriptionLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     titleLabel_->setTextFormat(Qt::PlainText);
     texts->addWidget(titleLabel_);
     texts->addWidget(descriptionLabel_);
@@ -255,8 +257,7 @@ qint32 runDialog(const MessageText& text, QWidget* owner) {
 } // namespace
 
 void showInfoMessage(int number, const QString& extra, QWidget* owner) {
-    Q_UNUSED(extra);
-    runDialog(informationMessage(number), owner);
+    runDialog(informationMessage(number, extra), owner);
 }
 
 qint32 askQuestion(int number, QWidget* owner) {

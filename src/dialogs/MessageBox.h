@@ -51,8 +51,8 @@ private:
     bool settling_ = false;
 };
 
-// Modal, owned by `owner`; message numbers without a row show an empty box. `extra` is unused by every
-// message the program has.
+// Modal, owned by `owner`; message numbers without a row show an empty box. `extra` fills the message's
+// blank (the address a link could not open).
 void showInfoMessage(int number, const QString& extra, QWidget* owner);
 // Modal; 6, 7 or 2. A box closed by the window manager answers 2, never an earlier answer; a number
 // without a row answers 2 without showing anything.

@@ -6,7 +6,7 @@
 
 
 
-MessageText informationMessage(int number) {
+MessageText informationMessage(int number, const QString& extra) {
     MessageText text;
     text.bar = MessageBar::Information;
     switch (number) {
@@ -24,6 +24,12 @@ MessageText informationMessage(int number) {
         text.title = QStringLiteral("We Could Not Check for Updates");
         text.description = QStringLiteral("The Lexikite web site could not be reached just now. "
                                           "Nothing is wrong with this copy; please try again later.");
+        break;
+    case MessageNumber::LinkNotOpened:
+        text.title = QStringLiteral("This Link Could Not Be Opened");
+        text.description = QStringLiteral("No web browser or mail program could be opened on this computer. "
+                                          "You can type the address yourself:\r\n") +
+                           extra;
         break;
     default:
         break;

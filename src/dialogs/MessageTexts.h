@@ -17,6 +17,7 @@ namespace MessageNumber {
 inline constexpr int NoUpdates = 3;         // information
 inline constexpr int UpdatesNotChecked = 4; // information: this build never looks on the web
 inline constexpr int CheckFailed = 5;       // information: the web site could not be reached
+inline constexpr int LinkNotOpened = 6;     // information: no browser or mail program; extra is the address
 inline constexpr int NewerVersion = 1;      // question
 } // namespace MessageNumber
 
@@ -27,6 +28,6 @@ inline constexpr qint32 No = 7;
 inline constexpr qint32 Cancel = 2;
 } // namespace MessageAnswer
 
-// Table lookups; a number without a row gives empty texts and no bar.
-MessageText informationMessage(int number);
+// Table lookups; a number without a row gives empty texts and no bar. extra fills the message's blank.
+MessageText informationMessage(int number, const QString& extra = QString());
 MessageText questionMessage(int number);

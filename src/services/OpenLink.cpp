@@ -16,6 +16,11 @@ LinkOpener& installedOpener() {
     return opener;
 }
 
+LinkFailureNotice& installedNotice() {
+    static LinkFailureNotice notice;
+    return notice;
+}
+
 GrownUpGate& installedGate() {
     static GrownUpGate gate;
     return gate;
@@ -57,6 +62,10 @@ void setGrownUpGate(GrownUpGate gate) {
     installedGate() = std::move(gate);
 }
 
+void setLinkFailureNotice(LinkFailureNotice notice) {
+    installedNotice() = std::move(notice);
+}
+
 void openLink(const QString& prefix, const QString& target) {
     if (target.trimmed().isEmpty()) return;
     const QUrl url = addressFor(prefix, target.trimmed());
@@ -70,8 +79,15 @@ void openLink(const QString& prefix, const QString& target) {
         qCInfo(lcLinks) << "not opening" << url << "without a grown-up";
         return;
     }
-    BusyCursor busy;
-    const LinkOpener& opener = installedOpener();
-    const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
-    if (!opened) qCWarning(lcLinks) << "the desktop could not open" << url;
+    bool opened = false;
+    {
+        BusyCursor busy;
+        const LinkOpener& opener = installedOpener();
+        opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+    }
+    if (opened) return;
+    qCWarning(lcLinks) << "the desktop could not open" << url;
+    // Copied, as the gate: the message runs an event loop.
+    const LinkFailureNotice notice = installedNotice();
+    if (notice) notice(url);
 }

@@ -15,6 +15,11 @@ void setLinkOpener(LinkOpener opener);
 using GrownUpGate = std::function<bool(const QUrl&)>;
 void setGrownUpGate(GrownUpGate gate);
 
+// Told when a grown-up let an address out but no program on the desktop took it; the program shows the
+// address in a message.
+using LinkFailureNotice = std::function<void(const QUrl&)>;
+void setLinkFailureNotice(LinkFailureNotice notice);
+
 // prefix "http://": target is a web address (given its scheme when it has none); "mailto:": target is an
 // e-mail address; empty: target is opened as it is when it carries a scheme, else as a file beside the
 // program. Only web, mail, news and file addresses are ever opened, each only after the grown-up gate;

@@ -9,6 +9,7 @@
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
 #include "grownups/GrownUpDialog.h"
+#include "dialogs/MessageBox.h"
 #include "dialogs/MessageBoxPrompts.h"
 #include "shell/ShellHooks.h"
 #include "grownups/WhoIsPlayingDialog.h"
@@ -34,6 +35,12 @@ void wireServices() {
     setGrownUpGate([](const QUrl&) {
         QWidget* owner = QApplication::activeModalWidget();
         return GrownUpDialog::ask(owner ? owner : mainWindow());
+    });
+    setLinkFailureNotice([](const QUrl& url) {
+        QWidget* owner = QApplication::activeModalWidget();
+        const bool mail = url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0;
+        showInfoMessage(MessageNumber::LinkNotOpened, mail ? url.path() : url.toDisplayString(),
+                        owner ? owner : mainWindow());
     });
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/FileSettingsStore.h"
 #include "app/SettingsStore.h"
 #include "players/PlayerRegistry.h"
+#include "services/OpenLink.h"
 #include "score/ScoreModel.h"
 #include "forms/Forms.h"
 #include "shell/HomeScreen.h"
@@ -13,6 +14,7 @@
 #include "shell/Startup.h"
 
 #include "MemorySettingsStore.h"
+#include "ModalAnswers.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -75,6 +77,21 @@ private slots:
         else
             qputenv("LEXIKITE_SPLASH_MS", environment);
         QCOMPARE(SplashScreen::displayMs(), ms);
+    }
+
+    // Fault: a link that passed the grown-up question but found no browser or mail program does nothing a
+    // grown-up can see.
+    void aLinkNothingCanOpenSaysSoWithItsAddress() {
+        ScopedMemoryStore scoped;
+        QPointer<QWidget> frame = startProgram();
+        setLinkOpener([](const QUrl&) { return false; });
+        ModalAnswers answers(ModalAnswers::Answer::Right);
+        openLink(QStringLiteral("mailto:"), QStringLiteral("hello@x.example"));
+        setLinkOpener({});
+        frame->close();
+        QTRY_VERIFY(frame.isNull());
+        QCOMPARE(answers.met, (QStringList{"GrownUpDialog", "MessageBox"}));
+        QVERIFY2(answers.words.last().contains(QStringLiteral("\nhello@x.example")), qPrintable(answers.words.last()));
     }
 
     // Fault: the main frame built while the splash is still up, the language or high score not read, or
