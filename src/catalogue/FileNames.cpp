@@ -5,6 +5,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cstring>
@@ -19,12 +20,10 @@
 namespace Catalogue {
 
 namespace {
-// Tags removed, then a two-character ordering prefix ("01 ") dropped, recognised by its blank alone.
 QString stripTagsAndPrefix(QString word) {
     word.remove(BritishTag, Qt::CaseSensitive);
     word.remove(AmericanTag, Qt::CaseSensitive);
-    if (word.size() >= 3 && word.at(2) == QLatin1Char(' ')) word.remove(0, 3);
-    return word;
+    return dropOrderPrefix(word);
 }
 
 // Case-insensitive order, so "01 " prefixes and mixed-case names order naturally; the exact comparison
@@ -48,6 +47,17 @@ void sortByName(QStringList& names) {
 }
 
 } // namespace
+
+QString dropOrderPrefix(const QString& text) {
+    // Characters as a reader sees them: "🍎 red" has one before its blank, so it is no prefix, and
+    // a prefix of two emoji or accented letters is one.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (int i = 0; i < 2 && end >= 0; ++i)
+        end = graphemes.toNextBoundary();
+    if (end < 0 || end >= text.size() || text.at(end) != u' ') return text;
+    return text.mid(end + 1);
+}
 
 bool matchesLanguage(const QString& fileName, const QString& language) {
     const bool uk = fileName.contains(BritishTag, Qt::CaseSensitive);

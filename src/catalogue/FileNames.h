@@ -13,6 +13,8 @@ inline const QString AmericanTag = QStringLiteral(" type_us");
 
 // Whether a picture file name suits the given language ("BRITISH" or anything else = American).
 bool matchesLanguage(const QString& fileName, const QString& language);
+// The text without its ordering prefix: two characters and a blank ("01 "), recognised by the blank alone.
+QString dropOrderPrefix(const QString& text);
 // The word a picture file name shows: extension (last four characters) cut, tags removed, prefix dropped.
 QString wordFromFileName(const QString& fileName);
 // The picture of a word among file names: the one whose word it is ("fly", not "butterfly"), else the

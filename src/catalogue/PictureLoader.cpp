@@ -159,9 +159,38 @@ QImage PictureLoader::image(const QString& givenPath, const QSize& box) {
     QImage cached;
     if (lookup(path, box, stamp, cached)) return cached;
     QImage decoded = decode(path, box);
+    remember(path, stamp, !decoded.isNull());
     // A picture that failed is remembered too, so a broken file is not re-read (and re-logged) at every deal.
     insert(Entry{path, box, stamp, decoded});
     return decoded;
+}
+
+void PictureLoader::remember(const QString& path, const FileStamp& stamp, bool decodes) {
+    QMutexLocker lock(&mutex_);
+    verdicts_.insert(path, Verdict{stamp, decodes});
+}
+
+bool PictureLoader::knownBroken(const QString& path) {
+    QMutexLocker lock(&mutex_);
+    const auto it = verdicts_.constFind(path);
+    if (it == verdicts_.constEnd() || it->decodes) return false;
+    // Only the few broken files cost a stat: one mended on disk is tried again.
+    if (it->stamp == stampOf(path)) return true;
+    verdicts_.erase(it);
+    return false;
+}
+
+bool PictureLoader::decodes(const QString& path) {
+    const FileStamp stamp = stampOf(path);
+    {
+        QMutexLocker lock(&mutex_);
+        const auto it = verdicts_.constFind(path);
+        if (it != verdicts_.constEnd() && it->stamp == stamp) return it->decodes;
+    }
+    // Small: a JPEG or a drawing decodes at a fraction of its cost, and a damaged file fails all the same.
+    const bool ok = !decode(path, QSize(32, 32)).isNull();
+    remember(path, stamp, ok);
+    return ok;
 }
 
 QList<QImage> PictureLoader::images(const QStringList& paths, const QSize& box) {
@@ -202,6 +231,7 @@ QList<QImage> PictureLoader::images(const QStringList& paths, const QSize& box) 
 
     for (size_t k = 0; k < missing.size(); ++k) {
         result[missingAt[k]] = missing[k].image;
+        remember(missing[k].path, missing[k].stamp, !missing[k].image.isNull());
         insert(std::move(missing[k]));
     }
     return result;
@@ -238,6 +268,7 @@ QPixmap PictureLoader::pixmap(const QString& path, const QSize& box, qreal devic
 void PictureLoader::clear() {
     QMutexLocker lock(&mutex_);
     entries_.clear();
+    verdicts_.clear();
     bytes_ = 0;
 }
 

@@ -1,6 +1,7 @@
 // PictureLoader: decodes word pictures at the size they are shown and keeps a small cache of them.
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QMutex>
@@ -34,6 +35,12 @@ public:
     // image() for several pictures at once (a deal of cards), the ones not cached decoded side by side on
     // the machine's cores. Same order as paths.
     QList<QImage> images(const QStringList& paths, const QSize& box);
+    // Whether the file is known not to decode: a decode of it failed and the file has not changed since.
+    // Reads no file, so it can be asked of every name in a folder.
+    bool knownBroken(const QString& path);
+    // Whether the file decodes: the verdict of an earlier decode of the unchanged file, else a small decode
+    // now. Safe on any thread.
+    bool decodes(const QString& path);
     // image() as a pixmap for a widget, decoded at box x dpr for sharp pictures on high-density screens.
     // GUI thread only.
     QPixmap pixmap(const QString& path, const QSize& box, qreal devicePixelRatio = 1.0);
@@ -59,13 +66,20 @@ private:
         QImage image;
     };
 
+    struct Verdict {
+        FileStamp stamp;
+        bool decodes = false;
+    };
+
     static FileStamp stampOf(const QString& path);
+    void remember(const QString& path, const FileStamp& stamp, bool decodes);
     // The cached picture for path (resolved) at box if it is still what is on disk.
     bool lookup(const QString& path, const QSize& box, const FileStamp& stamp, QImage& image);
     void insert(Entry entry);
 
     mutable QMutex mutex_;
     QList<Entry> entries_; // most recently used first
+    QHash<QString, Verdict> verdicts_; // by path: whether it decoded when last read
     qsizetype bytes_ = 0;
     qsizetype maxBytes_;
     int maxCount_;

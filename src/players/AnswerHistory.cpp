@@ -94,8 +94,9 @@ QList<AnswerHistory::Missed> AnswerHistory::missedWords(int player, qint64 since
     QSqlQuery query(QSqlDatabase::database(name_, false));
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT subject, word, COUNT(*) AS n, MAX(at) AS last FROM answers "
-                                 "WHERE player = ? AND at >= ? AND right = 0 AND word <> '' "
-                                 "GROUP BY subject, word ORDER BY n DESC, last DESC LIMIT ?"));
+                                 "WHERE player = ? AND at >= ? AND right = 0 AND ") +
+                  WordStateTable::aboutWordCondition() +
+                  QStringLiteral(" GROUP BY subject, word ORDER BY n DESC, last DESC LIMIT ?"));
     query.addBindValue(player);
     query.addBindValue(sinceMs);
     query.addBindValue(limit);

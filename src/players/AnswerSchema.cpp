@@ -34,6 +34,9 @@ bool step(QSqlQuery& q, int to) {
                            "CREATE TABLE IF NOT EXISTS players(id INTEGER PRIMARY KEY, name TEXT NOT NULL)"});
     case 2:
         return execAll(q, {WordStateTable::CreateStatement}) && WordStateTable::rebuild(q);
+    case 3:
+        // Memory mismatches leave the words: they were logged as misses and moved words back a box.
+        return WordStateTable::rebuild(q);
     default:
         return false;
     }

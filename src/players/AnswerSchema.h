@@ -7,8 +7,9 @@ class QSqlDatabase;
 
 namespace AnswerSchema {
 
-// 0: no version (the first releases: answers and players); 1: those tables, versioned; 2: word states.
-constexpr int CurrentVersion = 2;
+// 0: no version (the first releases: answers and players); 1: those tables, versioned; 2: word states;
+// 3: word states without memory mismatches (their rows are kept, and no longer count as misses).
+constexpr int CurrentVersion = 3;
 
 // The file's version, -1 when it cannot be read.
 int version(QSqlDatabase& db);

@@ -1,6 +1,8 @@
 // WordStateTable: reading and writing the word states next to the answers they come from.
 #include "players/WordStateTable.h"
 
+#include "app/GameList.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -70,11 +72,16 @@ bool load(QSqlDatabase& db, int player, const QString& subject, WordStates& stat
     return true;
 }
 
+QString aboutWordCondition() {
+    return QStringLiteral("word <> '' AND NOT (right = 0 AND game = '%1')")
+        .arg(QLatin1String(gameByName("memory")->logName));
+}
+
 bool rebuild(QSqlQuery& q) {
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("DELETE FROM word_states"))) return false;
-    if (!q.exec(QStringLiteral("SELECT player, subject, word, right, at FROM answers WHERE word <> '' "
-                               "ORDER BY at, id")))
+    if (!q.exec(QStringLiteral("SELECT player, subject, word, right, at FROM answers WHERE ") + aboutWordCondition() +
+                QStringLiteral(" ORDER BY at, id")))
         return false;
     std::map<std::tuple<int, QString, QString>, WordState> states;
     while (q.next())

@@ -87,6 +87,12 @@ private slots:
                                       << "a b";
         QTest::newRow("blank third is a prefix") << "ab c.edi"
                                                  << "c";
+        QTest::newRow("one emoji and a blank is no prefix") << "🍎 red.edi"
+                                                            << "🍎 red";
+        QTest::newRow("two emoji are a prefix") << "🍎🍏 red.edi"
+                                                << "red";
+        QTest::newRow("accent mark is no character") << "e\u0301a red.edi"
+                                                     << "red";
         QTest::newRow("capital tag stays") << "apple Type_UK.edi"
                                            << "apple Type_UK";
         QTest::newRow("leading blank tag stays") << " Type_UK.edi"

@@ -26,6 +26,7 @@ private slots:
     void theCardOnTheTableIsTheOneSpokenAndLabelled_data();
     void theCardOnTheTableIsTheOneSpokenAndLabelled();
     void arrowsStepBothWaysOverTheLearnersCards();
+    void everyCardCanComeFirst();
     void emptyFolderStaysQuiet();
 };
 
@@ -146,6 +147,18 @@ void tst_CardsRules::arrowsStepBothWaysOverTheLearnersCards() {
     for (bool forward : {true, true, true, false, false, false, false})
         step(forward);
     QCOMPARE(seen, (QStringList{"c", "d", "a", "d", "c", "a", "d"}));
+}
+
+void tst_CardsRules::everyCardCanComeFirst() {
+    // Catches: the first draw of a listing made over all cards but the last.
+    GameFixture f(plainPictures(3));
+    CardsRules rules(f.env());
+    QSet<QString> first;
+    for (int i = 0; i < 60; ++i) {
+        rules.loadCardsList();
+        first << rules.cardWord();
+    }
+    QCOMPARE(first, (QSet<QString>{"w00", "w01", "w02"}));
 }
 
 void tst_CardsRules::emptyFolderStaysQuiet() {

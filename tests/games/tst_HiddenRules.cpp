@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(Rgb)
 
 namespace {
 
@@ -44,7 +43,7 @@ private slots:
     void wordIsWonWhenItsLettersAreFound();
     void winAwardsTenMinusMisses_data();
     void winAwardsTenMinusMisses();
-    void tenMissesLoseTheWordInTheNinthColour();
+    void tenMissesLoseTheWordAndFoundLettersFillTheMeter();
     void aLetterIsChosenOncePerWordByButtonOrKey();
     void nextWordIsNeitherTheLastNorTheFirstEntry();
     void lettersLetInWhileASoundStartsWaitTheirTurn();
@@ -151,41 +150,29 @@ void tst_HiddenRules::winAwardsTenMinusMisses() {
     QCOMPARE(rules.lettersChosen(), QString());
 }
 
-void tst_HiddenRules::tenMissesLoseTheWordInTheNinthColour() {
-    // Catches: a shifted colour table, a tenth colour, the tries counted up, or the new word not reset.
+void tst_HiddenRules::tenMissesLoseTheWordAndFoundLettersFillTheMeter() {
+    // Catches: the tries counted up, a meter moved by misses rather than filled by letters found, or the
+    // new word not reset.
     GameFixture f({"first.edi", "cat.edi", "dog.edi"});
     HiddenRules rules(f.env());
     rules.loadPictureList();
     for (int i = 0; i < 20 && rules.hiddenWord() != u"cat"; ++i)
         rules.next();
-    QCOMPARE(rules.meterColour(), (Rgb{255, 255, 255}));
+    QCOMPARE(rules.display(), (RunDisplay{10, 10, 0}));
     miss(rules, 1);
-    QCOMPARE(rules.meterColour(), (Rgb{0, 255, 0}));
-    QCOMPARE(rules.triesLabel(), QStringLiteral("9/10"));
+    QCOMPARE(rules.display(), (RunDisplay{9, 10, 0}));
+    rules.chooseLetter(buttonOf(u'c'));
+    QCOMPARE(rules.display(), (RunDisplay{9, 10, 3}));
     miss(rules, 9);
-    QCOMPARE(rules.meterColour(), (Rgb{246, 89, 74}));
-    QCOMPARE(rules.meterTenths(), 9);
 
-    struct Seen {
-        QString tries;
-        int tenths;
-        Rgb colour;
-    };
-    QList<Seen> seen;
-    f.host.duringDialog = [&](const RecordingGameHost::Dialog&) {
-        seen.append({rules.triesLabel(), rules.meterTenths(), rules.meterColour()});
-    };
+    QList<RunDisplay> seen;
+    f.host.duringDialog = [&](const RecordingGameHost::Dialog&) { seen << rules.display(); };
     f.host.clear();
     miss(rules, 10);
     QCOMPARE(f.host.events, (QStringList{"INCORRECT", "LOSE", "dialog Sorry, the word is cat."}));
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen[0].tries, QStringLiteral("0/10"));
-    QCOMPARE(seen[0].tenths, 10);
-    QCOMPARE(seen[0].colour, (Rgb{246, 89, 74}));
+    QCOMPARE(seen, QList<RunDisplay>{(RunDisplay{0, 10, 3})});
     QCOMPARE(rules.hiddenWord(), QStringLiteral("dog"));
-    QCOMPARE(rules.triesLabel(), QStringLiteral("10/10"));
-    QCOMPARE(rules.meterTenths(), 0);
-    QCOMPARE(rules.meterColour(), (Rgb{255, 255, 255}));
+    QCOMPARE(rules.display(), (RunDisplay{10, 10, 0}));
     for (int i = 0; i < HiddenRules::LetterCount; ++i)
         QVERIFY(rules.letterVisible(i));
 }

@@ -167,7 +167,8 @@ void tst_MemoryRules::gameWinsTwentyMinusAttempts() {
 }
 
 void tst_MemoryRules::mismatchNamesTheWordsInIndexOrder() {
-    // Catches: the words in click order, the cards left face up, or a mismatch costing no attempt.
+    // Catches: the words in click order, the cards left face up, a mismatch costing no attempt, or logged
+    // as a missed word.
     Table t;
     t.dealAll();
     const int high = 11;
@@ -183,6 +184,7 @@ void tst_MemoryRules::mismatchNamesTheWordsInIndexOrder() {
     QCOMPARE(t.f.host.events.mid(0, 3), (QStringList{"CLICK", "CLICK", "LOSE"}));
     QCOMPARE(t.rules.pointsLabel(), QStringLiteral("19/20"));
     QCOMPARE(t.rules.secondWord(), cards[high].word);
+    QVERIFY2(t.f.host.answers.isEmpty(), "a memory slip is no missed word");
     for (int i : {low, high})
         QVERIFY(!cards[i].faceUp && cards[i].enabled && cards[i].back == MemoryRules::Back::Blue);
 }

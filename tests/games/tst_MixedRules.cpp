@@ -77,6 +77,7 @@ void tst_MixedRules::shuffleIsNeverTheWordAndKeepsItsLetters_data() {
     QTest::newRow("cat") << "cat" << 5;
     QTest::newRow("two letters") << "ab" << 1;
     QTest::newRow("one odd letter") << "aaaaaaab" << 7;
+    QTest::newRow("two words: the blank stays") << "ab c" << 5;
 }
 
 void tst_MixedRules::shuffleIsNeverTheWordAndKeepsItsLetters() {
@@ -101,24 +102,27 @@ void tst_MixedRules::tilesCarryTheShuffledCharacters_data() {
                              << "MM";
     QTest::newRow("small") << "Monday"
                            << "Dd";
-    QTest::newRow("space") << "ice cream"
-                           << "  ";
+    QTest::newRow("two words") << "light blue"
+                               << "Bb";
 }
 
 void tst_MixedRules::tilesCarryTheShuffledCharacters() {
-    // Catches: a capital tile reading "Mm" (a wrong hint), a space without its tile, tiles out of step with
-    // the shuffled line.
+    // Catches: a capital tile reading "Mm" (a wrong hint), a blank dealt as a silent tile or moved by the
+    // shuffle, tiles out of step with the shuffled line.
     QFETCH(QString, word);
     QFETCH(QString, caption);
     Game g(word);
     QCOMPARE(g.rules.word(), word);
     QVERIFY(g.rules.scrambled() != word);
+    for (qsizetype i = 0; i < word.size(); ++i)
+        QCOMPARE(g.rules.scrambled().at(i) == u' ', word.at(i) == u' ');
+    const QString letters = QString(g.rules.scrambled()).remove(u' ');
     bool found = false;
     for (int i = 0; i < MixedRules::TileCount; ++i) {
         const auto& tile = g.rules.tiles()[i];
-        QCOMPARE(tile.visible, i < word.size());
+        QCOMPARE(tile.visible, i < letters.size());
         if (!tile.visible) continue;
-        QCOMPARE(tile.character, g.rules.scrambled().at(i));
+        QCOMPARE(tile.character, letters.at(i));
         found = found || tile.caption == caption;
     }
     QVERIFY(found);
@@ -147,7 +151,7 @@ void tst_MixedRules::threeWrongTilesLeaveSevenPoints() {
     const QString picture = g.rules.picture();
     for (int i = 0; i < 3; ++i)
         g.rules.clickTile(tileFor(g.rules, false));
-    QCOMPARE(g.rules.display(), (RunDisplay{7, 10, 7}));
+    QCOMPARE(g.rules.display(), (RunDisplay{7, 10, 0}));
     QCOMPARE(g.f.host.events, QStringList(3, QStringLiteral("INCORRECT")));
     QCOMPARE(g.rules.rebuilt(), QString());
     g.f.host.clear();
@@ -174,25 +178,26 @@ void tst_MixedRules::tenWrongTilesLoseTheWord() {
     QCOMPARE(g.f.host.events.last(), QStringLiteral("dialog Sorry, the word is cat"));
     QCOMPARE(shown, QStringList{"0/10"});
     QVERIFY(g.rules.word() != u"cat");
-    QCOMPARE(g.rules.display(), (RunDisplay{10, 10, 10}));
+    QCOMPARE(g.rules.display(), (RunDisplay{10, 10, 0}));
 }
 
 void tst_MixedRules::typedAnswerAfterWrongTiles_data() {
     QTest::addColumn<int>("wrongTiles");
     QTest::addColumn<QStringList>("events");
-    QTest::addColumn<QStringList>("labels"); // while each dialog is open
+    QTest::addColumn<QStringList>("labels"); // counter and meter while each dialog is open
     const QStringList won{"CORRECT", "spell cat then cat.eda", "dialog Well done! The word is cat.",
                           "CONGRATS", "dialog Congratulations! You have won 10 points.", "score 10"};
-    QTest::newRow("at once") << 0 << won << QStringList{"11/10", "0/10"};
-    QTest::newRow("one wrong tile") << 1 << won << QStringList{"10/10", "0/10"};
+    QTest::newRow("at once") << 0 << won << QStringList{"10/10 10", "10/10 10"};
+    QTest::newRow("one wrong tile") << 1 << won << QStringList{"10/10 10", "10/10 10"};
     QTest::newRow("two wrong tiles, no points")
         << 2 << QStringList{"CORRECT", "spell cat then cat.eda", "dialog Well done! The word is cat."}
-        << QStringList{"9/10"};
+        << QStringList{"9/10 10"};
 }
 
 void tst_MixedRules::typedAnswerAfterWrongTiles() {
     // Catches: the typed word paying other than 10 (or paying after two wrong tiles), the spelling left
-    // out, the counter not passing 10 before the dialog, or the text box left full.
+    // out, the counter passing its goal ("11/10"), the meter not full behind the dialogs, or the text box
+    // left full.
     QFETCH(int, wrongTiles);
     QFETCH(QStringList, events);
     QFETCH(QStringList, labels);
@@ -200,7 +205,9 @@ void tst_MixedRules::typedAnswerAfterWrongTiles() {
     for (int i = 0; i < wrongTiles; ++i)
         g.rules.clickTile(tileFor(g.rules, false));
     QStringList shown;
-    g.f.host.duringDialog = [&](const RecordingGameHost::Dialog&) { shown << g.rules.display().label(); };
+    g.f.host.duringDialog = [&](const RecordingGameHost::Dialog&) {
+        shown << g.rules.display().label() + u' ' + QString::number(g.rules.display().meterTenths);
+    };
     g.f.host.clear();
     g.rules.setTypedText(QStringLiteral("cat"), 3, 3);
     g.rules.check();
@@ -268,7 +275,7 @@ void tst_MixedRules::passClearsTheTextAndAwardsNothing() {
     g.f.host.clear();
     g.rules.pass();
     QCOMPARE(g.f.host.events, QStringList{"CLICK"});
-    QCOMPARE(g.rules.display(), (RunDisplay{10, 10, 10}));
+    QCOMPARE(g.rules.display(), (RunDisplay{10, 10, 0}));
     QCOMPARE(g.rules.typedText(), QString());
     QVERIFY(g.rules.word() != u"cat");
 }

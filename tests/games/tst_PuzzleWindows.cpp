@@ -16,7 +16,6 @@
 #include "games/common/LevelMeter.h"
 #include "games/common/WordPicture.h"
 #include "games/hidden/HiddenWindow.h"
-#include "games/hidden/MissesMeter.h"
 #include "games/memory/MemoryWindow.h"
 #include "games/memory/MemoryCard.h"
 #include "games/mixed/MixedWindow.h"
@@ -177,7 +176,7 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
             QVERIFY(hid->letterButton(i)->isEnabled());
             QCOMPARE(hid->letterButton(i)->caption(), HiddenRules::letterCaption(i));
         }
-        QCOMPARE(hid->missesMeter()->tenths(), 0);
+        QCOMPARE(hid->meter()->tenths(), 0);
     } else if (auto* mix = qobject_cast<MixedWindow*>(game)) {
         const QString word = mix->game().word();
         QVERIFY(Words.contains(word));
@@ -189,7 +188,7 @@ void tst_PuzzleWindows::opensAndStartsFromMenuAndSectionClick() {
             if (mix->tile(i)->isVisible()) tiles += mix->tile(i)->caption().back();
         QCOMPARE(tiles, mix->game().scrambled());
         QCOMPARE(mix->scoreLabel()->text(), QStringLiteral("10/10"));
-        QCOMPARE(mix->meter()->tenths(), 10);
+        QCOMPARE(mix->meter()->tenths(), 0);
         QCOMPARE(mix->checkButton()->caption(), QStringLiteral("Check"));
     } else if (auto* mem = qobject_cast<MemoryWindow*>(game)) {
         QCOMPARE(mem->revealTimer()->interval(), 100);
@@ -227,7 +226,7 @@ void tst_PuzzleWindows::hiddenLettersWinAndLose_data() {
 }
 
 // Catches letters that do not reach the rules, a word, counter or meter drawn after the dialog instead of
-// before it, the wrong meter colour, points not reaching the score and the store, and no new word after.
+// before it, a meter that moves with misses or is not full behind a word won, points not reaching the score and the store, and no new word after.
 void tst_PuzzleWindows::hiddenLettersWinAndLose() {
     QFETCH(int, misses);
     QFETCH(QString, counterBehindFirst);
@@ -236,21 +235,18 @@ void tst_PuzzleWindows::hiddenLettersWinAndLose() {
     Play play;
     auto* game = play.openFromMenu<HiddenWindow>(Hidden);
     QVERIFY(game);
-    play.behind = [game] {
-        const MissesMeter* m = game->missesMeter();
-        return game->wordLabel()->text() + u'|' + QString::number(m->tenths()) + u'|' + m->colour().name();
-    };
+    play.behind = [game] { return game->wordLabel()->text() + u'|' + QString::number(game->meter()->tenths()); };
     const QString word = game->game().hiddenWord();
     for (QChar c : missingLetters(word, misses))
         click(letter(game, c));
     if (misses == 10) {
         QCOMPARE(play.messages, QStringList{QStringLiteral("Sorry, the word is ") + word + u'.'});
         QCOMPARE(play.countersBehind, QStringList{counterBehindFirst});
-        // The meter is fully uncovered in the ninth miss's colour while the learner reads the message.
-        QCOMPARE(play.extraBehind.value(0), QString(word.size(), u'*') + QStringLiteral("|10|#f6594a"));
+        // Misses find nothing: the meter stays empty.
+        QCOMPARE(play.extraBehind.value(0), QString(word.size(), u'*') + QStringLiteral("|0"));
         QCOMPARE(scoreModel().scoreTag(), QStringLiteral("0"));
     } else {
-        QCOMPARE(game->missesMeter()->tenths(), misses);
+        QCOMPARE(game->meter()->tenths(), 0);
         play.shell->sound.log.clear();
         // Until the word is won: after that the buttons belong to the next word.
         for (QChar c : word)
@@ -258,7 +254,7 @@ void tst_PuzzleWindows::hiddenLettersWinAndLose() {
         QCOMPARE(play.messages.size(), 2);
         QCOMPARE(play.messages.at(0), QStringLiteral("Well done! The word is ") + word + u'.');
         QCOMPARE(play.countersBehind.at(0), counterBehindFirst);
-        QVERIFY(play.extraBehind.at(0).startsWith(word + u'|'));
+        QCOMPARE(play.extraBehind.at(0), word + QStringLiteral("|10"));
         QCOMPARE(play.messages.at(1), lastMessage);
         QVERIFY(play.shell->sounds().contains(QStringLiteral("effect CONGRATS")));
         QVERIFY(play.shell->openedPaths().contains(play.wordSound(word)));
@@ -267,12 +263,11 @@ void tst_PuzzleWindows::hiddenLettersWinAndLose() {
                  QStringLiteral("Score: %1 point%2").arg(points).arg(points == 1 ? "" : "s"));
         QCOMPARE(play.stored(), QString::number(points));
     }
-    // A new word, all letters back, the meter covered and white again.
+    // A new word, all letters back, the meter empty again.
     QVERIFY(game->game().hiddenWord() != word);
     QCOMPARE(game->scoreLabel()->text(), QStringLiteral("10/10"));
     QCOMPARE(game->chosenLabel()->text(), QString());
-    QCOMPARE(game->missesMeter()->tenths(), 0);
-    QCOMPARE(game->missesMeter()->colour(), QColor(Qt::white));
+    QCOMPARE(game->meter()->tenths(), 0);
     for (int i = 0; i < HiddenRules::LetterCount; ++i)
         QVERIFY(game->letterButton(i)->isVisible());
 }
@@ -305,7 +300,7 @@ void tst_PuzzleWindows::hiddenLettersTakeTheKeyboard() {
     QCOMPARE(game->chosenLabel()->text(), chosen ? QStringLiteral(" x") : QString());
     QCOMPARE(letter(game, u'x')->isVisible(), !chosen);
     QCOMPARE(game->scoreLabel()->text(), chosen ? QStringLiteral("9/10") : QStringLiteral("10/10"));
-    QCOMPARE(game->missesMeter()->tenths(), chosen ? 1 : 0);
+    QCOMPARE(game->meter()->tenths(), 0);
 }
 
 void tst_PuzzleWindows::mixedLettersByTilesAndByTyping_data() {
@@ -319,10 +314,10 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping_data() {
                                                                    << "7/10" << 7;
     QTest::newRow("ten wrong tiles: lost") << 10 << ""
                                            << "0/10" << 0;
-    QTest::newRow("typed and Check: 11/10 behind the first dialog") << 0 << "check"
-                                                                    << "11/10" << 10;
+    QTest::newRow("typed and Check: never past 10/10") << 0 << "check"
+                                                       << "10/10" << 10;
     QTest::newRow("typed and Enter") << 0 << "enter"
-                                     << "11/10" << 10;
+                                     << "10/10" << 10;
     QTest::newRow("typed wrong: lost, the box empty for the next word") << 0 << "wrong"
                                                                         << "0/10" << 0;
 }
@@ -343,7 +338,8 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
         click(tileWith(game, word.front(), false));
     if (wrongTiles > 0 && wrongTiles < 10) {
         QCOMPARE(game->scoreLabel()->text(), QStringLiteral("%1/10").arg(10 - wrongTiles));
-        QCOMPARE(game->meter()->tenths(), 10 - wrongTiles);
+        // Wrong tiles cost tries; the meter fills only as the word is rebuilt.
+        QCOMPARE(game->meter()->tenths(), 0);
     }
     QLineEdit* box = game->textBox();
     if (answer == QLatin1String("tiles")) {
@@ -364,6 +360,7 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
         QCOMPARE(play.messages.size(), 2);
         QCOMPARE(play.messages.at(0), QStringLiteral("Well done! The word is ") + word + u'.');
         QCOMPARE(play.messages.at(1), QStringLiteral("Congratulations! You have won %1 points.").arg(points));
+        QCOMPARE(play.extraBehind, (QStringList{"10", "10"}));
         QCOMPARE(box->text(), QString());
         QCOMPARE(game->rebuiltLabel()->text(), QString());
     } else {
@@ -376,7 +373,7 @@ void tst_PuzzleWindows::mixedLettersByTilesAndByTyping() {
     QCOMPARE(play.stored(), points > 0 ? QString::number(points) : QStringLiteral("<none>"));
     QVERIFY(game->game().word() != word);
     QCOMPARE(game->scoreLabel()->text(), QStringLiteral("10/10"));
-    QCOMPARE(game->meter()->tenths(), 10);
+    QCOMPARE(game->meter()->tenths(), 0);
 }
 
 // Catches a tile letter that lands at the end of the text box instead of at the learner's caret (the caret
@@ -459,6 +456,9 @@ void tst_PuzzleWindows::memoryDealsPairsMismatchesAndWins() {
     QVERIFY(!game->card(low)->faceUp());
     QVERIFY(!game->card(high)->faceUp());
     QVERIFY(game->card(low)->isEnabled());
+    // The meter fills with the pairs found, as every game's meter fills with what the child gains.
+    QVERIFY(game->meter()->isVisible());
+    QCOMPARE(game->meter()->tenths(), 0);
 
     // Then every pair at once: six more turns, 20 - 7 = 13 points.
     QStringList words;
@@ -476,6 +476,7 @@ void tst_PuzzleWindows::memoryDealsPairsMismatchesAndWins() {
         QCOMPARE(play.extraBehind.last(), QStringLiteral("%1 %2").arg(qMin(a, b)).arg(qMax(a, b)));
         QCOMPARE(game->card(a)->back(), red);
         QCOMPARE(game->card(b)->back(), red);
+        QCOMPARE(game->meter()->tenths(), (n + 1) * 10 / MemoryRules::PairCount);
         QVERIFY(game->card(a)->faceUp());
         QVERIFY(play.shell->openedPaths().contains(play.wordSound(w)));
     }

@@ -13,7 +13,7 @@ void CardsRules::listCards() {
     cards_.clear();
     // Only cards of the learner's English: a British child never meets "color", nor a blank card.
     for (const QString& name : list_.names())
-        if (usable(name)) cards_.append({list_.pathOf(name), Catalogue::wordFromFileName(name)});
+        if (usable(name)) cards_.append({list_.pathOf(name), Catalogue::wordFromFileName(name), name});
     current_ = -1;
     turned_ = false;
 }
@@ -40,14 +40,29 @@ void CardsRules::putOnTable(int index) {
     turned_ = false;
 }
 
+// A card whose picture turns out damaged leaves the list; current_ stays on the card it was on.
+bool CardsRules::keepIfShown(int index) {
+    if (picturesShow({cards_.at(index).name})) return true;
+    cards_.removeAt(index);
+    if (current_ == index) current_ = -1;
+    else if (current_ > index) --current_;
+    return false;
+}
+
 void CardsRules::drawCard() {
-    const int n = int(cards_.size());
-    if (n == 0) {
-        putOnTable(-1);
-        return;
+    for (;;) {
+        const int n = int(cards_.size());
+        if (n == 0) {
+            putOnTable(-1);
+            return;
+        }
+        // Never the card just seen again, when there is another.
+        const int k = draw().pickOther(n, current_, [this](int i) { return cards_.at(i).word; });
+        if (keepIfShown(k)) {
+            putOnTable(k);
+            return;
+        }
     }
-    // Never the card just seen again, when there is another.
-    putOnTable(draw().pickOther(n, current_, [this](int k) { return cards_.at(k).word; }));
 }
 
 void CardsRules::activate() {
@@ -97,14 +112,27 @@ void CardsRules::loadCardsList() {
     drawCard();
 }
 
+void CardsRules::step(int by) {
+    for (;;) {
+        const int n = int(cards_.size());
+        if (n == 0) {
+            putOnTable(-1);
+            return;
+        }
+        const int k = current_ < 0 ? (by > 0 ? 0 : n - 1) : (current_ + by + n) % n;
+        if (keepIfShown(k)) {
+            putOnTable(k);
+            return;
+        }
+    }
+}
+
 void CardsRules::previousCard() {
-    const int n = int(cards_.size());
-    if (n > 0) putOnTable(current_ <= 0 ? n - 1 : current_ - 1);
+    step(-1);
 }
 
 void CardsRules::nextCard() {
-    const int n = int(cards_.size());
-    if (n > 0) putOnTable(current_ + 1 >= n ? 0 : current_ + 1);
+    step(+1);
 }
 
 void CardsRules::playShownWord() {

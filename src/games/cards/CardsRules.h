@@ -13,6 +13,7 @@ public:
     struct Card {
         QString picture;
         QString word;
+        QString name; // the listed file
     };
 
     // Lists the subject at once, so the first card is drawn from it whoever opens the window.
@@ -56,6 +57,9 @@ private:
     void listCards();
     void drawCard();
     void putOnTable(int index);
+    bool keepIfShown(int index);
+    // One card on with the arrows (by = +1 or -1), passing over damaged pictures.
+    void step(int by);
     void setCount(int n) { display_.show(n); }
 
     QList<Card> cards_;

@@ -28,9 +28,7 @@ void ChooseRules::deal() {
         button.visible = false;
     listSubject();
     pictureCount_ = list_.count();
-    const QStringList turn = draw().turnFiles(
-        list_.names(), ButtonCount, [this](const QString& name) { return usable(name); },
-        [](const QString& name) { return Catalogue::wordFromFileName(name); }, turnWord_);
+    const QStringList turn = drawTurn(ButtonCount, turnWord_);
     if (turn.isEmpty()) {
         qCWarning(lcGames) << "choose: too few usable pictures in" << list_.folder();
         buttons_ = {};

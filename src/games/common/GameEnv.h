@@ -6,6 +6,7 @@
 
 struct GameDescriptor;
 class GameHost;
+class PictureCheck;
 class PracticeSource;
 class RandomSource;
 struct AppState;
@@ -21,4 +22,6 @@ struct GameEnv {
     const GameDescriptor* game = nullptr;
     // What the player knows, for the word draw; null draws uniformly.
     PracticeSource* practice = nullptr;
+    // Which pictures can be shown; null takes every listed picture as whole.
+    PictureCheck* pictures = nullptr;
 };

@@ -7,7 +7,9 @@
 #include "games/common/PictureList.h"
 #include "games/common/WordDraw.h"
 
+#include <functional>
 #include <QString>
+#include <QStringList>
 
 class GameRules {
 public:
@@ -36,8 +38,15 @@ protected:
     WordDraw& draw() { return draw_; }
     // Points the list (and the word draw) at the current subject's folder.
     void listSubject();
-    // Whether a name suits the current language.
+    // Whether a listed name suits the current language and its picture is not known to be damaged.
     bool usable(const QString& name) const;
+    // Whether every listed name's picture can be shown. A damaged one is known from then on, so usable()
+    // refuses it and drawing again until this holds always ends.
+    bool picturesShow(const QStringList& names);
+    // The files of a turn (see WordDraw::turnFiles), each picture one that shows; empty when too few are.
+    QStringList drawTurn(int size, const QString& avoidWord);
+    // A letter game's word (see WordDraw::pickPuzzle) whose picture shows; -1 when none is left.
+    int pickPuzzle(const QString& lastWord, const std::function<bool(const QString&)>& playable);
     // Speaks a word of the current subject; an empty word is silence.
     void speak(const QString& word);
     QString wordSoundPath(const QString& word) const;

@@ -26,6 +26,7 @@
 #include "games/common/GamesLog.h"
 #include "games/common/LevelMeter.h"
 #include "games/common/ProgramGameHost.h"
+#include "games/common/ProgramPictures.h"
 #include "games/common/ProgramPractice.h"
 #include "forms/Forms.h"
 #include "shell/MainWindow.h"
@@ -238,7 +239,8 @@ QStringList GameWindow::pictureList() const {
 }
 
 GameEnv GameWindow::env() {
-    return GameEnv{*host_, randomSource(), appState(), {}, &game_, &ProgramPractice::instance()};
+    return GameEnv{*host_, randomSource(), appState(), {}, &game_, &ProgramPractice::instance(),
+                   &ProgramPictures::instance()};
 }
 
 GameHost& GameWindow::host() {

@@ -15,6 +15,10 @@ struct RunDisplay {
     bool operator==(const RunDisplay&) const = default;
 };
 
+// Tenths of the meter for done parts of whole: empty at the start, full only when all is done. Every game's
+// meter fills this way, from empty as the child gains.
+int progressTenths(qsizetype done, qsizetype whole);
+
 // The top of the meter's cover for n tenths: -(n × step), step being a tenth of the inner height rounded
 // to the nearest whole number, halves to even.
 int meterCoverTop(int innerHeight, int tenths);

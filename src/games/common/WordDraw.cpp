@@ -115,9 +115,10 @@ QStringList WordDraw::turnFiles(const QStringList& names, int size,
 int WordDraw::pickOther(int n, int current, const std::function<QString(int)>& wordOf) {
     if (n <= 0) return -1;
     if (!practising_) {
-        int k = random_.drawIndex(n > 1 ? n - 1 : 1);
-        if (n > 1 && k >= current && current >= 0) ++k;
-        return k;
+        // With no entry current yet every entry may come; otherwise one of the n - 1 others.
+        if (current < 0 || current >= n || n == 1) return random_.drawIndex(n);
+        const int k = random_.drawIndex(n - 1);
+        return k >= current ? k + 1 : k;
     }
     return pick(n, [&](int k) { return n == 1 || k != current; }, wordOf);
 }
@@ -129,8 +130,7 @@ int WordDraw::pickPuzzle(const QStringList& names, const std::function<bool(cons
     return pick(
         int(names.size()),
         [&](int i) {
-            const QString stem = WordSteps::cutExtension(names.at(i));
-            if (i == 0 || stem.isEmpty() || !usable(stem)) return false;
+            if (i == 0 || WordSteps::cutExtension(names.at(i)).isEmpty() || !usable(names.at(i))) return false;
             const QString w = word(i);
             return w != lastWord && playable(w);
         },

@@ -36,8 +36,8 @@ public:
                           const std::function<QString(const QString&)>& wordOf, const QString& avoidWord);
     // Another entry of n than current (the same when it is the only one); wordOf names an entry's word.
     int pickOther(int n, int current, const std::function<QString(int)>& wordOf);
-    // The word of a letter game: any listed file but the first that suits the language (usable, given the
-    // name without its extension), whose word is not lastWord and is playable. -1 when none is.
+    // The word of a letter game: any listed file but the first that is usable, whose word is not lastWord
+    // and is playable. -1 when none is.
     int pickPuzzle(const QStringList& names, const std::function<bool(const QString&)>& usable,
                    const QString& lastWord, const std::function<bool(const QString&)>& playable);
 

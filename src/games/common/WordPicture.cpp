@@ -24,8 +24,11 @@ void WordPicture::showFile(const QString& path) {
         clear();
         return;
     }
-    // A picture that cannot be loaded leaves the previous one.
+    // A picture that cannot be loaded leaves the frame empty, never the previous word's picture.
     const QPixmap picture =
         PictureLoader::shared().pixmap(path, size() - QSize(2 * Frame, 2 * Frame), devicePixelRatioF());
-    if (!picture.isNull()) setPixmap(picture);
+    if (picture.isNull())
+        clear();
+    else
+        setPixmap(picture);
 }

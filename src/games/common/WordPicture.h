@@ -9,7 +9,7 @@ public:
     explicit WordPicture(QWidget* parent = nullptr);
 
     // Shows the picture file, decoded to fit inside the frame; the same file again costs nothing. An empty
-    // path clears the box.
+    // path, or a picture that cannot be decoded, clears the box.
     void showFile(const QString& path);
     const QString& file() const { return file_; }
 

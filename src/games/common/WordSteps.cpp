@@ -1,6 +1,8 @@
 // WordSteps: the single steps of a file name's word.
 #include "games/common/WordSteps.h"
 
+#include "catalogue/FileNames.h"
+
 namespace WordSteps {
 
 QString cutExtension(const QString& name) {
@@ -15,7 +17,7 @@ QString removeVariantTags(const QString& text) {
 }
 
 QString dropOrderPrefix(const QString& text) {
-    return text.size() >= 3 && text.at(2) == u' ' ? text.mid(3) : text;
+    return Catalogue::dropOrderPrefix(text);
 }
 
 QString puzzleWord(const QString& name) {

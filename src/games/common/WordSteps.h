@@ -10,7 +10,7 @@ namespace WordSteps {
 QString cutExtension(const QString& name);
 // Every " type_uk" and every " type_us" removed (exact, case-sensitive).
 QString removeVariantTags(const QString& text);
-// The first three characters dropped when the third is a blank (an ordering prefix such as "01 ").
+// The ordering prefix dropped (two characters and a blank, such as "01 "; see Catalogue::dropOrderPrefix).
 QString dropOrderPrefix(const QString& text);
 
 // The word the letter games (hidden and mixed letters) and the memory game make of a file name: the

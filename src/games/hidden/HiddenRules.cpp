@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr Rgb White{255, 255, 255};
-
 QChar lowerLetterOf(int index) {
     return QChar(u'a' + index);
 }
@@ -29,7 +27,6 @@ bool hasAnyLetter(const QString& word) {
 
 HiddenRules::HiddenRules(const GameEnv& env) : GameRules(env) {
     letterVisible_.fill(true);
-    meterColour_ = White;
 }
 
 QString HiddenRules::letterCaption(int index) {
@@ -42,11 +39,16 @@ bool HiddenRules::hasButton(QChar c) {
     return lower >= u'a' && lower <= u'z';
 }
 
-Rgb HiddenRules::meterColourFor(int misses) {
-    static constexpr Rgb colours[] = {{255, 255, 255}, {0, 255, 0},    {171, 239, 80}, {236, 236, 83},
-                                      {249, 245, 113}, {237, 209, 82}, {238, 187, 81}, {249, 129, 70},
-                                      {248, 89, 71},   {246, 89, 74}};
-    return colours[qBound(0, misses, 9)];
+RunDisplay HiddenRules::display() const {
+    qsizetype letters = 0;
+    qsizetype found = 0;
+    for (qsizetype i = 0; i < hiddenWord_.size() && i < maskedWord_.size(); ++i) {
+        if (!hasButton(hiddenWord_.at(i))) continue;
+        ++letters;
+        if (maskedWord_.at(i) != u'*') ++found;
+    }
+    const int left = MaxMisses - misses_;
+    return {left, MaxMisses, playing_ ? progressTenths(found, letters) : 0};
 }
 
 bool HiddenRules::letterVisible(int index) const {
@@ -55,16 +57,13 @@ bool HiddenRules::letterVisible(int index) const {
 
 void HiddenRules::startNewGame() {
     letterVisible_.fill(true);
-    meterTenths_ = 0;
     maskedWord_.clear();
 
     // The last word never comes twice in a row.
-    const int index = draw().pickPuzzle(
-        list_.names(), [this](const QString& stem) { return usable(stem); }, hiddenWord_, hasAnyLetter);
+    const int index = pickPuzzle(hiddenWord_, hasAnyLetter);
 
     misses_ = 0;
     lettersChosen_.clear();
-    meterColour_ = White;
     ++round_;
     if (index < 0) {
         qCWarning(lcGames) << "hidden letters: no word left to draw in" << list_.folder();
@@ -117,9 +116,6 @@ void HiddenRules::checkSelectedLetter(QChar letter) {
         wordWon(letter);
         return;
     }
-    meterTenths_ = misses_;
-    // At ten misses the meter keeps the ninth's colour.
-    if (misses_ < MaxMisses) meterColour_ = meterColourFor(misses_);
     if (hit)
         host().playSoundFile(letterSoundPath(letter));
     else

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "games/common/GameRules.h"
-#include "games/common/Rgb.h"
+#include "games/common/RunDisplay.h"
 
 #include <array>
 #include <QList>
@@ -38,8 +38,6 @@ public:
     static QString letterCaption(int index);
     // Whether a character has a letter button; the others are shown from the start.
     static bool hasButton(QChar c);
-    // levelMeter_'s colour after a number of misses (0 to 9; ten leaves the ninth's colour).
-    static Rgb meterColourFor(int misses);
 
     // A word is on the table and letters can be chosen.
     bool playing() const { return playing_; }
@@ -56,9 +54,8 @@ public:
     int misses() const { return misses_; }
     // scoreLabel_: tries left, "10/10" down to "0/10".
     QString triesLabel() const { return QString::number(MaxMisses - misses_) + QStringLiteral("/10"); }
-    // The meter's cover has moved down this many tenths; the uncovered part shows meterColour().
-    int meterTenths() const { return meterTenths_; }
-    const Rgb& meterColour() const { return meterColour_; }
+    // The counter: tries left; the meter: how much of the word is found, full behind the dialogs of a word won.
+    RunDisplay display() const;
     int wordIndex() const { return wordIndex_; }
 
 private:
@@ -71,9 +68,7 @@ private:
     QString maskedWord_;
     QString picture_;
     QString lettersChosen_;
-    Rgb meterColour_;
     int misses_ = 0;
-    int meterTenths_ = 0;
     int wordIndex_ = 0;
     // Counts the words dealt, so a letter queued for one word is never tried on the next.
     int round_ = 0;

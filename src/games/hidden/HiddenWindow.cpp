@@ -12,9 +12,7 @@
 #include "games/common/ButtonGrid.h"
 #include "games/common/FitText.h"
 #include "games/common/GameButtons.h"
-#include "games/common/LevelMeter.h"
 #include "games/common/WordPicture.h"
-#include "games/hidden/MissesMeter.h"
 
 namespace {
 const QRect PictureBox(40, 110, 320, 240);
@@ -52,11 +50,6 @@ HiddenWindow::HiddenWindow(const GameDescriptor& game, QWidget* parent)
     chosenLabel_ = addLabel(QStringLiteral("chosenLabel"), QString(), QRect(572, 338, 370, 32), 15, true);
     chosenLabel_->setStyleSheet(QStringLiteral("color: #c0392b;"));
 
-    // The misses meter moves the other way from the other games' meter and changes colour.
-    meter()->hide();
-    misses_ = new MissesMeter(this);
-    misses_->setGeometry(meter()->geometry());
-
     playAgainButton_ = GameButtons::make(this, QStringLiteral("playAgainButton"), QStringLiteral("Hear the Word"),
                                      QRect(PictureBox.center().x() - 90, PictureBox.bottom() + 14, 180, 44));
     trackHover(playAgainButton_);
@@ -82,8 +75,7 @@ void HiddenWindow::startFromMenu() {
 }
 
 RunDisplay HiddenWindow::runDisplay() const {
-    const int left = HiddenRules::MaxMisses - rules_.misses();
-    return RunDisplay{left, 10, left};
+    return rules_.display();
 }
 
 void HiddenWindow::activateGame() {
@@ -103,8 +95,6 @@ void HiddenWindow::redraw() {
         letterButtons_[i]->setVisible(rules_.letterVisible(i));
         letterButtons_[i]->setEnabled(playing);
     }
-    const Rgb c = rules_.meterColour();
-    misses_->setLevel(rules_.meterTenths(), QColor(c.red, c.green, c.blue));
 }
 
 void HiddenWindow::keyPressEvent(QKeyEvent* event) {

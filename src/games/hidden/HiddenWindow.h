@@ -8,7 +8,6 @@
 
 class ClickLabel;
 class WordPicture;
-class MissesMeter;
 class QLabel;
 class ImageButton;
 
@@ -31,7 +30,6 @@ public:
     ClickLabel* nextPicture() const { return nextPicture_; }
     ImageButton* passButton() const { return passButton_; }
     ImageButton* playButton() const { return playAgainButton_; }
-    MissesMeter* missesMeter() const { return misses_; }
 
 protected:
     GameRules& rules() override { return rules_; }
@@ -48,7 +46,6 @@ private:
     QList<ImageButton*> letterButtons_;
     QLabel* chosenCaption_ = nullptr;
     QLabel* chosenLabel_ = nullptr;
-    MissesMeter* misses_ = nullptr;
     ImageButton* playAgainButton_ = nullptr;
     ImageButton* passButton_ = nullptr;
     ClickLabel* nextPicture_ = nullptr;

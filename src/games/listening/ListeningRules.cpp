@@ -22,9 +22,7 @@ ListeningRules::ListeningRules(const GameEnv& env)
 
 void ListeningRules::deal() {
     listSubject();
-    const QStringList turn = draw().turnFiles(
-        list_.names(), CardCount, [this](const QString& name) { return usable(name); },
-        [](const QString& name) { return Catalogue::wordFromFileName(name); }, shownWord_);
+    const QStringList turn = drawTurn(CardCount, shownWord_);
     if (turn.isEmpty()) {
         qCWarning(lcGames) << "listening: too few usable pictures in" << list_.folder();
         clearTable();

@@ -50,21 +50,29 @@ void MemoryRules::startNewGame() {
 
 bool MemoryRules::drawWords() {
     const QStringList& names = list_.names();
-    const auto stem = [&](int i) { return WordSteps::cutExtension(names.at(i)); };
     const auto wordAt = [&](int i) { return WordSteps::puzzleWord(names.at(i)); };
 
-    QSet<QString> words;
-    for (int i = 0; i < names.size(); ++i)
-        if (usable(stem(i))) words.insert(wordAt(i));
-    if (words.size() < PairCount) return false;
-
     QStringList placed;
+    QStringList files;
+    // Drawn again while a picture of the table turns out damaged: it is then no longer usable.
+    do {
+        QSet<QString> words;
+        for (int i = 0; i < names.size(); ++i)
+            if (usable(names.at(i))) words.insert(wordAt(i));
+        if (words.size() < PairCount) return false;
+        placed.clear();
+        files.clear();
+        for (int c = 0; c < PairCount; ++c) {
+            const int i = draw().pick(
+                int(names.size()), [&](int k) { return usable(names.at(k)) && !placed.contains(wordAt(k)); },
+                wordAt);
+            placed << wordAt(i);
+            files << names.at(i);
+        }
+    } while (!picturesShow(files));
     for (int c = 0; c < PairCount; ++c) {
-        const int i = draw().pick(
-            int(names.size()), [&](int k) { return usable(stem(k)) && !placed.contains(wordAt(k)); }, wordAt);
-        placed << wordAt(i);
-        cards_[c].word = wordAt(i);
-        cards_[c].picture = list_.path(i);
+        cards_[c].word = placed.at(c);
+        cards_[c].picture = list_.pathOf(files.at(c));
     }
     // The second half holds the same six words in another order.
     QStringList halves;
@@ -151,8 +159,8 @@ void MemoryRules::judgePair() {
     selectedCount_ = 0;
 
     if (a.word != b.word) {
-        // One miss per mismatch, under the word of the first of the two cards on the table.
-        host().answerJudged(a.word, false, 0);
+        // A slip of memory, not a wrong answer about either word: logged as neither, so it never shows as
+        // missed nor brings a word back for practice.
         host().playEffect(GameHost::Effect::Lose);
         host().showMismatch(a.picture, b.picture, QStringLiteral("Sorry, "),
                             a.word + QStringLiteral(" and ") + b.word + QStringLiteral(" do not match."),

@@ -7,7 +7,6 @@
 #include "controls/ImageButton.h"
 #include "controls/KeyMoves.h"
 #include "games/common/GameButtons.h"
-#include "games/common/LevelMeter.h"
 #include "games/memory/MemoryCard.h"
 
 namespace {
@@ -45,8 +44,7 @@ MemoryWindow::MemoryWindow(const GameDescriptor& game, QWidget* parent)
     : GameWindow(game, parent),
       rules_(env()) {
     setRevealInterval(DealMs);
-    // The counter shows points left; no meter goes with it here.
-    meter()->hide();
+    // The counter shows points left; the meter the pairs found, filling as every game's does.
 
     // Made in their places' order, row by row, which is then the order Tab takes.
     QList<QRect> places;
@@ -87,7 +85,8 @@ void MemoryWindow::startFromSubjectChoice() {
 }
 
 RunDisplay MemoryWindow::runDisplay() const {
-    return RunDisplay{rules_.pointsLeft(), MemoryRules::StartPoints, 0};
+    return RunDisplay{rules_.pointsLeft(), MemoryRules::StartPoints,
+                      progressTenths(rules_.pairsFound(), MemoryRules::PairCount)};
 }
 
 const QPixmap& MemoryWindow::cardPicture(const QString& path) {

@@ -8,6 +8,7 @@
 #include "games/common/ResultTexts.h"
 #include "games/common/WordSteps.h"
 
+#include <QList>
 #include <QScopedValueRollback>
 
 namespace {
@@ -15,10 +16,18 @@ namespace {
 // Shuffles tried before giving up on chance; a word with few arrangements of its own needs only a few.
 constexpr int ShuffleTries = 64;
 
+// A blank between two words is no tile: it stays where it is, and only the letters move.
+bool isBlank(QChar c) {
+    return c.isSpace();
+}
+
 QString shuffled(RandomSource& random, QString text) {
-    for (qsizetype i = text.size() - 1; i > 0; --i) {
+    QList<qsizetype> places;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!isBlank(text.at(i))) places << i;
+    for (qsizetype i = places.size() - 1; i > 0; --i) {
         const qsizetype j = random.drawIndex(int(i + 1));
-        std::swap(text[i], text[j]);
+        std::swap(text[places.at(i)], text[places.at(j)]);
     }
     return text;
 }
@@ -28,8 +37,12 @@ QString shuffled(RandomSource& random, QString text) {
 MixedRules::MixedRules(const GameEnv& env) : GameRules(env) {}
 
 bool MixedRules::canScramble(const QString& word) {
-    for (QChar c : word)
-        if (c != word.front()) return true;
+    QChar first;
+    for (QChar c : word) {
+        if (isBlank(c)) continue;
+        if (first.isNull()) first = c;
+        if (c != first) return true;
+    }
     return false;
 }
 
@@ -39,8 +52,20 @@ QString MixedRules::scrambleWord(RandomSource& random, const QString& word) {
         const QString candidate = shuffled(random, word);
         if (candidate != word) return candidate;
     }
-    // Turning a word that holds two different characters by one place always changes it.
-    return word.mid(1) + word.front();
+    // Turning the letters that hold two different characters by one place always changes them.
+    QString turned = word;
+    qsizetype previous = -1;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (isBlank(word.at(i))) continue;
+        if (previous >= 0) turned[previous] = word.at(i);
+        previous = i;
+    }
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (!isBlank(word.at(i))) {
+            turned[previous] = word.at(i);
+            break;
+        }
+    return turned;
 }
 
 void MixedRules::startNewGame() {
@@ -52,8 +77,7 @@ void MixedRules::startNewGame() {
     rebuilt_.clear();
 
     // The last word never comes twice in a row.
-    const int index = draw().pickPuzzle(
-        list_.names(), [this](const QString& stem) { return usable(stem); }, mixWord_, canScramble);
+    const int index = pickPuzzle(mixWord_, canScramble);
     if (index < 0) {
         qCWarning(lcGames) << "mixed letters: no word left to draw in" << list_.folder();
         playing_ = false;
@@ -71,10 +95,23 @@ void MixedRules::startNewGame() {
     scrambled_ = scrambleWord(random(), word_);
     picture_ = list_.path(index);
     // A word longer than the tiles can only be typed.
-    for (qsizetype i = 0; i < qMin<qsizetype>(scrambled_.size(), TileCount); ++i) {
+    int tile = 0;
+    for (qsizetype i = 0; i < scrambled_.size() && tile < TileCount; ++i) {
         const QChar c = scrambled_.at(i);
-        tiles_[i] = {c.toUpper() + QString(c), c, true};
+        if (!isBlank(c)) tiles_[tile++] = {c.toUpper() + QString(c), c, true};
     }
+    placeBlanks();
+}
+
+void MixedRules::placeBlanks() {
+    while (rebuilt_.size() < word_.size() && isBlank(word_.at(rebuilt_.size())))
+        place(word_.at(rebuilt_.size()));
+}
+
+void MixedRules::place(QChar c) {
+    rebuilt_ += c;
+    typedText_.replace(selectionStart_, selectionEnd_ - selectionStart_, c);
+    selectionEnd_ = selectionStart_ = selectionStart_ + 1;
 }
 
 void MixedRules::clickTile(int index) {
@@ -86,10 +123,9 @@ void MixedRules::clickTile(int index) {
     const qsizetype k = rebuilt_.size();
     if (k < word_.size() && tile.character == word_.at(k)) {
         const QChar c = tile.character;
-        rebuilt_ += c;
         tile.visible = false;
-        typedText_.replace(selectionStart_, selectionEnd_ - selectionStart_, c);
-        selectionEnd_ = selectionStart_ = selectionStart_ + 1;
+        place(c);
+        placeBlanks();
         host().playSoundFile(Catalogue::letterSoundPath(QString(c)));
         if (rebuilt_ == word_) tileWon();
         return;
@@ -109,13 +145,17 @@ void MixedRules::tileWon() {
     speak(word);
     host().showResult(DialogPicture::file(picture_), ResultTexts::wellDone(), ResultTexts::theWordIs(word),
                       subjectTitle(), word);
+    // The rebuilt word, and the full meter, stay behind the congratulations.
     clearTypedText();
-    rebuilt_.clear();
     host().playEffect(GameHost::Effect::Congrats);
     host().showResult(DialogPicture::congrats(), ResultTexts::congratulations(),
                       ResultTexts::youHaveWon(levelCount_), QString(), QString());
     host().addScore(levelCount_);
     startNewGame();
+}
+
+RunDisplay MixedRules::display() const {
+    return {qBound(0, levelCount_, 10), 10, playing_ ? progressTenths(rebuilt_.size(), word_.size()) : 0};
 }
 
 void MixedRules::setTypedText(const QString& text, int selectionStart, int selectionEnd) {
@@ -138,16 +178,16 @@ void MixedRules::check() {
         lose();
         return;
     }
-    ++levelCount_;
+    // A typed word is worth one try more, up to the whole 10: at most one wrong tile before it wins 10.
+    levelCount_ = qMin(levelCount_ + 1, 10);
+    rebuilt_ = word_;
     const QString word = word_;
-    host().answerJudged(word, true, levelCount_ > 9 ? 10 : 0);
-    if (levelCount_ > 9) {
-        // The counter shows 11/10 while the first dialog is open.
+    host().answerJudged(word, true, levelCount_ == 10 ? 10 : 0);
+    if (levelCount_ == 10) {
         host().playEffect(GameHost::Effect::Correct);
         host().spellWord(word, wordSoundPath(word));
         host().showResult(DialogPicture::file(picture_), ResultTexts::wellDone(),
                           ResultTexts::theWordIs(word), subjectTitle(), word);
-        levelCount_ = 0;
         host().playEffect(GameHost::Effect::Congrats);
         host().showResult(DialogPicture::congrats(), ResultTexts::congratulations(),
                           ResultTexts::youHaveWon(10), QString(), QString());

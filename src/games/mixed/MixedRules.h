@@ -11,7 +11,7 @@ public:
     static constexpr int TileCount = 26;
 
     struct Tile {
-        QString caption; // "Aa" for a, "MM" for M, two blanks for a space
+        QString caption; // "Aa" for a, "MM" for M
         QChar character;
         bool visible = false;
     };
@@ -38,10 +38,11 @@ public:
     // picture_ and playAgainButton_: the word is spoken.
     void playWord();
 
-    // Shuffles the word, and again while the shuffle equals it: a shuffle that differs from it. A word
-    // whose characters are all the same has none and is returned as it is.
+    // Shuffles the word's letters, and again while the shuffle equals it: a shuffle that differs from it.
+    // Blanks between words stay in their places and get no tile. A word whose letters are all the same
+    // has no shuffle and is returned as it is.
     static QString scrambleWord(RandomSource& random, const QString& word);
-    // Whether some arrangement of the word's characters differs from it.
+    // Whether some arrangement of the word's letters (blanks staying) differs from it.
     static bool canScramble(const QString& word);
 
     bool playing() const { return playing_; }
@@ -57,8 +58,9 @@ public:
     const QString& typedText() const { return typedText_; }
     int caret() const { return selectionEnd_; }
     int levelCount() const { return levelCount_; }
-    // scoreLabel_ ("11/10" for a moment after a right typed word) and the meter (0 to 10 tenths).
-    RunDisplay display() const { return {levelCount_, 10, qBound(0, levelCount_, 10)}; }
+    // scoreLabel_: the points the word is still worth, never above 10; the meter: how much of the word is
+    // rebuilt, full behind the dialogs of a word won.
+    RunDisplay display() const;
     int wordIndex() const { return wordIndex_; }
 
 private:
@@ -66,6 +68,10 @@ private:
     void typedRight();
     void lose();
     void clearTypedText();
+    // One character into the rebuilt word and the text box at its caret.
+    void place(QChar c);
+    // The blanks due next go in by themselves.
+    void placeBlanks();
 
     std::array<Tile, TileCount> tiles_;
     QString mixWord_;
