@@ -27,6 +27,7 @@ QString webBaseAddress() {
 
 void initGlobals(AppState& s, const QString& programFolder, const QDate& today) {
     s.webBase = webBaseAddress();
+    s.languageUnsaved = false;
     const QString company = QLatin1String(AppIdentity::CompanyName);
     const QString year = today.toString(QStringLiteral("yyyy"));
     s.rightsText = QStringLiteral("Copyright © %1 %2").arg(year, company);

@@ -7,6 +7,8 @@
 struct AppState {
     QString section;
     QString language;
+    // The language chosen this run could not be stored: it holds over the stored one until the end.
+    bool languageUnsaved = false;
     QString gameWord;
     QString registryBase;
     QString versionText;

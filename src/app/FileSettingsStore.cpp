@@ -2,6 +2,8 @@
 #include "app/FileSettingsStore.h"
 
 #include "app/AppLog.h"
+#include "app/RegularFile.h"
+#include "app/TextNumber.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,27 +18,31 @@ namespace {
 // A read returns at most 254 characters: longer values count as unreadable.
 constexpr qsizetype MaxReadLength = 254;
 
-enum class FileState { Missing, Read, Damaged, Unreadable, Broken };
+enum class FileState { Missing, Read, Damaged, Oversized, Unreadable };
 
-// Damaged: some lines were left out (listed in `dropped`); `out` holds everything else.
+// Damaged: some lines were left out (listed in `dropped`); Oversized: over the cap, so only the values a
+// read can return were kept. `out` holds everything else.
 FileState readTree(const QString& path, SettingsTree& out, QStringList* dropped) {
-    QFile file(path);
-    if (!file.exists()) return FileState::Missing;
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcApp) << "cannot read the settings file" << path << file.errorString();
+    RegularFile::Contents file = RegularFile::read(path, FileSettingsStore::ReadLimit);
+    if (file.status == RegularFile::Contents::Missing) return FileState::Missing;
+    if (file.status != RegularFile::Contents::Read) {
+        qCWarning(lcApp) << "cannot read the settings file" << path << file.error;
         return FileState::Unreadable;
     }
-    if (file.size() > FileSettingsStore::MaxFileBytes) {
-        *dropped << QStringLiteral("far too big to be ours: %1 bytes").arg(file.size());
-        return FileState::Broken;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        qCWarning(lcApp) << "cannot read the settings file" << path << file.errorString();
-        return FileState::Unreadable;
-    }
-    out = SettingsTree::fromText(bytes, dropped);
-    return dropped->isEmpty() ? FileState::Read : FileState::Damaged;
+    if (file.cut()) file.bytes.truncate(file.bytes.lastIndexOf('\n') + 1); // never half a line
+    out = SettingsTree::fromText(file.bytes, dropped);
+    if (file.size <= FileSettingsStore::MaxFileBytes)
+        return dropped->isEmpty() ? FileState::Read : FileState::Damaged;
+    const qsizetype tooLong = out.dropValuesLongerThan(MaxReadLength);
+    dropped->prepend(QStringLiteral("%1 bytes, over the size a settings file may have: %2 value(s) too long "
+                                    "to read left out")
+                         .arg(file.size)
+                         .arg(tooLong));
+    return FileState::Oversized;
+}
+
+bool fitsTheCap(const QByteArray& bytes) {
+    return bytes.size() <= FileSettingsStore::MaxFileBytes;
 }
 } // namespace
 
@@ -72,12 +78,14 @@ bool FileSettingsStore::syncFromDisk(bool holdingLock) {
         stampValid_ = true;
         return true;
     case FileState::Unreadable:
-        // Defaults for reading; never overwrite a file whose values we could not see.
+        // Defaults for reading, without trying again on every read; never overwrite a file whose values
+        // we could not see (a write looks again).
         tree_ = {};
-        stampValid_ = false;
+        stamp_ = now;
+        stampValid_ = true;
         return false;
     case FileState::Damaged:
-    case FileState::Broken:
+    case FileState::Oversized:
         break;
     }
 
@@ -90,48 +98,48 @@ bool FileSettingsStore::syncFromDisk(bool holdingLock) {
         if (!lock.tryLock(LockWaitMs)) return false;
         return syncFromDisk(true);
     }
-    if (state == FileState::Broken) {
-        qCWarning(lcApp) << "settings file" << path_ << "cannot be understood,"
-                         << dropped.join(QLatin1Char(' '));
-        if (!keepAside(Aside::Move)) return false;
-    } else {
-        qCWarning(lcApp).noquote() << "settings file" << path_ << "has" << dropped.size()
-                                   << "damaged line(s), left out:"
-                                   << dropped.mid(0, 5).join(QStringLiteral("; "))
-                                   << (dropped.size() > 5 ? QStringLiteral("...") : QString());
-        // The original stays beside the mended file, so nothing is lost for good.
-        if (!keepAside(Aside::Copy) || !save(tree_)) {
-            // Reads keep the readable values without trying again each time; a write tries again.
-            stamp_ = now;
-            stampValid_ = true;
-            return false;
-        }
+    qCWarning(lcApp).noquote() << "settings file" << path_ << "has" << dropped.size()
+                               << (state == FileState::Oversized ? "problem(s):"
+                                                                 : "damaged line(s), left out:")
+                               << dropped.mid(0, 5).join(QStringLiteral("; "))
+                               << (dropped.size() > 5 ? QStringLiteral("...") : QString());
+    // The original stays beside the mended file, so nothing is lost for good.
+    const QByteArray mended = tree_.toText();
+    if (!fitsTheCap(mended) || !keepAside() || !save(mended)) {
+        // Reads keep the readable values without trying again each time; a write tries again.
+        stamp_ = now;
+        stampValid_ = true;
+        return false;
     }
     stamp_ = stampOf(path_);
     stampValid_ = true;
     return true;
 }
 
-bool FileSettingsStore::keepAside(Aside how) {
+bool FileSettingsStore::keepAside() {
     const QString stem = path_ + QStringLiteral(".broken-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int n = 1; n <= 100; ++n) {
         const QString aside = n == 1 ? stem : stem + QStringLiteral("-%1").arg(n);
-        // rename() and copy() refuse an existing target, so an earlier broken file is never overwritten.
+        // copy() refuses an existing target, so an earlier broken file is never overwritten.
         if (QFile::exists(aside)) continue;
-        if (how == Aside::Move ? QFile::rename(path_, aside) : QFile::copy(path_, aside)) {
-            qCWarning(lcApp) << "kept the damaged settings file aside as" << aside;
+        if (QFile::copy(path_, aside)) {
+            qCWarning(lcApp) << "kept a copy of the settings file as" << aside;
             return true;
         }
-        if (!QFile::exists(path_)) return true; // another copy moved it first
+        if (!QFile::exists(path_)) return true; // gone meanwhile: nothing left to keep
     }
-    qCWarning(lcApp) << "could not keep the damaged settings file" << path_ << "aside; leaving it alone";
+    qCWarning(lcApp) << "could not keep a copy of the settings file" << path_ << "; leaving it alone";
     return false;
 }
 
-bool FileSettingsStore::save(const SettingsTree& tree) {
+bool FileSettingsStore::save(const QByteArray& bytes) {
+    // The next start would refuse a bigger file.
+    if (!fitsTheCap(bytes)) {
+        qCWarning(lcApp) << "the settings would grow past" << MaxFileBytes << "bytes; not saved";
+        return false;
+    }
     QSaveFile file(path_);
-    const QByteArray bytes = tree.toText();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         qCWarning(lcApp) << "cannot save the settings file" << path_ << file.errorString();
         return false;
@@ -153,6 +161,23 @@ bool FileSettingsStore::hasKey(const QString& keyPath) {
 }
 
 bool FileSettingsStore::writeString(const QString& keyPath, const QString& valueName, const QString& text) {
+    return change(keyPath, valueName, [&text](const QString*) { return text; });
+}
+
+QString FileSettingsStore::raiseNumber(const QString& keyPath, const QString& valueName,
+                                       const QString& text) {
+    QString kept = text;
+    const auto higher = [&](const QString* stored) {
+        kept = higherNumber(stored ? *stored : QStringLiteral("0"), text);
+        return kept;
+    };
+    // Not saved: still the higher of the award and what this copy last saw.
+    if (!change(keyPath, valueName, higher)) higher(tree_.find(keyPath, valueName));
+    return kept;
+}
+
+bool FileSettingsStore::change(const QString& keyPath, const QString& valueName,
+                               const std::function<QString(const QString* stored)>& decide) {
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
         qCWarning(lcApp) << "cannot create the settings folder" << folder;
@@ -171,9 +196,20 @@ bool FileSettingsStore::writeString(const QString& keyPath, const QString& value
         return false;
     }
 
+    const QString* stored = tree_.find(keyPath, valueName);
     SettingsTree next = tree_;
-    next.set(keyPath, valueName, text);
-    if (!save(next)) return false;
+    next.set(keyPath, valueName, decide(stored && stored->size() <= MaxReadLength ? stored : nullptr));
+    QByteArray bytes = next.toText();
+    if (!fitsTheCap(bytes)) {
+        // Values too long for any read to return make room, once the whole file is kept aside.
+        SettingsTree trimmed = next;
+        if (trimmed.dropValuesLongerThan(MaxReadLength) > 0 && fitsTheCap(trimmed.toText()) && keepAside()) {
+            qCWarning(lcApp) << "settings file near its size limit: left out the values too long to read";
+            next = std::move(trimmed);
+            bytes = next.toText();
+        }
+    }
+    if (!save(bytes)) return false;
     tree_ = std::move(next);
     stamp_ = stampOf(path_);
     stampValid_ = true;

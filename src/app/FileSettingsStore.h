@@ -5,6 +5,8 @@
 #include "app/SettingsStore.h"
 #include "app/SettingsTree.h"
 
+#include <functional>
+
 class FileSettingsStore final : public SettingsStore {
 public:
     // filePath: usually defaultFilePath(); its folder is created on the first write.
@@ -12,6 +14,7 @@ public:
 
     QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
     bool writeString(const QString& keyPath, const QString& valueName, const QString& text) override;
+    QString raiseNumber(const QString& keyPath, const QString& valueName, const QString& text) override;
 
     // True when the key (or a key below it) exists in the file.
     bool hasKey(const QString& keyPath);
@@ -22,8 +25,11 @@ public:
 
     // How long a write waits for another copy of the program to finish its own.
     static constexpr int LockWaitMs = 2000;
-    // No settings file of ours comes near this; a bigger one is not ours and is moved aside.
+    // No settings file of ours comes near this, and no save makes one bigger. A bigger file (an earlier
+    // release could grow one past it) is kept aside and gives back every value short enough to read.
     static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+    // Of a bigger file, no more than this is read.
+    static constexpr qint64 ReadLimit = 2 * MaxFileBytes;
 
 private:
     struct DiskStamp {
@@ -37,10 +43,13 @@ private:
 
     // Brings tree_ up to date with the file. True when tree_ mirrors the file, so a save may replace it.
     bool syncFromDisk(bool holdingLock);
-    enum class Aside { Move, Copy };
-    // Keeps the file as settings.ini.broken-<time>, never overwriting an earlier one.
-    bool keepAside(Aside how);
-    bool save(const SettingsTree& tree);
+    // Keeps a copy of the file as settings.ini.broken-<time>, never overwriting an earlier one.
+    bool keepAside();
+    // Reads the file and sets the value `decide` gives for what is stored now (null when nothing is),
+    // all under the lock, so another copy's save in between is never undone.
+    bool change(const QString& keyPath, const QString& valueName,
+                const std::function<QString(const QString* stored)>& decide);
+    bool save(const QByteArray& bytes);
 
     QString path_;
     SettingsTree tree_;

@@ -2,6 +2,7 @@
 #include "app/SettingsStore.h"
 
 #include "app/AppState.h"
+#include "app/TextNumber.h"
 
 namespace {
 // Stands in until a store is installed: everything reads as its default and nothing is written.
@@ -15,6 +16,12 @@ public:
 
 SettingsStore* installed = nullptr;
 } // namespace
+
+QString SettingsStore::raiseNumber(const QString& keyPath, const QString& valueName, const QString& text) {
+    const QString kept = higherNumber(readString(keyPath, valueName, QStringLiteral("0")), text);
+    writeString(keyPath, valueName, kept);
+    return kept;
+}
 
 SettingsStore& settingsStore() {
     static NoSettingsStore none;

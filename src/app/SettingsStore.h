@@ -10,6 +10,10 @@ public:
     virtual QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) = 0;
     // Creates the key path when missing; false (old value kept) when the write did not reach the disk.
     virtual bool writeString(const QString& keyPath, const QString& valueName, const QString& text) = 0;
+    // Stores the higher (by leading number) of `text` and what is stored now, a missing value counting
+    // as "0", and returns it; a store shared by running copies compares under its lock, so a copy that
+    // loaded earlier never lowers what another stored since. The result stands even when the write fails.
+    virtual QString raiseNumber(const QString& keyPath, const QString& valueName, const QString& text);
 };
 
 // The store the program uses; tests install their own. Never null once main has started.

@@ -109,6 +109,20 @@ void SettingsTree::setIn(Key& key, const QString& valueName, const QString& text
     key.values.append(Value{valueName, text});
 }
 
+qsizetype SettingsTree::dropValuesLongerThan(qsizetype length) {
+    qsizetype dropped = 0;
+    for (Key& key : keys_) {
+        const qsizetype before = key.values.size();
+        key.values.removeIf([length](const Value& value) { return value.text.size() > length; });
+        if (key.values.size() == before) continue;
+        dropped += before - key.values.size();
+        key.index.clear();
+        for (qsizetype i = 0; i < key.values.size(); ++i)
+            key.index.insert(folded(key.values[i].name), i);
+    }
+    return dropped;
+}
+
 bool SettingsTree::hasKey(const QString& keyPath) const {
     const QString path = normalizedPath(keyPath);
     const QString below = path + QLatin1Char('\\');

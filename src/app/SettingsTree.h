@@ -22,6 +22,8 @@ public:
     // A key exists when it, or a key below it, has been created.
     bool hasKey(const QString& keyPath) const;
     bool isEmpty() const { return keys_.isEmpty(); }
+    // Removes every value whose text is longer than `length` characters; returns how many went.
+    qsizetype dropValuesLongerThan(qsizetype length);
 
     QByteArray toText() const;
     // Everything readable in the bytes. A damaged line is left out alone, a damaged key path with the

@@ -23,3 +23,7 @@ double leadingNumber(const QString& text) {
     const double value = text.mid(start, i - start).toDouble(&ok);
     return ok ? value : 0.0;
 }
+
+QString higherNumber(const QString& stored, const QString& candidate) {
+    return leadingNumber(stored) > leadingNumber(candidate) ? stored : candidate;
+}

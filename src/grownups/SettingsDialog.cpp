@@ -79,6 +79,17 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
     connect(progressButton_, &ImageButton::clicked, this, &SettingsDialog::progressClick);
 
+    notSavedNote_ =
+        new QLabel(QStringLiteral("Your choice could not be saved, so it lasts only until Lexikite "
+                                  "closes. Save tries again."),
+                   this);
+    notSavedNote_->setObjectName(QStringLiteral("notSavedNote"));
+    notSavedNote_->setWordWrap(true);
+    notSavedNote_->setFont(f);
+    notSavedNote_->setStyleSheet(QStringLiteral("color: #a02000;"));
+    notSavedNote_->setGeometry(24, height() - 8, width() - 48, NoteHeight);
+    notSavedNote_->hide();
+
     // Selecting from here runs the option's handling, so the pending choice starts as the current language.
     const QString language = appState().language;
     if (language == QLatin1String("BRITISH"))
@@ -88,11 +99,22 @@ SettingsDialog::SettingsDialog(QWidget* parent)
 }
 
 void SettingsDialog::save() {
-    writeSetting(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
+    // Another copy holding the file or a full disk: the choice still holds until the program ends.
+    const bool languageStored = writeSetting(detailsKey(), QStringLiteral("Language"), pendingLanguage_);
     appState().language = pendingLanguage_;
-    PracticeSetting::setMissedWordsComeBack(comeBackOption_->isChecked());
-    accept();
+    appState().languageUnsaved = !languageStored;
+    const bool practiceStored = PracticeSetting::setMissedWordsComeBack(comeBackOption_->isChecked());
+    if (languageStored && practiceStored) {
+        accept();
+        emit languageSaved();
+        return;
+    }
     emit languageSaved();
+    // The dialog stays open and says so; Save tries again.
+    if (notSavedNote_->isHidden()) {
+        setFixedSize(width(), height() + NoteHeight);
+        notSavedNote_->show();
+    }
 }
 
 void SettingsDialog::playersClick() {

@@ -21,6 +21,8 @@ public:
     QCheckBox* comeBackOption() const { return comeBackOption_; }
     ImageButton* saveButton() const { return saveButton_; }
     ImageButton* cancelButton() const { return cancelButton_; }
+    // Says that the choice could not be saved; shown only then.
+    QLabel* notSavedNote() const { return notSavedNote_; }
 
     void save();
     // For grown-ups: the players, and what each has practised.
@@ -40,6 +42,7 @@ protected:
     void enterPressed() override { save(); }
 
 private:
+    static constexpr int NoteHeight = 48;
     QLabel* languageLabel_ = nullptr;
     QRadioButton* britishOption_ = nullptr;
     QRadioButton* americanOption_ = nullptr;
@@ -49,5 +52,6 @@ private:
     ImageButton* playersButton_ = nullptr;
     ImageButton* progressButton_ = nullptr;
     ImageButton* myWordsButton_ = nullptr;
+    QLabel* notSavedNote_ = nullptr;
     QString pendingLanguage_;
 };

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <vector>
 
 using AnswerDatabase::Outcome;
@@ -136,7 +137,8 @@ private:
     bool open_ = false;
 };
 
-AnswerLog::AnswerLog(QString databasePath) : path_(std::move(databasePath)) {
+AnswerLog::AnswerLog(QString databasePath, int maxWaiting)
+    : path_(std::move(databasePath)), maxWaiting_(maxWaiting) {
     thread_.reset(QThread::create([this] { run(); }));
     thread_->setObjectName(QStringLiteral("answer log"));
     thread_->start(QThread::LowPriority);
@@ -177,12 +179,19 @@ void AnswerLog::forgetPlayer(int player) {
 
 void AnswerLog::enqueue(Job job) {
     QMutexLocker lock(&mutex_);
-    if (queue_.size() >= size_t(MaxWaiting)) {
+    // The oldest answers the writer is not holding go; names and removals are few and must all arrive.
+    const auto droppable = [this](const Job& waiting) {
+        return waiting.kind == Job::Record && waiting.sequence > writingUpTo_;
+    };
+    auto oldest = queue_.begin();
+    while (queue_.size() >= size_t(maxWaiting_) &&
+           (oldest = std::find_if(oldest, queue_.end(), droppable)) != queue_.end()) {
         if (!overflowLogged_) qCWarning(lcPlayers) << "answer log: too many answers waiting; dropping the oldest";
         overflowLogged_ = true;
-        queue_.pop_front();
+        oldest = queue_.erase(oldest);
         ++dropped_;
     }
+    job.sequence = nextSequence_++;
     queue_.push_back(std::move(job));
     wake_.wakeOne();
 }
@@ -220,6 +229,7 @@ void AnswerLog::run() {
         busy_ = true;
         const size_t n = qMin(queue_.size(), size_t(BatchSize));
         const std::vector<Job> batch(queue_.begin(), queue_.begin() + qsizetype(n));
+        writingUpTo_ = batch.back().sequence;
         lock.unlock();
         Outcome outcome = writer.write(batch);
         if (outcome == Outcome::Damaged) {
@@ -227,6 +237,7 @@ void AnswerLog::run() {
             outcome = writer.write(batch);
         }
         lock.relock();
+        writingUpTo_ = 0;
 
         qint64 answers = 0;
         for (const Job& job : batch)
@@ -251,7 +262,9 @@ void AnswerLog::run() {
             continue;
         }
         busyLogged = false;
-        queue_.erase(queue_.begin(), queue_.begin() + qsizetype(n));
+        // The batch is still the front of the queue: only jobs outside it were dropped meanwhile.
+        while (!queue_.empty() && queue_.front().sequence <= batch.back().sequence)
+            queue_.pop_front();
         if (outcome == Outcome::Done) {
             written_ += answers;
             overflowLogged_ = false;

@@ -16,8 +16,9 @@
 class QThread;
 
 // A locked database (a second running copy writing) keeps the answers waiting in memory; the writer tries
-// again every RetryMs for as long as the program runs. Only beyond MaxWaiting answers, or when the
-// program ends with the lock still held after ExitWaitMs, are answers dropped, with a log line. A damaged
+// again every RetryMs for as long as the program runs. Only beyond MaxWaiting jobs (the oldest answers
+// not being written at that moment go; a name or a removal never does), or when the program ends with the
+// lock still held after ExitWaitMs, are answers dropped, with a log line. A damaged
 // file is kept aside as <file>.broken-<time> and a new one started; a file that cannot be written at all
 // (read-only home, full disk) loses the answers with a log line and the games go on. A file written by a
 // newer version is never written: its answers wait in memory as for a lock.
@@ -28,7 +29,8 @@ public:
     static constexpr int ExitWaitMs = 2000;
     static constexpr int BatchSize = 200;
 
-    explicit AnswerLog(QString databasePath);
+    // maxWaiting: MaxWaiting, or fewer in a test.
+    explicit AnswerLog(QString databasePath, int maxWaiting = MaxWaiting);
     ~AnswerLog();
     AnswerLog(const AnswerLog&) = delete;
     AnswerLog& operator=(const AnswerLog&) = delete;
@@ -55,17 +57,21 @@ private:
         enum Kind { Record, Name, Forget, Open } kind = Record;
         Answer answer;
         QString name;
+        quint64 sequence = 0; // set by enqueue: the writer removes what it wrote by these, never by count
     };
     void enqueue(Job job);
     void run();
 
     class Writer;
     QString path_;
+    int maxWaiting_;
     QMutex mutex_;
     QWaitCondition wake_;
     QWaitCondition idle_;
     std::deque<Job> queue_;
     bool busy_ = false;
+    quint64 nextSequence_ = 1;
+    quint64 writingUpTo_ = 0; // the last job of the batch being written; never dropped under the writer
     bool stopping_ = false;
     bool overflowLogged_ = false;
     QHash<int, QString> sentNames_; // UI thread only

@@ -32,8 +32,8 @@ void ScoreModel::addScore(qint32 points) {
 
     scoreTag_ = QString::number(score);
     scoreCaption_ = scoreCaptionFor(scoreTag_);
-    if (leadingNumber(highTag_) < leadingNumber(scoreTag_)) highTag_ = scoreTag_;
-    writeSetting(highScoresKey(), highScoreValueName(), highTag_);
+    // Against what is stored now, not what was loaded: another running copy may have stored more since.
+    highTag_ = settingsStore().raiseNumber(highScoresKey(), highScoreValueName(), scoreTag_);
     highCaption_ = highScoreCaptionFor(highTag_);
     highSubject_ = appState().section;
     emit changed();

@@ -2,6 +2,7 @@
 #include "services/UpdateCheck.h"
 
 #include "app/AppState.h"
+#include "app/RegularFile.h"
 #include "app/TextNumber.h"
 #include "controls/BusyCursor.h"
 #include "controls/Downloader.h"
@@ -133,10 +134,12 @@ void UpdateCheck::checkLocalVersionFile(bool report) {
     // Without a known program folder the path would point somewhere else entirely.
     if (appState().programFolder.isEmpty() || path.isEmpty()) return;
 
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QString text = QString::fromLatin1(file.read(LocalFileCap));
-        file.close();
+    // Only a regular file: a named pipe would block the start, a device would never end.
+    const RegularFile::Contents file = RegularFile::read(path, LocalFileCap);
+    if (file.status == RegularFile::Contents::NotRegular || file.status == RegularFile::Contents::Unreadable)
+        qCWarning(lcUpdate) << "cannot read" << path << file.error;
+    if (file.status == RegularFile::Contents::Read) {
+        const QString text = QString::fromLatin1(file.bytes);
         QString lastField;
         for (const QString& field : text.split(QRegularExpression(QStringLiteral("[,\\r\\n]")))) {
             const QString trimmed = field.trimmed();

@@ -272,7 +272,10 @@ void MainWindow::updateTitles() {
 }
 
 void MainWindow::setTitles() {
-    appState().language = readSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
+    // A choice that could not be saved is never undone by the old stored value.
+    if (!appState().languageUnsaved)
+        appState().language =
+            readSetting(detailsKey(), QStringLiteral("Language"), QStringLiteral("AMERICAN"));
     updateTitles();
 }
 

@@ -1,6 +1,8 @@
 // Tests of the per-user settings file: names without case, the read limit, safe saves, broken files.
 #include "app/FileSettingsStore.h"
 
+#include "SpecialFile.h"
+
 #include <QDir>
 #include <QLockFile>
 #include <QRegularExpression>
@@ -272,6 +274,71 @@ private slots:
                 fileBytes(QFileInfo(path).absolutePath() + QLatin1Char('/') + name));
         contents.sort();
         QCOMPARE(contents, (QStringList{QStringLiteral("first garbage"), QStringLiteral("second garbage")}));
+    }
+
+    // Fault: a named pipe where the file belongs blocking start-up for ever, a link to a device reading
+    // until memory runs out, or a save replacing what could not be read.
+    void aSpecialFileReadsAsDefaults_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("link to /dev/zero") << "zero";
+    }
+    void aSpecialFileReadsAsDefaults() {
+        QFETCH(QString, kind);
+        QVERIFY(SpecialFile::make(path, kind));
+        const PipeFeeder feeder(path, "[" + Details.toUtf8() + "]\nLanguage=FROM THE PIPE\n");
+        FileSettingsStore store(path);
+        QCOMPARE(store.readString(Details, QStringLiteral("Language"), QStringLiteral("AMERICAN")),
+                 QStringLiteral("AMERICAN"));
+        QVERIFY(!store.writeString(Details, QStringLiteral("Language"), QStringLiteral("BRITISH")));
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    // Fault: a save growing a file past the size the next start refuses, which then loses every score and
+    // the language; or a file over that size giving back nothing at all.
+    void aFileAtTheSizeLimitLosesNothing_data() {
+        QTest::addColumn<QString>("padding");  // what fills the file: one long value, or many short ones
+        QTest::addColumn<bool>("overAlready"); // written past the limit by an earlier release
+        QTest::addColumn<bool>("fruitSaved");
+        QTest::newRow("long value, grown by a save") << "long" << false << true;
+        QTest::newRow("short values, grown by a save") << "short" << false << false;
+        QTest::newRow("long value, over already") << "long" << true << true;
+        QTest::newRow("short values, over already") << "short" << true << false;
+    }
+    void aFileAtTheSizeLimitLosesNothing() {
+        QFETCH(QString, padding);
+        QFETCH(bool, overAlready);
+        QFETCH(bool, fruitSaved);
+        QByteArray content = "[" + Details.toUtf8() + "]\nLanguage=BRITISH\nSCORE-HIGH - food=40\n";
+        const qint64 target = FileSettingsStore::MaxFileBytes + (overAlready ? 100 : -30);
+        if (padding == QLatin1String("long")) {
+            content += "Notes=" + QByteArray(target - content.size() - 7, 'x') + "\n";
+        } else {
+            content += "[SOFTWARE\\Other]\n";
+            for (int i = 0; content.size() < target - 20; ++i)
+                content += "v" + QByteArray::number(i).rightJustified(8, '0') + "=123456\n";
+            content += QByteArray(target - content.size() - 2, 'z') + "=\n";
+        }
+        QCOMPARE(content.size(), target);
+        writeBytes(path, content);
+        FileSettingsStore store(path);
+        QCOMPARE(store.readString(Details, QStringLiteral("Language"), QString()), QStringLiteral("BRITISH"));
+        QCOMPARE(store.writeString(Details, QStringLiteral("SCORE-HIGH - fruit"), QStringLiteral("30")),
+                 fruitSaved);
+        QVERIFY(QFileInfo(path).size() <= FileSettingsStore::MaxFileBytes || !fruitSaved);
+
+        FileSettingsStore next(path);
+        QCOMPARE(next.readString(Details, QStringLiteral("Language"), QString()), QStringLiteral("BRITISH"));
+        QCOMPARE(next.readString(Details, QStringLiteral("SCORE-HIGH - food"), QString()),
+                 QStringLiteral("40"));
+        QCOMPARE(next.readString(Details, QStringLiteral("SCORE-HIGH - fruit"), QString()),
+                 fruitSaved ? QStringLiteral("30") : QString());
+        // Whatever was left out of the live file is kept whole beside it.
+        const QStringList aside = brokenCopies(path);
+        if (aside.isEmpty())
+            QCOMPARE(fileBytes(path), content);
+        else
+            QCOMPARE(fileBytes(QFileInfo(path).absolutePath() + QLatin1Char('/') + aside.first()), content);
     }
 
     // Fault: one running copy saving its stale view of the file and wiping what another copy saved.

@@ -65,6 +65,7 @@ private slots:
     void loseDialogEachPlayButtonSpeaksItsOwnWord();
     void settingsDialogOutcomes_data();
     void settingsDialogOutcomes();
+    void anUnsavedLanguageHoldsAndIsTold();
     void grownUpCheckPassesOnlyOnTheNumberInWords_data();
     void grownUpCheckPassesOnlyOnTheNumberInWords();
     void aWrongAnswerPausesTheQuestion();
@@ -270,6 +271,29 @@ void tst_Dialogs::settingsDialogOutcomes() {
     QCOMPARE(appState().language, afterwards);
     const bool saved = stored != QLatin1String("<none>");
     QCOMPARE(main->windowTitle(), saved ? QStringLiteral("Lexikite ") : QStringLiteral("Lexikite"));
+}
+
+// Catches a language that could not be saved (another copy holds the file, the disk is full) going back
+// to the stored one at the next activation, and the dialog closing as if it had been saved.
+void tst_Dialogs::anUnsavedLanguageHoldsAndIsTold() {
+    ShellFixture f;
+    MainWindow* main = f.loadMain();
+    std::unique_ptr<SettingsDialog> dialog(main->newSettingsDialog());
+    dialog->open();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    click(dialog->britishOption());
+    f.store.store.failWrites = true;
+    click(dialog->saveButton());
+    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->notSavedNote()->isVisible());
+    QVERIFY(dialog->rect().contains(dialog->notSavedNote()->geometry()));
+    main->setTitles(); // what a game window's activation does
+    QCOMPARE(appState().language, QStringLiteral("BRITISH"));
+
+    f.store.store.failWrites = false;
+    click(dialog->saveButton());
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(f.readDetails(QStringLiteral("language")), QStringLiteral("BRITISH"));
 }
 
 void tst_Dialogs::grownUpCheckPassesOnlyOnTheNumberInWords_data() {

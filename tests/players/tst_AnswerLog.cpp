@@ -184,6 +184,47 @@ private slots:
         QCOMPARE(rows(path).size(), 51);
     }
 
+    // Fault: a full queue dropping a player's name or removal and counting them as answers, or, while the
+    // writer holds a batch, then removing answers it never wrote instead of the ones it did.
+    void aFullQueueDropsOnlyTheOldestAnswers() {
+        constexpr int Cap = 40, Answers = 3 * Cap;
+        AnswerLog log(path, Cap);
+        log.record(answerAt(1, QStringLiteral("cow"), true, 8), QStringLiteral("Bo"));
+        QVERIFY(log.waitUntilWritten(5000));
+        QStringList sent;
+        {
+            QSqlDatabase other = AnswerDatabase::connect(path, QStringLiteral("other copy"), false);
+            QVERIFY(other.open());
+            QSqlQuery lock(other);
+            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            log.forgetPlayer(8);
+            for (int i = 0; i < Answers; ++i) {
+                const Answer answer = answerAt(100 + i, Animals[i % Animals.size()], i % 3 != 0);
+                log.record(answer, QStringLiteral("Ann"));
+                sent << QStringLiteral("7 farm animals/listening game/%1 %2")
+                            .arg(answer.word)
+                            .arg(int(answer.right));
+            }
+            QVERIFY(lock.exec(QStringLiteral("COMMIT")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
+        QVERIFY(log.waitUntilWritten(5000));
+        const QStringList written = rows(path);
+        QCOMPARE(log.writtenCount() + log.droppedCount(), 1 + Answers);
+        QCOMPARE(written.size(), log.writtenCount() - 1); // Bo's answer went with Bo
+        QVERIFY(written.size() >= Cap - 2); // the name and the removal take two places
+        QCOMPARE(written.last(), sent.last());
+        // In order, each once: what the writer held when the queue overflowed, then the newest.
+        for (qsizetype at = 0; const QString& row : written) {
+            at = sent.indexOf(row, at) + 1;
+            QVERIFY2(at > 0, qPrintable(row));
+        }
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        QVERIFY(AnswerHistory(path).exportCsv(7, csv));
+        QVERIFY(csv.data().contains("\r\nAnn,"));
+    }
+
     // Fault: a home the program cannot write to costs more than the log.
     void anUnwritableFolderCostsOnlyTheLog() {
         QDir().mkpath(dir.path() + QStringLiteral("/home"));

@@ -1,9 +1,11 @@
 // Tests of awards, the stored per-subject high score and the captions the main window shows.
 #include "app/AppState.h"
+#include "app/FileSettingsStore.h"
 #include "score/ScoreModel.h"
 
 #include "MemorySettingsStore.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -134,6 +136,32 @@ private slots:
         store().failWrites = false;
         model.addScore(0);
         QCOMPARE(stored(), QStringLiteral("20"));
+    }
+
+    // Fault: a copy of the program that loaded the high score earlier lowering what another copy stored
+    // since (it compared with the value it loaded).
+    void anotherCopysHigherScoreIsNeverLowered_data() {
+        QTest::addColumn<qint32>("award");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("lower award") << 10 << "20";
+        QTest::newRow("higher award") << 30 << "30";
+    }
+    void anotherCopysHigherScoreIsNeverLowered() {
+        QFETCH(qint32, award);
+        QFETCH(QString, kept);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.ini"));
+        FileSettingsStore mine(path), other(path);
+        setSettingsStore(&mine);
+        ScoreModel model;
+        model.loadHighScore();
+        QVERIFY(
+            other.writeString(Details, QStringLiteral("SCORE-HIGH - farm animals"), QStringLiteral("20")));
+        model.addScore(award);
+        setSettingsStore(&store());
+        QCOMPARE(FileSettingsStore(path).readString(Details, QStringLiteral("SCORE-HIGH - farm animals"), {}),
+                 kept);
+        QCOMPARE(model.highScoreTag(), kept);
     }
 
     // Fault: the running score surviving a return to the home screen, or its caption left stale.

@@ -3,6 +3,7 @@
 #include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
+#include "SpecialFile.h"
 #include "TestHttpServer.h"
 
 #include <QElapsedTimer>
@@ -288,6 +289,9 @@ void tst_UpdateCheck::localVersionFileIsReadComparedAndDeleted_data() {
     QTest::newRow("last line counts") << QByteArray("9.0\r\n8.0\r\n") << false << false << 0;
     QTest::newRow("quoted") << QByteArray("\"8.2\"") << false << true << 0;
     QTest::newRow("garbage") << QByteArray("\x01\xff version") << false << false << 0;
+    // Never read: a pipe blocked the start, a device never ended.
+    QTest::newRow("named pipe") << QByteArray("pipe") << true << false << 0;
+    QTest::newRow("link to /dev/zero") << QByteArray("zero") << true << false << 0;
 }
 
 void tst_UpdateCheck::localVersionFileIsReadComparedAndDeleted() {
@@ -297,7 +301,11 @@ void tst_UpdateCheck::localVersionFileIsReadComparedAndDeleted() {
     QFETCH(int, notices);
 
     useWebBase(QStringLiteral("http://127.0.0.1:9/"));
-    if (content != "-") {
+    const bool special = content == "pipe" || content == "zero";
+    if (special) QVERIFY(SpecialFile::make(appState().localVersionFile, QString::fromLatin1(content)));
+    // A reader that opens the pipe gets a newer version, and so fails.
+    const PipeFeeder feeder(appState().localVersionFile, "99");
+    if (content != "-" && !special) {
         QFile file(appState().localVersionFile);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
