@@ -19,6 +19,7 @@ file(REMOVE_RECURSE ${work})
 if(NOT result EQUAL 0 OR NOT substvars MATCHES "shlibs:Depends=([^\n]+)")
     message(FATAL_ERROR "DebianDepends: dpkg-shlibdeps failed (${result}): ${problems}")
 endif()
-# The SQLite driver of the players' answer log is a plugin, which no executable links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1}, libqt6sql6-sqlite")
+# The SQLite driver of the players' answer log is a plugin, which no executable links; the early readers'
+# typeface of the child's text is found through the font list, not linked either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1}, libqt6sql6-sqlite, fonts-sil-andika")
 message(STATUS "DebianDepends: ${CPACK_DEBIAN_PACKAGE_DEPENDS}")

@@ -2,7 +2,7 @@
 #include "audio/SoundModule.h"
 
 #include "app/AppState.h"
-#include "app/PathIgnoringCase.h"
+#include "app/LearnersEnglish.h"
 #include "audio/AudioLog.h"
 #include "audio/SoundDevice.h"
 
@@ -18,8 +18,8 @@ QStringList queuedFiles;
 bool filePlaying = false;
 
 QString letterSoundFile(const QString& letter) {
-    return resolvePathIgnoringCase(appState().programFolder + QStringLiteral("/files/Letters/") + letter +
-                                   QStringLiteral(".eda"));
+    return soundInLearnersEnglish(appState().programFolder + QStringLiteral("/files/Letters"),
+                                  letter + QStringLiteral(".eda"));
 }
 
 bool startFile(const QString& path) {

@@ -2,6 +2,7 @@
 #include "catalogue/Catalogue.h"
 
 #include "app/AppState.h"
+#include "app/LearnersEnglish.h"
 #include "app/PathIgnoringCase.h"
 #include "catalogue/CatalogueLog.h"
 #include "catalogue/GameInstructions.h"
@@ -47,13 +48,13 @@ QString wordSoundPath(const QString& subject, const QString& word) {
 }
 
 QString letterSoundPath(const QString& letter) {
-    return resolvePath(appState().programFolder + QStringLiteral("/files/Letters/") + letter +
-                       QStringLiteral(".eda"));
+    return soundInLearnersEnglish(appState().programFolder + QStringLiteral("/files/Letters"),
+                                  letter + QStringLiteral(".eda"));
 }
 
 QString instructionSoundPath(const QString& fileName) {
-    return resolvePath(appState().programFolder + QStringLiteral("/files/") +
-                       QLatin1String(GameInstructions::Folder) + QLatin1Char('/') + fileName);
+    return soundInLearnersEnglish(
+        appState().programFolder + QStringLiteral("/files/") + QLatin1String(GameInstructions::Folder), fileName);
 }
 
 QString resolvePath(const QString& path) {

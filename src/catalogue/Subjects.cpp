@@ -21,4 +21,12 @@ QString canonical(const QString& name) {
     return {};
 }
 
+QString shownName(const QString& folder, bool british) {
+    if (!british) return folder;
+    for (const HomeSubject& subject : HomeSubjects)
+        if (subject.british && folder.compare(QLatin1String(subject.name), Qt::CaseInsensitive) == 0)
+            return QLatin1String(subject.british);
+    return folder;
+}
+
 } // namespace Subjects

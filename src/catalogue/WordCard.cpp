@@ -1,6 +1,7 @@
 // WordCard: a plain card with a word written large, for a word that came without a picture.
 #include "catalogue/WordCard.h"
 
+#include "app/ChildFont.h"
 #include "catalogue/StoredPicture.h"
 
 #include <QFont>
@@ -17,7 +18,7 @@ QImage paint(const QString& word) {
     p.setPen(QPen(QColor(0xe0b040), 12));
     p.drawRoundedRect(QRectF(card.rect()).adjusted(16, 16, -16, -16), 40, 40);
     // As large as fits: a long word shrinks instead of running off the card.
-    QFont font(QStringLiteral("Andika"));
+    QFont font(QLatin1String(ChildFont::Family)); // the font list stands in another where it is missing
     font.setPixelSize(220);
     const QRectF room = QRectF(card.rect()).adjusted(60, 60, -60, -60);
     const qreal wide = QFontMetricsF(font).horizontalAdvance(word);

@@ -4,13 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/ChildFont.h"
 #include "controls/ButtonFaces.h"
 #include "controls/WindowHelpers.h"
 
 ImageButton::ImageButton(const QString& caption, QWidget* parent) : PressableWidget(parent), caption_(caption) {
     setMouseTracking(true);
     setHandCursor(this);
-    QFont f(QStringLiteral("Arial"));
+    QFont f(ChildFont::family());
     f.setPointSize(12);
     setFont(f);
     resize(sizeHint());

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "app/ChildFont.h"
 #include "controls/ClickLabel.h"
 #include "controls/WindowHelpers.h"
 #include "dialogs/DialogPictures.h"
@@ -24,7 +25,7 @@ FramelessDialog::FramelessDialog(const QString& name, const QString& heading, co
 
     heading_ = new QLabel(heading, this);
     heading_->setObjectName(QStringLiteral("headingLabel"));
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(ChildFont::family());
     f.setPointSize(12);
     f.setBold(true);
     heading_->setFont(f);

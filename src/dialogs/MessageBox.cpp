@@ -2,6 +2,7 @@
 #include "dialogs/MessageBox.h"
 
 #include "app/ArtPixmap.h"
+#include "app/ChildFont.h"
 #include "controls/WindowHelpers.h"
 
 #include <QCursor>
@@ -105,7 +106,7 @@ MessageBox::MessageBox(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::Framele
 QPushButton* MessageBox::makeButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(ChildFont::family());
     font.setPointSizeF(button->font().pointSizeF());
     button->setFont(font);
     button->setMinimumWidth(96);

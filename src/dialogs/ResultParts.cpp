@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "app/ChildFont.h"
 #include "controls/ClickLabel.h"
 #include "controls/ImageButton.h"
 #include "dialogs/DialogPictures.h"
@@ -32,7 +33,7 @@ ClickLabel* addPlayButton(QDialog* dialog, const QString& name, int x, int y) {
 QLabel* addMessage(QDialog* dialog, int y) {
     auto* message = new QLabel(dialog);
     message->setObjectName(QStringLiteral("messageLabel"));
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(ChildFont::family());
     f.setPointSize(12);
     message->setFont(f);
     message->setWordWrap(true);

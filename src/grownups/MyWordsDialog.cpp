@@ -1,6 +1,7 @@
 // MyWordsDialog: the grown-up's own words by subject; removing asks first; a word list imports off the UI thread.
 #include "grownups/MyWordsDialog.h"
 
+#include "app/LearnersEnglish.h"
 #include "audio/SoundModule.h"
 #include "catalogue/PictureLoader.h"
 #include "catalogue/UserWords.h"
@@ -72,8 +73,8 @@ void MyWordsDialog::refresh() {
     QTreeWidgetItem* subjectItem = nullptr;
     for (int i = 0; i < words_.size(); ++i) {
         const UserWords::Word& w = words_.at(i);
-        if (!subjectItem || subjectItem->text(0) != w.subject) {
-            subjectItem = new QTreeWidgetItem(tree_, {w.subject});
+        if (!subjectItem || (i > 0 && words_.at(i - 1).subject != w.subject)) {
+            subjectItem = new QTreeWidgetItem(tree_, {Subjects::shownName(w.subject, britishEnglish())});
             subjectItem->setExpanded(true);
         }
         const QString shown = w.variant == UserWords::Variant::British    ? w.word + QStringLiteral(" (British)")
@@ -131,12 +132,14 @@ void MyWordsDialog::importList() {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import a word list"), QString(),
                                                       QStringLiteral("Word lists (*.csv *.kvtml);;All files (*)"));
     if (path.isEmpty()) return;
-    QStringList subjects{UserWords::MySubject};
-    subjects << Subjects::all();
+    const QStringList folders = QStringList{UserWords::MySubject} + Subjects::all();
+    QStringList shown;
+    for (const QString& folder : folders)
+        shown << Subjects::shownName(folder, britishEnglish());
     bool ok = false;
     const QString subject = QInputDialog::getItem(this, QStringLiteral("Import a word list"),
-                                                  QStringLiteral("Put the words in:"), subjects, 0, false, &ok);
-    if (ok) importFile(path, subject);
+                                                  QStringLiteral("Put the words in:"), shown, 0, false, &ok);
+    if (ok) importFile(path, folders.value(shown.indexOf(subject)));
 }
 
 void MyWordsDialog::importFile(const QString& path, const QString& subject) {

@@ -1,8 +1,11 @@
 // PicturePickerDialog: the pack's subject folders in a list, their pictures as large icons.
 #include "grownups/PicturePickerDialog.h"
 
+#include "app/LearnersEnglish.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/GameInstructions.h"
 #include "catalogue/PictureLoader.h"
+#include "catalogue/Subjects.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,8 +26,11 @@ PicturePickerDialog::PicturePickerDialog(const QString& current, QWidget* parent
     subjects_ = new QComboBox(this);
     subjects_->setObjectName(QStringLiteral("pictureSubjects"));
     const QDir files(Catalogue::filesFolder());
+    // The subjects' folders, not those of the letters' and instructions' sounds.
+    const QStringList notSubjects = {QStringLiteral("Letters"), QLatin1String(GameInstructions::Folder)};
     for (const QString& folder : files.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        if (folder.compare(QLatin1String("Letters"), Qt::CaseInsensitive) != 0) subjects_->addItem(folder);
+        if (!notSubjects.contains(folder, Qt::CaseInsensitive))
+            subjects_->addItem(Subjects::shownName(folder, britishEnglish()), folder);
     layout->addWidget(subjects_);
     pictures_ = new QListWidget(this);
     pictures_->setObjectName(QStringLiteral("pictureList"));
@@ -39,12 +45,13 @@ PicturePickerDialog::PicturePickerDialog(const QString& current, QWidget* parent
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pictures_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(subjects_, &QComboBox::currentTextChanged, this, &PicturePickerDialog::showSubject);
+    connect(subjects_, &QComboBox::currentIndexChanged, this,
+            [this] { showSubject(subjects_->currentData().toString()); });
 
     const QString currentSubject = current.section(u'/', 0, 0);
-    const int index = subjects_->findText(currentSubject, Qt::MatchFixedString);
+    const int index = subjects_->findData(currentSubject, Qt::UserRole, Qt::MatchFixedString);
     if (index > 0) subjects_->setCurrentIndex(index);
-    showSubject(subjects_->currentText());
+    showSubject(subjects_->currentData().toString());
 }
 
 void PicturePickerDialog::showSubject(const QString& subject) {

@@ -1,6 +1,7 @@
 // PlayerFace: the player's pack picture on a white rounded card, or a warm disc with the first letter.
 #include "grownups/PlayerFace.h"
 
+#include "app/ChildFont.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/PictureLoader.h"
 
@@ -44,7 +45,7 @@ QPixmap face(const Player& player, int side, qreal devicePixelRatio) {
     p.setBrush(warm[qMax(0, player.id) % 6]);
     p.setPen(QPen(Qt::white, 3));
     p.drawEllipse(card.adjusted(2, 2, -2, -2));
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(ChildFont::family());
     font.setBold(true);
     font.setPixelSize(qMax(8, side / 2));
     p.setFont(font);

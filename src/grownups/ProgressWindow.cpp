@@ -2,10 +2,12 @@
 #include "grownups/ProgressWindow.h"
 
 #include "app/AppState.h"
+#include "app/LearnersEnglish.h"
 #include "app/SettingsStore.h"
 #include "audio/SoundModule.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/PictureLoader.h"
+#include "catalogue/Subjects.h"
 #include "players/AnswerHistory.h"
 #include "players/AnswerLog.h"
 #include "players/PlayerRegistry.h"
@@ -37,6 +39,7 @@
 
 namespace {
 constexpr int MissedPicture = 72;
+constexpr int Columns = 6;
 
 QLabel* heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -204,7 +207,11 @@ void ProgressWindow::showChart() {
     QChart* old = chart_->chart();
     chart_->setChart(chart);
     delete old;
-    totals_->setText(QStringLiteral("%1 minutes in the last %2 days").arg(qRound(total)).arg(Days));
+    const int minutes = qRound(total);
+    totals_->setText((minutes == 1 ? QStringLiteral("%1 minute in the last %2 days")
+                                   : QStringLiteral("%1 minutes in the last %2 days"))
+                         .arg(minutes)
+                         .arg(Days));
 }
 
 void ProgressWindow::showSubjects() {
@@ -214,7 +221,7 @@ void ProgressWindow::showSubjects() {
     for (int row = 0; row < played.size(); ++row) {
         const AnswerHistory::Subject& s = played.at(row);
         const QString best = readSetting(key, QStringLiteral("SCORE-HIGH - ") + s.subject, QStringLiteral("0"));
-        subjects_->setItem(row, 0, new QTableWidgetItem(s.subject));
+        subjects_->setItem(row, 0, new QTableWidgetItem(Subjects::shownName(s.subject, britishEnglish())));
         auto* bestItem = new QTableWidgetItem(best);
         bestItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         subjects_->setItem(row, 1, bestItem);
@@ -247,6 +254,8 @@ void ProgressWindow::showWords(QGridLayout& grid, const QList<AnswerHistory::Mis
         delete item->widget();
         delete item;
     }
+    for (int row = 0; row < grid.rowCount(); ++row)
+        grid.setRowStretch(row, 0);
     if (missed.isEmpty()) {
         grid.addWidget(new QLabel(emptyText, area), 0, 0);
         return;
@@ -263,6 +272,8 @@ void ProgressWindow::showWords(QGridLayout& grid, const QList<AnswerHistory::Mis
     for (int i = 0; i < missed.size(); ++i) {
         const AnswerHistory::Missed& m = missed.at(i);
         auto* cell = new QWidget(area);
+        // A cell keeps its own size: the picture over its word, the button as wide as the picture's column.
+        cell->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         auto* column = new QVBoxLayout(cell);
         column->setContentsMargins(2, 2, 2, 2);
         column->setSpacing(2);
@@ -273,7 +284,7 @@ void ProgressWindow::showWords(QGridLayout& grid, const QList<AnswerHistory::Mis
         column->addWidget(picture, 0, Qt::AlignHCenter);
         auto* word = new QLabel(QStringLiteral("%1 (%2×)").arg(m.word).arg(m.misses), cell);
         word->setAlignment(Qt::AlignCenter);
-        word->setToolTip(m.subject);
+        word->setToolTip(Subjects::shownName(m.subject, britishEnglish()));
         column->addWidget(word);
         auto* speak = new QPushButton(QStringLiteral("Say it"), cell);
         speak->setAccessibleName(QStringLiteral("Say %1").arg(m.word));
@@ -281,28 +292,39 @@ void ProgressWindow::showWords(QGridLayout& grid, const QList<AnswerHistory::Mis
         const QString sound = Catalogue::wordSoundPath(m.subject, m.word);
         connect(speak, &QPushButton::clicked, this, [sound] { playSoundFile(sound); });
         column->addWidget(speak);
-        grid.addWidget(cell, i / 6, i % 6);
+        grid.addWidget(cell, i / Columns, i % Columns);
         speakButtons_ << speak;
         shownWords << m.word;
     }
+    // The room left over goes to an empty column and row after the cells, not between them.
+    grid.setColumnStretch(Columns, 1);
+    grid.setRowStretch(int(missed.size() + Columns - 1) / Columns, 1);
 }
 
 bool ProgressWindow::exportAnswers() {
-    // A name may hold slashes or control characters; the file name offered must not.
-    QString name = players_->currentText();
-    for (QChar& c : name)
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) c = u'-';
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export answers"),
-                                     QDir(folder).filePath(name + QStringLiteral(" answers.csv")),
-                                     QStringLiteral("CSV files (*.csv)"));
+    QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Export answers"),
+                                                    QDir(folder).filePath(offeredFileName(players_->currentText())),
+                                                    QStringLiteral("CSV files (*.csv)"));
     if (fileName.isEmpty()) return false;
+    if (!fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) fileName += QStringLiteral(".csv");
     if (exportAnswersTo(fileName)) return true;
     QMessageBox::warning(this, QStringLiteral("Export answers"),
                          QStringLiteral("The answers could not be written to %1.").arg(fileName));
     return false;
+}
+
+QString ProgressWindow::offeredFileName(const QString& playerName) {
+    // The dialog reads quotes as a list of files and * ? [ as a filter; slashes and control characters
+    // would name another folder or no file at all.
+    static const QString special = QStringLiteral("\"/\\*?[]<>|:~");
+    QString name = playerName;
+    for (QChar& c : name)
+        if (special.contains(c) || c.category() == QChar::Other_Control) c = u'-';
+    name = name.trimmed();
+    while (name.startsWith(u'.')) name.remove(0, 1);
+    return (name.isEmpty() ? QString() : name + u' ') + QStringLiteral("answers.csv");
 }
 
 bool ProgressWindow::exportAnswersTo(const QString& fileName) {

@@ -31,8 +31,11 @@ public:
     bool exportAnswers();
     bool exportAnswersTo(const QString& fileName);
     static QString wordsFileName(const QString& answersFileName);
+    // "<name> answers.csv", without the characters a file dialog reads as more than a name.
+    static QString offeredFileName(const QString& playerName);
 
     QChartView* chartView() const { return chart_; }
+    QLabel* totalsLabel() const { return totals_; }
     QTableWidget* subjectTable() const { return subjects_; }
     QList<QPushButton*> speakButtons() const { return speakButtons_; }
     QStringList missedWords() const { return missedWords_; }

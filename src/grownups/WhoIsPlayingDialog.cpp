@@ -1,6 +1,7 @@
 // WhoIsPlayingDialog: big pictures on a warm sunny card, so a child who cannot read yet finds their own.
 #include "grownups/WhoIsPlayingDialog.h"
 
+#include "app/ChildFont.h"
 #include "audio/SoundModule.h"
 #include "players/PlayerRegistry.h"
 #include "grownups/PlayerFace.h"
@@ -29,7 +30,7 @@ WhoIsPlayingDialog::WhoIsPlayingDialog(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(24, 20, 24, 20);
     auto* title = new QLabel(QStringLiteral("Who is playing?"), this);
     title->setObjectName(QStringLiteral("whoIsPlayingTitle"));
-    QFont titleFont(QStringLiteral("Verdana"));
+    QFont titleFont(ChildFont::family());
     titleFont.setPixelSize(40);
     titleFont.setBold(true);
     title->setFont(titleFont);
@@ -43,7 +44,7 @@ WhoIsPlayingDialog::WhoIsPlayingDialog(QWidget* parent) : QDialog(parent) {
     // Up to six in a row; twelve players still fit the window in two rows.
     const int columns = players.size() <= 4 ? int(players.size()) : (int(players.size()) + 1) / 2;
     const int side = players.size() <= 6 ? FaceSide + 32 : FaceSide;
-    QFont nameFont(QStringLiteral("Verdana"));
+    QFont nameFont(ChildFont::family());
     nameFont.setPixelSize(22);
     nameFont.setBold(true);
     for (int i = 0; i < players.size(); ++i) {

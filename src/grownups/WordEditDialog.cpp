@@ -1,5 +1,6 @@
 // WordEditDialog: a word of the grown-up's own: typed, with a picture from a file, a drop or the clipboard,
 // and a voice recorded, spoken by the computer or taken from a sound file.
+#include "app/LearnersEnglish.h"
 #include "grownups/WordEditDialog.h"
 
 #include "audio/OggEncoder.h"
@@ -65,8 +66,8 @@ WordEditDialog::WordEditDialog(const QString& root, const UserWords::Word* exist
     subject_ = new QComboBox(this);
     subject_->setObjectName(QStringLiteral("subjectBox"));
     subject_->setAccessibleName(QStringLiteral("Subject"));
-    subject_->addItem(UserWords::MySubject);
-    subject_->addItems(Subjects::all());
+    for (const QString& folder : QStringList{UserWords::MySubject} + Subjects::all())
+        subject_->addItem(Subjects::shownName(folder, britishEnglish()), folder);
     form->addRow(QStringLiteral("&Subject:"), subject_);
     variant_ = new QComboBox(this);
     variant_->setObjectName(QStringLiteral("variantBox"));
@@ -143,7 +144,7 @@ WordEditDialog::WordEditDialog(const QString& root, const UserWords::Word* exist
     if (changing_) {
         existing_ = *existing;
         word_->setText(existing_.word);
-        subject_->setCurrentText(existing_.subject);
+        subject_->setCurrentIndex(std::max(0, subject_->findData(existing_.subject)));
         variant_->setCurrentIndex(int(existing_.variant));
         takePictureFile(existing_.picturePath);
         if (!existing_.soundPath.isEmpty()) {
@@ -317,7 +318,7 @@ void WordEditDialog::store() {
         return;
     }
     UserWords::NewWord entry;
-    entry.subject = subject_->currentText();
+    entry.subject = subject_->currentData().toString();
     entry.word = word;
     entry.variant = UserWords::Variant(variant_->currentIndex());
     entry.picture = image_;

@@ -12,10 +12,13 @@
 
 #include "app/AppState.h"
 #include "app/ArtPaths.h"
+#include "app/ChildFont.h"
+#include "app/LearnersEnglish.h"
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/GameInstructions.h"
+#include "catalogue/Subjects.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
@@ -60,7 +63,7 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
 
     titleLabel_ = new QLabel(QStringLiteral("Subject"), this);
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(ChildFont::family());
     f.setPointSize(14);
     f.setBold(true);
     titleLabel_->setFont(f);
@@ -72,7 +75,7 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
     // Under the subject's name: how many of its words the child playing has learned.
     learnedLabel_ = new QLabel(this);
     learnedLabel_->setObjectName(QStringLiteral("learnedLabel"));
-    QFont small(QStringLiteral("Verdana"));
+    QFont small(ChildFont::family());
     small.setPointSize(10);
     small.setBold(true);
     learnedLabel_->setFont(small);
@@ -82,7 +85,7 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
 
     gameName_ = new QLabel(this);
     gameName_->setObjectName(QStringLiteral("gameName"));
-    QFont nameFont(QStringLiteral("Verdana"));
+    QFont nameFont(ChildFont::family());
     nameFont.setPointSize(20);
     nameFont.setBold(true);
     gameName_->setFont(nameFont);
@@ -94,18 +97,19 @@ GameMenu::GameMenu(QWidget* parent) : ChildForm(QStringLiteral("GameMenu"), pare
 }
 
 QString GameMenu::title() const {
-    return titleLabel_->text();
+    return subject_;
 }
 
 void GameMenu::setTitle(const QString& title) {
-    titleLabel_->setText(title);
+    subject_ = title;
+    titleLabel_->setText(Subjects::shownName(title, britishEnglish()));
     titleLabel_->adjustSize();
     if (titleLabel_->x() + titleLabel_->width() > width() - 8)
         titleLabel_->move(std::max(8, width() - 8 - titleLabel_->width()), titleLabel_->y());
 }
 
 void GameMenu::activate() {
-    setTag(titleLabel_->text());
+    setTag(subject_);
     ShellFrame* frame = shellFrame();
     if (frame) {
         frame->setScoreLabelsVisible(true);
@@ -187,7 +191,7 @@ void GameMenu::openGame(int i) {
     forms().unload(game->windowName);
     auto* window = forms().load<GameForm>(game->windowName);
     if (!window) return;
-    window->setSubject(titleLabel_->text());
+    window->setSubject(subject_);
     if (forms().show(game->windowName)) window->startFromMenu();
 }
 

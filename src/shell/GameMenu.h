@@ -16,7 +16,7 @@ class GameMenu : public ChildForm {
 public:
     explicit GameMenu(QWidget* parent = nullptr);
 
-    // titleLabel_: the subject's name, set by whoever opens the menu.
+    // The subject's folder, set by whoever opens the menu; titleLabel_ shows it in the learner's English.
     QString title() const;
     void setTitle(const QString& title);
 
@@ -40,6 +40,7 @@ protected:
 private:
     std::array<HotSpot*, GameCount> spots_{};
     QLabel* titleLabel_ = nullptr;
+    QString subject_;
     QLabel* learnedLabel_ = nullptr;
     QFrame* hoverFrame_ = nullptr;
     QLabel* gameName_ = nullptr;

@@ -11,13 +11,16 @@
 
 #include "app/AppState.h"
 #include "app/ArtPaths.h"
+#include "app/ChildFont.h"
 #include "app/LeadingInt.h"
+#include "app/LearnersEnglish.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/GameInstructions.h"
 #include "catalogue/PictureLoader.h"
+#include "catalogue/Subjects.h"
 #include "controls/ButtonFaces.h"
 #include "controls/HotSpot.h"
 #include "controls/HoverFrame.h"
@@ -41,8 +44,11 @@ QString pointsText(const QString& stored) {
     return QString::number(n) + (n == 1 ? QStringLiteral(" point") : QStringLiteral(" points"));
 }
 
+// Room between a caption's backing and its words, in pixels.
+constexpr int CaptionPad = 5;
+
 QFont captionFont() {
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(ChildFont::family());
     f.setPointSize(12);
     f.setBold(true);
     return f;
@@ -61,8 +67,6 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
         auto* spot = new HotSpot(i, this);
         spot->setObjectName(QStringLiteral("spot%1").arg(i));
         spot->setGeometry(px(homeSpot(i).spot));
-        spot->setToolTip(QLatin1String(homeSpot(i).name));
-        spot->setAccessibleName(QLatin1String(homeSpot(i).caption));
         connect(spot, &HotSpot::hovered, this, &HomeScreen::subjectHovered);
         connect(spot, &HotSpot::clicked, this, &HomeScreen::openSubject);
         connect(spot, &HotSpot::left, this, &HomeScreen::spotLeft);
@@ -73,34 +77,49 @@ HomeScreen::HomeScreen(QWidget* parent) : ChildForm(QStringLiteral("HomeScreen")
     spots_[MyWordsSpot]->hide();
     hoverFrame_ = newHoverFrame(this, QStringLiteral("hoverFrame"));
 
-    shadowLabel_ = new QLabel(QStringLiteral("back"), this);
-    shadowLabel_->setObjectName(QStringLiteral("shadowLabel"));
-    shadowLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shadowLabel_->setStyleSheet(QStringLiteral("color: #202020;"));
-    shadowLabel_->setWordWrap(true);
-    shadowLabel_->hide();
-
     for (int i = 0; i < HomeSpotCount; ++i) {
-        auto* label = new QLabel(QLatin1String(homeSpot(i).caption), this);
+        auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("caption%1").arg(i));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(captionFont());
         label->setWordWrap(true);
+        // White on a dark backing: readable over the sky, the grass and every picture card.
+        label->setStyleSheet(QStringLiteral("color: white; background: rgba(24, 48, 92, 215); border-radius: 8px;"));
+        label->setContentsMargins(CaptionPad, 1, CaptionPad, 1);
+        label->hide();
+        captions_[i] = label;
+    }
+    nameSubjects();
+}
+
+// The names in the learner's English: the captions, the tooltips and what a screen reader says.
+void HomeScreen::nameSubjects() {
+    const bool british = britishEnglish();
+    for (int i = 0; i < HomeSpotCount; ++i) {
+        const QString caption = QLatin1String(subjectCaption(homeSpot(i), british));
+        spots_[i]->setToolTip(Subjects::shownName(QLatin1String(homeSpot(i).name), british));
+        spots_[i]->setAccessibleName(caption);
+        QLabel* label = captions_[i];
+        if (label->text() == caption) continue;
+        label->setText(caption);
         // The caption boxes are tight; widen a box rather than cut a word.
         QRect r = px(homeSpot(i).label);
         const QFontMetrics fm(label->font());
         int widest = 0;
-        for (const QString& word : label->text().split(QLatin1Char(' ')))
+        for (const QString& word : caption.split(QLatin1Char(' ')))
             widest = std::max(widest, fm.horizontalAdvance(word));
-        if (r.width() < widest + 2) r.setWidth(widest + 2);
-        // One line where the hot spot has room for it.
+        r.setWidth(r.width() + 2 * CaptionPad);
+        if (r.width() < widest + 2 + 2 * CaptionPad) r.setWidth(widest + 2 + 2 * CaptionPad);
+        // One line where the hot spot has room for it, moved left within the spot if need be: "phonics a to z"
+        // is one name, not "phonics a to" over "z".
         const QRect spotRect = px(homeSpot(i).spot);
-        const int oneLine = fm.horizontalAdvance(label->text()) + 4;
-        if (r.width() < oneLine && r.x() + oneLine <= spotRect.right()) r.setWidth(oneLine);
+        const int oneLine = fm.horizontalAdvance(caption) + 4 + 2 * CaptionPad;
+        if (r.width() < oneLine && oneLine <= spotRect.width()) {
+            r.setWidth(oneLine);
+            if (r.right() > spotRect.right()) r.moveRight(spotRect.right());
+        }
         if (r.height() < label->heightForWidth(r.width())) r.setHeight(label->heightForWidth(r.width()));
         label->setGeometry(r);
-        label->hide();
-        captions_[i] = label;
     }
 }
 
@@ -108,6 +127,7 @@ void HomeScreen::activate() {
     // The screen holds the focus, so the first Tab goes to the first subject.
     setFocus(Qt::OtherFocusReason);
     scoreModel().resetRunningScore();
+    nameSubjects();
     showMyWords();
     if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(false);
     for (int i = 0; i < HomeSpotCount; ++i) {
@@ -131,28 +151,22 @@ void HomeScreen::showMyWords() {
 void HomeScreen::subjectHovered(int i) {
     if (i < 0 || i >= HomeSpotCount) return;
     QLabel* text = captions_[i];
-    text->setStyleSheet(QStringLiteral("color: white;"));
     text->show();
     text->raise();
     setFrameForFocus(hoverFrame_, spots_[i]->hasFocus());
     if (namedSubject_ != i) nameSubject(i);
     if (i == hoverIndex_) return;
 
-    shadowLabel_->setText(text->text());
-    shadowLabel_->setFont(text->font());
     hoverIndex_ = i;
     for (int j = 0; j < HomeSpotCount; ++j)
         if (j != i) captions_[j]->hide();
     hoveredTitle_ = QLatin1String(homeSpot(i).name);
     hoverFrame_->setGeometry(spots_[i]->geometry());
     hoverFrame_->show();
-    shadowLabel_->setGeometry(text->geometry().translated(1, 1));
-    shadowLabel_->show();
     hoverFrame_->raise();
-    shadowLabel_->raise();
     text->raise();
     if (ShellFrame* frame = shellFrame()) frame->setScoreLabelsVisible(true);
-    scoreModel().setScoreCaption(hoveredTitle_);
+    scoreModel().setScoreCaption(Subjects::shownName(hoveredTitle_, britishEnglish()));
     // What the child playing has learned of the subject, read once per subject pointed at.
     const QString learned = SubjectProgress::current(hoveredTitle_).learnedCaption();
     scoreModel().setHighScoreCaption(learned.isEmpty() ? scorePoints_[i]
@@ -162,7 +176,7 @@ void HomeScreen::subjectHovered(int i) {
 void HomeScreen::nameSubject(int i) {
     namedSubject_ = i;
     const QString sound = Catalogue::instructionSoundPath(
-        GameInstructions::subjectNameFile(homeSpot(i), appState().language == QLatin1String("BRITISH")));
+        GameInstructions::subjectNameFile(homeSpot(i), britishEnglish()));
     if (QFileInfo(sound).isFile()) playSoundFile(sound);
 }
 
@@ -183,7 +197,6 @@ void HomeScreen::backgroundHovered() {
     if (readingOrder_.contains(QApplication::focusWidget())) setFocus(Qt::OtherFocusReason);
     namedSubject_ = -1;
     hoverFrame_->hide();
-    shadowLabel_->hide();
     if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) captions_[hoverIndex_]->hide();
     if (hoverIndex_ != NoHover) {
         scoreModel().setScoreCaption(QString());
@@ -195,11 +208,7 @@ void HomeScreen::backgroundHovered() {
 void HomeScreen::hideHoverMarks() {
     namedSubject_ = -1;
     hoverFrame_->hide();
-    shadowLabel_->hide();
-    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) {
-        captions_[hoverIndex_]->setStyleSheet(QStringLiteral("color: white;"));
-        captions_[hoverIndex_]->hide();
-    }
+    if (hoverIndex_ >= 0 && hoverIndex_ < HomeSpotCount) captions_[hoverIndex_]->hide();
 }
 
 void HomeScreen::openSubject(int i) {

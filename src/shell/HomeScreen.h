@@ -30,12 +30,13 @@ public:
 
     HotSpot* spot(int i) const { return spots_[i]; }
     QLabel* caption(int i) const { return captions_[i]; }
-    QLabel* shadow() const { return shadowLabel_; }
     QFrame* frame() const { return hoverFrame_; }
 
     void subjectHovered(int i);
     void openSubject(int i);
     void backgroundHovered();
+    // Names the subjects in the learner's English.
+    void nameSubjects();
     // Shows the "my words" spot, drawn with the grown-up's own pictures, while that subject holds words.
     void showMyWords();
 
@@ -56,7 +57,6 @@ private:
     std::array<QString, HomeSpotCount> scoreCaption_;
     std::array<QString, HomeSpotCount> scorePoints_;
     QStringList myWordsPictures_; // a few of the grown-up's own pictures, drawn on the "my words" card
-    QLabel* shadowLabel_ = nullptr;
     QFrame* hoverFrame_ = nullptr;
     QString hoveredTitle_;
     int hoverIndex_ = NoHover;

@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include "app/AppState.h"
+#include "app/ChildFont.h"
 #include "app/GameList.h"
 #include "app/ArtPaths.h"
 #include "app/LeadingInt.h"
@@ -139,7 +140,7 @@ void MainWindow::buildStrip() {
     aboutButton_ = addButton("aboutButton", "4", 3, &MainWindow::openAbout);
     socialButton_ = addButton("socialButton", "1", 4, &MainWindow::openSocialPage);
 
-    QFont scoreFont(QStringLiteral("Verdana"));
+    QFont scoreFont(ChildFont::family());
     scoreFont.setPointSize(11);
     scoreFont.setBold(true);
     scoreLabel_ = new QLabel(strip_);
@@ -163,7 +164,7 @@ void MainWindow::buildStrip() {
 
     updateLink_ = new ClickLabel(QStringLiteral("check for updates"), strip_);
     updateLink_->setObjectName(QStringLiteral("updateLink"));
-    QFont linkFont(QStringLiteral("Verdana"));
+    QFont linkFont(ChildFont::family());
     linkFont.setPointSize(9);
     linkFont.setUnderline(true);
     updateLink_->setFont(linkFont);
@@ -183,7 +184,7 @@ void MainWindow::buildStrip() {
     playerPicture_->setGeometry(652, 3, 50, 50);
     playerName_ = new ClickLabel(strip_);
     playerName_->setObjectName(QStringLiteral("playerName"));
-    QFont nameFont(QStringLiteral("Verdana"));
+    QFont nameFont(ChildFont::family());
     nameFont.setPointSize(13);
     nameFont.setBold(true);
     playerName_->setFont(nameFont);
@@ -269,6 +270,10 @@ void MainWindow::disableMaximizeButton() {
 void MainWindow::updateTitles() {
     setWindowTitle(QLatin1String(AppIdentity::Title) + QLatin1Char(' '));
     disableMaximizeButton();
+    // The subjects' names follow the learner's English (a game's follow when it deals again).
+    if (auto* home = forms().find<HomeScreen>(QStringLiteral("HomeScreen"))) home->nameSubjects();
+    auto* menu = forms().find<GameMenu>(QStringLiteral("GameMenu"));
+    if (menu && !menu->title().isEmpty()) menu->setTitle(menu->title());
 }
 
 void MainWindow::setTitles() {

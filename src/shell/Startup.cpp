@@ -3,6 +3,7 @@
 
 #include "app/AppLog.h"
 #include "app/AppState.h"
+#include "app/ChildFont.h"
 #include "app/SettingsStore.h"
 #include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
@@ -50,6 +51,9 @@ QWidget* startProgram() {
     clock.start();
     QCoreApplication::processEvents();
     initGlobals();
+    // Beside the program where a build brings its own copy; Debian's folder where the font list misses it.
+    ChildFont::load({appState().programFolder + QStringLiteral("/fonts"),
+                     QStringLiteral("/usr/share/fonts/truetype/andika")});
 
     // The splash is the only window for a while; its closing must not end the program.
     const bool quitOnLastClosed = QGuiApplication::quitOnLastWindowClosed();

@@ -1,6 +1,8 @@
 // Tests for the word catalogue: file-name rules, picture listing and case-insensitive paths.
 #include "app/AppState.h"
 #include "catalogue/Catalogue.h"
+#include "app/LearnersEnglish.h"
+#include "catalogue/Subjects.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +30,9 @@ private slots:
     void initTestCase() {
         QVERIFY(tmp_.isValid());
         for (const char* name : {"files/phonics a to z/Colour.eda", "files/phonics a to z/cat.edi",
-                                 "files/Letters/m.eda", "files/twins/Cat.eda", "files/twins/cat.eda"})
+                                 "files/Letters/m.eda", "files/twins/Cat.eda", "files/twins/cat.eda",
+                                 "files/Letters/z.eda", "files/Letters/uk/Z.eda", "files/Instructions/memory.eda",
+                                 "files/Instructions/uk/memory.eda", "files/Instructions/cards.eda"})
             touch(QString::fromUtf8(name));
     }
 
@@ -207,6 +211,44 @@ private slots:
         QCOMPARE(letterSoundPath(QStringLiteral("M")), base + QStringLiteral("Letters/m.eda"));
         QCOMPARE(letterSoundPath(QStringLiteral("q")), base + QStringLiteral("Letters/q.eda"));
         appState().programFolder = saved;
+    }
+
+    // Catches "colors" shown to a British learner (or a stored key respelled), and letters and instructions
+    // heard in the American voice ("zee") by a British learner, or silence where a pack has no British copy.
+    void learnersEnglishNamesAndSounds_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("letterZ");
+        QTest::addColumn<QString>("memory");
+        QTest::addColumn<QString>("cards");
+        QTest::newRow("British") << "BRITISH" << "colors" << "colours" << "Letters/uk/Z.eda"
+                                 << "Instructions/uk/memory.eda" << "Instructions/cards.eda";
+        QTest::newRow("British, any case") << "BRITISH" << "Colors" << "colours" << "Letters/uk/Z.eda"
+                                           << "Instructions/uk/memory.eda" << "Instructions/cards.eda";
+        QTest::newRow("British, same spelling") << "BRITISH" << "Big Numbers" << "Big Numbers" << "Letters/uk/Z.eda"
+                                                << "Instructions/uk/memory.eda" << "Instructions/cards.eda";
+        QTest::newRow("American") << "AMERICAN" << "colors" << "colors" << "Letters/z.eda"
+                                  << "Instructions/memory.eda" << "Instructions/cards.eda";
+        QTest::newRow("British, no subject") << "BRITISH" << "my words" << "my words" << "Letters/uk/Z.eda"
+                                             << "Instructions/uk/memory.eda" << "Instructions/cards.eda";
+    }
+    void learnersEnglishNamesAndSounds() {
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        QFETCH(QString, shown);
+        QFETCH(QString, letterZ);
+        QFETCH(QString, memory);
+        QFETCH(QString, cards);
+        const AppState saved = appState();
+        appState().programFolder = tmp_.path();
+        appState().language = language;
+        const QString base = tmp_.path() + QStringLiteral("/files/");
+        QCOMPARE(Subjects::shownName(folder, britishEnglish()), shown);
+        QCOMPARE(letterSoundPath(QStringLiteral("z")), base + letterZ);
+        QCOMPARE(instructionSoundPath(QStringLiteral("memory.eda")), base + memory);
+        QCOMPARE(instructionSoundPath(QStringLiteral("cards.eda")), base + cards);
+        appState() = saved;
     }
 };
 

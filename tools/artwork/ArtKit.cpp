@@ -227,8 +227,10 @@ void ArtKit::hills(QPainter& p, const QRectF& area, qreal top, const QVector<QCo
     p.restore();
 }
 
+// The children's typeface of the program (Andika: l and I differ, a is the a children write); the font list
+// stands in another where it is missing.
 QFont ArtKit::font(qreal pixelSize, bool bold) {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f(QStringLiteral("Andika"));
     f.setPixelSize(std::max(1, qRound(pixelSize)));
     f.setBold(bold);
     return f;

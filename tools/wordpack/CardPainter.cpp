@@ -3,6 +3,7 @@
 
 #include "Drawings.h"
 #include "NumberPainter.h"
+#include "app/ChildFont.h"
 #include "catalogue/Subjects.h"
 
 #include <QDir>
@@ -17,8 +18,9 @@ namespace {
 
 const QRectF kInner(22, 22, 756, 556);
 
+// The program's typeface for early readers: l and I differ, a is the a children write.
 QFont boldFont(double pixels) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QLatin1String(ChildFont::Family));
     font.setBold(true);
     font.setPixelSize(qMax(1, qRound(pixels)));
     return font;

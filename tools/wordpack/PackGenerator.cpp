@@ -5,6 +5,7 @@
 #include "CardPainter.h"
 #include "Manifest.h"
 #include "audio/Pcm.h"
+#include "app/LearnersEnglish.h"
 #include "audio/Speech.h"
 #include "catalogue/Subjects.h"
 #include "WordList.h"
@@ -124,33 +125,37 @@ int run(const GenerateOptions& options) {
                             return Speech::makeWordSound(text, voice, target, error);
                         }});
     }
-    for (char c = 'a'; c <= 'z'; ++c) {
-        for (const QString& letter : {QString(QChar(c)), QString(QChar(c)).toUpper()}) {
-            const QString key = QStringLiteral("letter %1|%2|%3").arg(kSoundStyle, WordList::kPlainVoice, letter);
-            outputs.append({QStringLiteral("Letters/") + letter + QStringLiteral(".eda"), digest(key.toUtf8()), true,
-                            [letter](const QString& target, QString* error) {
-                                return Speech::makeWordSound(letter, WordList::kPlainVoice, target, error);
+    // The letters and each game's instruction and name, in the plain voice; and for British learners in the
+    // British voice under uk/, where z is "zed".
+    auto spoken = [&outputs](const QString& folder, const QString& file, const QString& text, const char* kind) {
+        for (const bool british : {false, true}) {
+            const QString voice = british ? WordList::kBritishVoice : WordList::kPlainVoice;
+            const QString said = british && text.compare(QLatin1String("z"), Qt::CaseInsensitive) == 0
+                                     ? QStringLiteral("zed")
+                                     : text;
+            const QString under = british ? QLatin1String(BritishSoundFolder) + QStringLiteral("/") : QString();
+            const QString path = folder + u'/' + under + file;
+            const QString key = QStringLiteral("%1 %2|%3|%4").arg(QLatin1String(kind), kSoundStyle, voice, said);
+            outputs.append({path, digest(key.toUtf8()), true, [said, voice](const QString& target, QString* error) {
+                                return Speech::makeWordSound(said, voice, target, error);
                             }});
         }
-    }
-    // Each game's instruction and name, in the voice of the plain words.
-    const QString instructionFolder = QLatin1String(GameInstructions::Folder) + u'/';
+    };
+    for (char c = 'a'; c <= 'z'; ++c)
+        for (const QString& letter : {QString(QChar(c)), QString(QChar(c)).toUpper()})
+            spoken(QStringLiteral("Letters"), letter + QStringLiteral(".eda"), letter, "letter");
     for (const GameDescriptor& game : GameList) {
-        const QList<QPair<QString, QString>> spoken = {
-            {GameInstructions::sentenceFile(game), QString::fromLatin1(game.instruction)},
-            {GameInstructions::nameFile(game), QString::fromLatin1(game.title)}};
-        for (const auto& [file, text] : spoken) {
-            const QString key = QStringLiteral("instruction %1|%2|%3").arg(kSoundStyle, WordList::kPlainVoice, text);
-            outputs.append({instructionFolder + file, digest(key.toUtf8()), true, [text](const QString& target, QString* error) {
-                                return Speech::makeWordSound(text, WordList::kPlainVoice, target, error);
-                            }});
-        }
+        spoken(QLatin1String(GameInstructions::Folder), GameInstructions::sentenceFile(game),
+               QString::fromLatin1(game.instruction), "instruction");
+        spoken(QLatin1String(GameInstructions::Folder), GameInstructions::nameFile(game),
+               QString::fromLatin1(game.title), "instruction");
     }
+    const QString instructionFolder = QLatin1String(GameInstructions::Folder) + u'/';
     // Each subject's name as the home screen says it, in either English and its voice.
     for (const HomeSubject& subject : HomeSubjects) {
         for (const bool british : {false, true}) {
             const QString text = QLatin1String(subjectCaption(subject, british));
-            const QString voice = british ? QStringLiteral("en-gb") : QStringLiteral("en-us");
+            const QString voice = british ? WordList::kBritishVoice : WordList::kPlainVoice;
             const QString key = QStringLiteral("subject %1|%2|%3").arg(kSoundStyle, voice, text);
             outputs.append({instructionFolder + GameInstructions::subjectNameFile(subject, british),
                             digest(key.toUtf8()), true, [text, voice](const QString& target, QString* error) {
@@ -163,12 +168,13 @@ int run(const GenerateOptions& options) {
                         true, writeChime});
 
     const QDir out(options.outFolder);
-    if (!out.mkpath(QStringLiteral("Letters"))) {
+    const QString britishFolder = u'/' + QLatin1String(BritishSoundFolder);
+    if (!out.mkpath(QStringLiteral("Letters") + britishFolder)) {
         complain(QStringLiteral("cannot create %1").arg(options.outFolder));
         return 1;
     }
     for (const QString& subject : Subjects::all()) out.mkpath(subject);
-    out.mkpath(QLatin1String(GameInstructions::Folder));
+    out.mkpath(QLatin1String(GameInstructions::Folder) + britishFolder);
 
     const Manifest old = options.force ? Manifest() : Manifest::load(options.outFolder);
     Manifest made;

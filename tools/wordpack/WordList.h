@@ -24,6 +24,8 @@ namespace WordList {
 
 // The voice of every word without a variant tag, and of the letters.
 inline const QString kPlainVoice = QStringLiteral("en-us");
+// The voice of British words, and of the letters and instructions a British learner hears.
+inline const QString kBritishVoice = QStringLiteral("en-gb");
 
 // Parses the list text; every problem is added to errors as "line N: ...".
 QList<WordEntry> parse(const QString& text, QStringList* errors);

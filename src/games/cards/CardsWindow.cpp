@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/ArtPaths.h"
+#include "app/ChildFont.h"
 #include "controls/ClickLabel.h"
 #include "controls/ImageButton.h"
 #include "games/common/GameButtons.h"
@@ -47,7 +48,7 @@ CardsWindow::CardsWindow(const GameDescriptor& game, QWidget* parent)
     cardPicture_->setGeometry(cardPanel_->rect());
     wordLabel_ = new QLabel(cardPanel_);
     wordLabel_->setObjectName(QStringLiteral("wordLabel"));
-    QFont wordFont(QStringLiteral("Verdana"));
+    QFont wordFont(ChildFont::family());
     wordFont.setPointSize(34);
     wordFont.setBold(true);
     wordLabel_->setFont(wordFont);
@@ -56,7 +57,7 @@ CardsWindow::CardsWindow(const GameDescriptor& game, QWidget* parent)
     wordLabel_->setGeometry(10, 40, CardRect.width() - 20, 90);
     correctLabel_ = new QLabel(QStringLiteral("Are you correct?"), cardPanel_);
     correctLabel_->setObjectName(QStringLiteral("correctLabel"));
-    QFont askFont(QStringLiteral("Verdana"));
+    QFont askFont(ChildFont::family());
     askFont.setPointSize(16);
     correctLabel_->setFont(askFont);
     correctLabel_->setAlignment(Qt::AlignCenter);

@@ -13,10 +13,13 @@
 
 #include "app/AppState.h"
 #include "app/ArtPaths.h"
+#include "app/ChildFont.h"
+#include "app/LearnersEnglish.h"
 #include "app/Random.h"
 #include "app/WindowPlacement.h"
 #include "audio/SoundModule.h"
 #include "catalogue/PictureLoader.h"
+#include "catalogue/Subjects.h"
 #include "controls/ButtonFaces.h"
 #include "controls/ClickLabel.h"
 #include "controls/HoverFrame.h"
@@ -161,8 +164,7 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
 
     levelMeter_ = new LevelMeter(this);
     levelMeter_->setGeometry(962, 236, 46, 156); // a well of 150 px: ten even steps
-    scoreLabel_ = addLabel(QStringLiteral("scoreLabel"), QStringLiteral("0/10"), QRect(934, 396, 88, 36), 18, true,
-                        QStringLiteral("Comic Sans MS"));
+    scoreLabel_ = addLabel(QStringLiteral("scoreLabel"), QStringLiteral("0/10"), QRect(934, 396, 88, 36), 18, true);
     scoreLabel_->setAlignment(Qt::AlignCenter);
     scoreLabel_->setStyleSheet(QStringLiteral("color: #24457a;"));
 
@@ -175,7 +177,7 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
 
     // A screen reader reads the instruction line out whenever it changes.
     noticeLabel_ = new StatusLine(this);
-    styleLabel(noticeLabel_, QStringLiteral("noticeLabel"), TableNotice, 16, true, QStringLiteral("Verdana"));
+    styleLabel(noticeLabel_, QStringLiteral("noticeLabel"), TableNotice, 16, true);
     noticeLabel_->setAlignment(Qt::AlignCenter);
     noticeLabel_->setWordWrap(true);
     noticeLabel_->setStyleSheet(
@@ -207,31 +209,23 @@ GameWindow::~GameWindow() {
     cancelSoundQueue();
 }
 
-void GameWindow::styleLabel(QLabel* label, const QString& name, const QRect& geometry, int pointSize, bool bold,
-                            const QString& family) {
+void GameWindow::styleLabel(QLabel* label, const QString& name, const QRect& geometry, int pointSize, bool bold) {
     label->setObjectName(name);
-    QFont f(family);
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
+    label->setFont(ChildFont::font(pointSize, bold));
     label->setGeometry(geometry);
 }
 
 QLabel* GameWindow::addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
-                             bool bold, const QString& family) {
+                             bool bold) {
     auto* label = new QLabel(text, this);
-    styleLabel(label, name, geometry, pointSize, bold, family);
+    styleLabel(label, name, geometry, pointSize, bold);
     return label;
 }
 
 void GameWindow::setSubject(const QString& title) {
     GameForm::setSubject(title);
-    subjectLabel_->setText(title);
+    subjectLabel_->setText(Subjects::shownName(title, britishEnglish()));
     rules().setSubjectTitle(title);
-}
-
-QString GameWindow::subject() const {
-    return subjectLabel_->text();
 }
 
 QStringList GameWindow::pictureList() const {

@@ -43,7 +43,6 @@ public:
     ~GameWindow() override;
 
     void setSubject(const QString& title) override;
-    QString subject() const override;
     QStringList pictureList() const override;
 
     // closeCross_: back to the game menu, no game remembered.
@@ -124,11 +123,10 @@ protected:
     // Decodes only when the file changed; the card hides when there is no picture to frame.
     void showFramedPicture(FramedPicture& framed, const QString& path);
 
-    // A label in the games' type: Verdana by default, the size in points.
-    static void styleLabel(QLabel* label, const QString& name, const QRect& geometry, int pointSize, bool bold,
-                           const QString& family);
+    // A label in the child's typeface, the size in points.
+    static void styleLabel(QLabel* label, const QString& name, const QRect& geometry, int pointSize, bool bold);
     QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, int pointSize,
-                     bool bold = false, const QString& family = QStringLiteral("Verdana"));
+                     bool bold = false);
 
     void activate() override;
     void paintEvent(QPaintEvent* event) override;

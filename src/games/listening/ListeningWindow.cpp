@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "app/ArtPaths.h"
+#include "app/ChildFont.h"
 #include "controls/ClickLabel.h"
 #include "controls/ImageButton.h"
 #include "games/common/FitText.h"
@@ -60,7 +61,7 @@ ListeningWindow::ListeningWindow(const GameDescriptor& game, QWidget* parent)
     const int rowCentre = CardLeft + (4 * CardWidth + 3 * CardGap) / 2;
     wordLabel_ = new ClickLabel(QStringLiteral("      "), this);
     wordLabel_->setObjectName(QStringLiteral("wordLabel"));
-    QFont wordFont(QStringLiteral("Verdana"));
+    QFont wordFont(ChildFont::family());
     wordFont.setPointSize(28);
     wordFont.setBold(true);
     wordLabel_->setFont(wordFont);

@@ -1,6 +1,8 @@
 // MemoryCard: paints itself from the state the window gives it; a press and release on it is a click.
 #include "games/memory/MemoryCard.h"
 
+#include "app/ChildFont.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -68,7 +70,7 @@ void MemoryCard::paintEvent(QPaintEvent*) {
     }
     if (faceUp_) return;
     // The face-down mark.
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(ChildFont::family());
     f.setPointSize(48);
     f.setBold(true);
     p.setFont(f);

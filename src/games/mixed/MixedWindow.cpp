@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "app/AppState.h"
+#include "app/ChildFont.h"
 #include "controls/ImageButton.h"
 #include "games/common/ButtonGrid.h"
 #include "games/common/FitText.h"
@@ -55,7 +56,7 @@ MixedWindow::MixedWindow(const GameDescriptor& game, QWidget* parent)
     textBox_ = new QLineEdit(this);
     textBox_->setObjectName(QStringLiteral("textBox"));
     textBox_->setAccessibleName(QStringLiteral("Type the word"));
-    QFont typed(QStringLiteral("Verdana"));
+    QFont typed(ChildFont::family());
     typed.setPointSize(20);
     textBox_->setFont(typed);
     textBox_->setGeometry(390, 392, 340, 46);

@@ -150,6 +150,9 @@ private slots:
         QCOMPARE(circle.size(), QSize(800, 600));
         QCOMPARE(PackChecker::soundProblem(out.filePath("files/small numbers/seven.eda")), QString());
         QCOMPARE(PackChecker::soundProblem(out.filePath("files/Letters/Z.eda")), QString());
+        // A British learner hears the letters and instructions in the British voice.
+        QCOMPARE(PackChecker::soundProblem(out.filePath("files/Letters/uk/Z.eda")), QString());
+        QCOMPARE(PackChecker::soundProblem(out.filePath("files/Instructions/uk/memory.eda")), QString());
         QCOMPARE(PackChecker::soundProblem(out.filePath("files/colors/1.eda")), QString());
 
         r = runTool(args);
