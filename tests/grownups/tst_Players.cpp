@@ -102,7 +102,7 @@ private slots:
         AnswerLog log(dir.filePath(QStringLiteral("progress.db")));
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const char* word : {"egg", "egg", "jam", "tea"})
-            log.record({1, now, QStringLiteral("food"), QStringLiteral("memory game"), QLatin1String(word),
+            log.record({1, now, QStringLiteral("food"), QStringLiteral("listening game"), QLatin1String(word),
                         QByteArray(word) == "tea", 0},
                        QStringLiteral("Mia"));
         QVERIFY(log.waitUntilWritten(5000));
