@@ -81,8 +81,8 @@ GrownUpDialog::GrownUpDialog(const GrownUpCheck& check, QWidget* owner, Reason r
         key->setStyleSheet(QStringLiteral("QPushButton { background: #fff3d6; border: 2px solid #e98a3a; "
                                           "border-radius: 12px; color: %1; }"
                                           "QPushButton:pressed { background: #ffd89a; }"
-                                          "QPushButton:disabled { background: #f4efe6; border-color: #ddd2c0; "
-                                          "color: #c9bfae; }")
+                                          "QPushButton:disabled { background: #f4efe6; "
+                                          "border-color: #ddd2c0; color: #c9bfae; }")
                                .arg(Ink.name()));
         key->setGeometry(left + (i % 5) * (KeySize + KeyGap), 196 + (i / 5) * (KeySize + KeyGap), KeySize,
                          KeySize);

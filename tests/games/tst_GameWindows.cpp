@@ -521,9 +521,9 @@ void tst_GameWindows::instructionHidesNoControlAndKeepsItsClicks() {
     for (QWidget* control : game->findChildren<QWidget*>()) {
         if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) continue;
         const QRect r(control->mapTo(game, QPoint(0, 0)), control->size());
-        QVERIFY2(!covered.intersects(r), qPrintable(control->objectName() + u' ' + control->metaObject()->className()));
+        QVERIFY2(!covered.intersects(r), control->metaObject()->className());
     }
-    for (const QPoint& p : {covered.center(), covered.topLeft() + QPoint(4, 4), covered.bottomRight() - QPoint(4, 4)})
+    for (const QPoint& p : {covered.center(), covered.topLeft() + QPoint(4, 4), covered.bottomRight()})
         QCOMPARE(game->childAt(p), notice);
 }
 

@@ -85,13 +85,13 @@ private slots:
         ScopedMemoryStore scoped;
         QPointer<QWidget> frame = startProgram();
         setLinkOpener([](const QUrl&) { return false; });
-        ModalAnswers answers(ModalAnswers::Answer::Right);
+        ModalAnswers answers(true);
         openLink(QStringLiteral("mailto:"), QStringLiteral("hello@x.example"));
         setLinkOpener({});
         frame->close();
         QTRY_VERIFY(frame.isNull());
         QCOMPARE(answers.met, (QStringList{"GrownUpDialog", "MessageBox"}));
-        QVERIFY2(answers.words.last().contains(QStringLiteral("\nhello@x.example")), qPrintable(answers.words.last()));
+        QVERIFY(answers.words.last().contains(QStringLiteral("\nhello@x.example")));
     }
 
     // Fault: the main frame built while the splash is still up, the language or high score not read, or
