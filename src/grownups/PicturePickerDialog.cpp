@@ -36,7 +36,9 @@ PicturePickerDialog::PicturePickerDialog(const QString& current, QWidget* parent
     pictures_->setObjectName(QStringLiteral("pictureList"));
     pictures_->setViewMode(QListView::IconMode);
     pictures_->setIconSize(QSize(IconSide, IconSide));
-    pictures_->setGridSize(QSize(IconSide + 24, IconSide + 34));
+    // Room under each picture for its word on two lines, so no word is cut at the foot of a cell.
+    pictures_->setGridSize(QSize(IconSide + 24, IconSide + 2 * pictures_->fontMetrics().lineSpacing() + 12));
+    pictures_->setWordWrap(true);
     pictures_->setResizeMode(QListView::Adjust);
     pictures_->setMovement(QListView::Static);
     layout->addWidget(pictures_, 1);
