@@ -79,15 +79,13 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     connect(playersButton_, &ImageButton::clicked, this, &SettingsDialog::playersClick);
     connect(progressButton_, &ImageButton::clicked, this, &SettingsDialog::progressClick);
 
-    notSavedNote_ =
-        new QLabel(QStringLiteral("Your choice could not be saved, so it lasts only until Lexikite "
-                                  "closes. Save tries again."),
-                   this);
+    notSavedNote_ = new QLabel(
+        QStringLiteral("Not saved: your choice lasts until Lexikite closes. Save tries again."), this);
     notSavedNote_->setObjectName(QStringLiteral("notSavedNote"));
     notSavedNote_->setWordWrap(true);
     notSavedNote_->setFont(f);
     notSavedNote_->setStyleSheet(QStringLiteral("color: #a02000;"));
-    notSavedNote_->setGeometry(24, height() - 8, width() - 48, NoteHeight);
+    notSavedNote_->setGeometry(24, height() - 6, width() - 48, NoteHeight - 8);
     notSavedNote_->hide();
 
     // Selecting from here runs the option's handling, so the pending choice starts as the current language.

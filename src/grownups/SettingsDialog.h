@@ -42,7 +42,7 @@ protected:
     void enterPressed() override { save(); }
 
 private:
-    static constexpr int NoteHeight = 48;
+    static constexpr int NoteHeight = 56;
     QLabel* languageLabel_ = nullptr;
     QRadioButton* britishOption_ = nullptr;
     QRadioButton* americanOption_ = nullptr;
