@@ -8,8 +8,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 class tst_Progress : public QObject {
@@ -76,24 +74,6 @@ private slots:
         ShellFixture shell;
         ProgressWindow window(logAnswers({{0, "egg", true}, {gap, "jam", true}}), 1);
         QCOMPARE(window.totalsLabel()->text(), totals);
-    }
-
-    // Catches a picture far above its word and "Say it" buttons stretched across the window when only a few
-    // words were missed.
-    void fewMissedWordsSitTogether() {
-        ShellFixture shell;
-        ProgressWindow window(logAnswers({{0, "egg", false}, {1000, "jam", false}}), 1);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.speakButtons().size(), 2);
-        for (QPushButton* say : window.speakButtons()) {
-            QWidget* cell = say->parentWidget();
-            QVERIFY2(say->width() < window.width() / 4, qPrintable(QString::number(say->width())));
-            const QList<QLabel*> labels = cell->findChildren<QLabel*>();
-            QCOMPARE(labels.size(), 2); // the picture, then the word
-            QVERIFY(labels.at(1)->y() - labels.at(0)->geometry().bottom() < 12);
-            QVERIFY(say->y() - labels.at(1)->geometry().bottom() < 12);
-        }
     }
 
     // Catches the instructions' sounds offered as a subject, or "colors" to a British grown-up.
