@@ -141,10 +141,15 @@ bool FileSettingsStore::save(const SettingsTree& tree) {
 
 QString FileSettingsStore::readString(const QString& keyPath, const QString& valueName,
                                       const QString& defaultText) {
+    const QString text = readWholeString(keyPath, valueName, defaultText);
+    return text.size() > MaxReadLength ? defaultText : text;
+}
+
+QString FileSettingsStore::readWholeString(const QString& keyPath, const QString& valueName,
+                                           const QString& defaultText) {
     syncFromDisk(false);
     const QString* text = tree_.find(keyPath, valueName);
-    if (!text || text->size() > MaxReadLength) return defaultText;
-    return *text;
+    return text ? *text : defaultText;
 }
 
 bool FileSettingsStore::hasKey(const QString& keyPath) {
@@ -153,6 +158,14 @@ bool FileSettingsStore::hasKey(const QString& keyPath) {
 }
 
 bool FileSettingsStore::writeString(const QString& keyPath, const QString& valueName, const QString& text) {
+    return update([&](SettingsTree& tree) { tree.set(keyPath, valueName, text); }, valueName);
+}
+
+bool FileSettingsStore::removeKey(const QString& keyPath) {
+    return update([&](SettingsTree& tree) { tree.removeKey(keyPath); }, keyPath);
+}
+
+bool FileSettingsStore::update(const std::function<void(SettingsTree&)>& change, const QString& what) {
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
         qCWarning(lcApp) << "cannot create the settings folder" << folder;
@@ -160,19 +173,19 @@ bool FileSettingsStore::writeString(const QString& keyPath, const QString& value
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(LockWaitMs)) {
-        qCWarning(lcApp) << "settings file is locked or its folder is not writable; not saved:" << valueName
+        qCWarning(lcApp) << "settings file is locked or its folder is not writable; not saved:" << what
                          << "error" << lock.error();
         return false;
     }
     // Another copy of the program may have saved since we last looked: start from what is on disk now.
     stampValid_ = false;
     if (!syncFromDisk(true)) {
-        qCWarning(lcApp) << "not replacing a settings file that could not be read; not saved:" << valueName;
+        qCWarning(lcApp) << "not replacing a settings file that could not be read; not saved:" << what;
         return false;
     }
 
     SettingsTree next = tree_;
-    next.set(keyPath, valueName, text);
+    change(next);
     if (!save(next)) return false;
     tree_ = std::move(next);
     stamp_ = stampOf(path_);

@@ -5,6 +5,8 @@
 #include "app/SettingsStore.h"
 #include "app/SettingsTree.h"
 
+#include <functional>
+
 class FileSettingsStore final : public SettingsStore {
 public:
     // filePath: usually defaultFilePath(); its folder is created on the first write.
@@ -12,6 +14,8 @@ public:
 
     QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
     bool writeString(const QString& keyPath, const QString& valueName, const QString& text) override;
+    QString readWholeString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
+    bool removeKey(const QString& keyPath) override;
 
     // True when the key (or a key below it) exists in the file.
     bool hasKey(const QString& keyPath);
@@ -41,6 +45,8 @@ private:
     // Keeps the file as settings.ini.broken-<time>, never overwriting an earlier one.
     bool keepAside(Aside how);
     bool save(const SettingsTree& tree);
+    // Applies `change` to what is on disk now and saves it, under the lock; `what` names it in the log.
+    bool update(const std::function<void(SettingsTree&)>& change, const QString& what);
 
     QString path_;
     SettingsTree tree_;

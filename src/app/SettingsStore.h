@@ -10,6 +10,12 @@ public:
     virtual QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) = 0;
     // Creates the key path when missing; false (old value kept) when the write did not reach the disk.
     virtual bool writeString(const QString& keyPath, const QString& valueName, const QString& text) = 0;
+    // As readString, however long the value: for a list the program keeps itself and must never lose.
+    virtual QString readWholeString(const QString& keyPath, const QString& valueName, const QString& defaultText) {
+        return readString(keyPath, valueName, defaultText);
+    }
+    // Removes the key path with its values and every key below it; false when it could not.
+    virtual bool removeKey(const QString&) { return false; }
 };
 
 // The store the program uses; tests install their own. Never null once main has started.
@@ -18,6 +24,8 @@ void setSettingsStore(SettingsStore* store);
 
 QString readSetting(const QString& keyPath, const QString& valueName, const QString& defaultText);
 bool writeSetting(const QString& keyPath, const QString& valueName, const QString& text);
+QString readWholeSetting(const QString& keyPath, const QString& valueName, const QString& defaultText);
+bool removeSettingsKey(const QString& keyPath);
 
 // The two key paths the program uses, built on the record's registryBase.
 QString detailsKey();                      // registryBase + "Settings\Details"
