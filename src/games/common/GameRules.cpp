@@ -6,6 +6,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/GameInstructions.h"
 #include "games/common/ExplainedGames.h"
+#include "players/PlayerRegistry.h"
 
 GameRules::GameRules(const GameEnv& env)
     : list_(env.lister), env_(env), draw_(env.random, env.practice), notingHost_(env.host, draw_) {}
@@ -29,7 +30,7 @@ QString GameRules::wordSoundPath(const QString& word) const {
 }
 
 void GameRules::explainOnFirstOpening() {
-    if (env_.game && ExplainedGames::firstTime(env_.game->number)) explain();
+    if (env_.game && ExplainedGames::firstTime(playerRegistry().currentId(), env_.game->number)) explain();
 }
 
 void GameRules::explain() {
