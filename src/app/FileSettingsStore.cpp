@@ -149,10 +149,15 @@ bool FileSettingsStore::save(const QByteArray& bytes) {
 
 QString FileSettingsStore::readString(const QString& keyPath, const QString& valueName,
                                       const QString& defaultText) {
+    const QString text = readWholeString(keyPath, valueName, defaultText);
+    return text.size() > MaxReadLength ? defaultText : text;
+}
+
+QString FileSettingsStore::readWholeString(const QString& keyPath, const QString& valueName,
+                                           const QString& defaultText) {
     syncFromDisk(false);
     const QString* text = tree_.find(keyPath, valueName);
-    if (!text || text->size() > MaxReadLength) return defaultText;
-    return *text;
+    return text ? *text : defaultText;
 }
 
 bool FileSettingsStore::hasKey(const QString& keyPath) {
@@ -161,23 +166,33 @@ bool FileSettingsStore::hasKey(const QString& keyPath) {
 }
 
 bool FileSettingsStore::writeString(const QString& keyPath, const QString& valueName, const QString& text) {
-    return change(keyPath, valueName, [&text](const QString*) { return text; });
+    return update([&](SettingsTree& tree) { tree.set(keyPath, valueName, text); }, valueName);
+}
+
+bool FileSettingsStore::removeKey(const QString& keyPath) {
+    return update([&](SettingsTree& tree) { tree.removeKey(keyPath); }, keyPath);
 }
 
 QString FileSettingsStore::raiseNumber(const QString& keyPath, const QString& valueName,
                                        const QString& text) {
     QString kept = text;
-    const auto higher = [&](const QString* stored) {
-        kept = higherNumber(stored ? *stored : QStringLiteral("0"), text);
-        return kept;
+    const auto higher = [&](const SettingsTree& tree) {
+        const QString* stored = tree.find(keyPath, valueName);
+        const bool readable = stored && stored->size() <= MaxReadLength;
+        kept = higherNumber(readable ? *stored : QStringLiteral("0"), text);
     };
+    const bool saved = update(
+        [&](SettingsTree& tree) {
+            higher(tree);
+            tree.set(keyPath, valueName, kept);
+        },
+        valueName);
     // Not saved: still the higher of the award and what this copy last saw.
-    if (!change(keyPath, valueName, higher)) higher(tree_.find(keyPath, valueName));
+    if (!saved) higher(tree_);
     return kept;
 }
 
-bool FileSettingsStore::change(const QString& keyPath, const QString& valueName,
-                               const std::function<QString(const QString* stored)>& decide) {
+bool FileSettingsStore::update(const std::function<void(SettingsTree&)>& change, const QString& what) {
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
         qCWarning(lcApp) << "cannot create the settings folder" << folder;
@@ -185,20 +200,19 @@ bool FileSettingsStore::change(const QString& keyPath, const QString& valueName,
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(LockWaitMs)) {
-        qCWarning(lcApp) << "settings file is locked or its folder is not writable; not saved:" << valueName
+        qCWarning(lcApp) << "settings file is locked or its folder is not writable; not saved:" << what
                          << "error" << lock.error();
         return false;
     }
     // Another copy of the program may have saved since we last looked: start from what is on disk now.
     stampValid_ = false;
     if (!syncFromDisk(true)) {
-        qCWarning(lcApp) << "not replacing a settings file that could not be read; not saved:" << valueName;
+        qCWarning(lcApp) << "not replacing a settings file that could not be read; not saved:" << what;
         return false;
     }
 
-    const QString* stored = tree_.find(keyPath, valueName);
     SettingsTree next = tree_;
-    next.set(keyPath, valueName, decide(stored && stored->size() <= MaxReadLength ? stored : nullptr));
+    change(next);
     QByteArray bytes = next.toText();
     if (!fitsTheCap(bytes)) {
         // Values too long for any read to return make room, once the whole file is kept aside.

@@ -15,6 +15,8 @@ public:
     QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
     bool writeString(const QString& keyPath, const QString& valueName, const QString& text) override;
     QString raiseNumber(const QString& keyPath, const QString& valueName, const QString& text) override;
+    QString readWholeString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
+    bool removeKey(const QString& keyPath) override;
 
     // True when the key (or a key below it) exists in the file.
     bool hasKey(const QString& keyPath);
@@ -45,11 +47,9 @@ private:
     bool syncFromDisk(bool holdingLock);
     // Keeps a copy of the file as settings.ini.broken-<time>, never overwriting an earlier one.
     bool keepAside();
-    // Reads the file and sets the value `decide` gives for what is stored now (null when nothing is),
-    // all under the lock, so another copy's save in between is never undone.
-    bool change(const QString& keyPath, const QString& valueName,
-                const std::function<QString(const QString* stored)>& decide);
     bool save(const QByteArray& bytes);
+    // Applies `change` to what is on disk now and saves it, under the lock; `what` names it in the log.
+    bool update(const std::function<void(SettingsTree&)>& change, const QString& what);
 
     QString path_;
     SettingsTree tree_;

@@ -40,6 +40,14 @@ bool writeSetting(const QString& keyPath, const QString& valueName, const QStrin
     return settingsStore().writeString(keyPath, valueName, text);
 }
 
+QString readWholeSetting(const QString& keyPath, const QString& valueName, const QString& defaultText) {
+    return settingsStore().readWholeString(keyPath, valueName, defaultText);
+}
+
+bool removeSettingsKey(const QString& keyPath) {
+    return settingsStore().removeKey(keyPath);
+}
+
 QString detailsKey() {
     return appState().registryBase + QStringLiteral("Settings\\Details");
 }

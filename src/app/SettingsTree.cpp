@@ -123,6 +123,18 @@ qsizetype SettingsTree::dropValuesLongerThan(qsizetype length) {
     return dropped;
 }
 
+void SettingsTree::removeKey(const QString& keyPath) {
+    const QString path = normalizedPath(keyPath);
+    const QString below = path + QLatin1Char('\\');
+    const auto removed = keys_.removeIf([&](const Key& key) {
+        return key.path.compare(path, Qt::CaseInsensitive) == 0 || key.path.startsWith(below, Qt::CaseInsensitive);
+    });
+    if (removed == 0) return;
+    keyIndex_.clear();
+    for (qsizetype i = 0; i < keys_.size(); ++i)
+        keyIndex_.insert(folded(keys_[i].path), i);
+}
+
 bool SettingsTree::hasKey(const QString& keyPath) const {
     const QString path = normalizedPath(keyPath);
     const QString below = path + QLatin1Char('\\');

@@ -19,6 +19,8 @@ public:
     const QString* find(const QString& keyPath, const QString& valueName) const;
     // Sets the value, creating the key when missing.
     void set(const QString& keyPath, const QString& valueName, const QString& text);
+    // Removes the key and every key below it.
+    void removeKey(const QString& keyPath);
     // A key exists when it, or a key below it, has been created.
     bool hasKey(const QString& keyPath) const;
     bool isEmpty() const { return keys_.isEmpty(); }

@@ -30,6 +30,8 @@ void MessageBoxPrompts::tellCheckFailed() {
 }
 
 bool MessageBoxPrompts::learnerIsFree() {
+    // "Who is playing?", a grown-up's window or another question is still open.
+    if (QApplication::activeModalWidget()) return false;
     const ChildForm* active = forms().activeChild();
     if (!active || !active->isVisible()) return false;
     const QString name = active->formName();

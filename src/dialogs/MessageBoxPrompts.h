@@ -16,7 +16,7 @@ public:
     bool askToDownload() override;
     void tellNoUpdates() override;
     void tellCheckFailed() override;
-    // On the home screen or the game menu, never in a game.
+    // On the home screen or the game menu with no other window's question open, never in a game.
     bool learnerIsFree() override;
     void tellChecksAreOff() override;
     void showNotice(const QString& title, const QString& text) override;

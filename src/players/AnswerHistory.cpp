@@ -106,6 +106,20 @@ QList<AnswerHistory::Missed> AnswerHistory::missedWords(int player, qint64 since
     return result;
 }
 
+QSet<int> AnswerHistory::playerIds() {
+    QSet<int> ids;
+    if (!open()) return ids;
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id FROM players UNION SELECT DISTINCT player FROM answers"))) {
+        qCWarning(lcPlayers) << "answer log:" << query.lastError().text();
+        return ids;
+    }
+    while (query.next())
+        ids.insert(query.value(0).toInt());
+    return ids;
+}
+
 QString AnswerHistory::csvField(const QString& text) {
     QString field = text;
     // A cell starting like a formula would be run by the spreadsheet.

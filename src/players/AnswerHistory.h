@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include "players/WordState.h"
@@ -58,6 +59,9 @@ public:
     QList<Missed> keepsMissing(int player, int limit = 12);
     // One row per word the player met, by subject and word, after a header row; UTF-8.
     bool exportWordsCsv(int player, QIODevice& out);
+
+    // Every player id the log has seen, a forgotten player's too (nothing for a missing file).
+    QSet<int> playerIds();
 
     // A field as a spreadsheet reads it back: quoted when needed, and never taken for a formula.
     static QString csvField(const QString& text);

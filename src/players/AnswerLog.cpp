@@ -84,7 +84,8 @@ private:
             query.addBindValue(job.name);
             return query.exec();
         case Job::Forget:
-            query.prepare(QStringLiteral("DELETE FROM players WHERE id = ?"));
+            // The id stays, nameless, so a new player is never given it and its history.
+            query.prepare(QStringLiteral("INSERT OR REPLACE INTO players(id, name) VALUES(?, '')"));
             query.addBindValue(player);
             if (!query.exec()) return false;
             query.prepare(QStringLiteral("DELETE FROM answers WHERE player = ?"));

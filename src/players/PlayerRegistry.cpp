@@ -3,8 +3,15 @@
 
 #include "app/AppState.h"
 #include "app/SettingsStore.h"
+#include "players/AnswerHistory.h"
+#include "players/AnswerLog.h"
 #include "players/PlayersLog.h"
 #include "score/ScoreModel.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 const QString ListValue = QStringLiteral("List");
@@ -15,6 +22,13 @@ const QString HighScorePrefix = QStringLiteral("SCORE-HIGH - ");
 
 qsizetype characterCount(const QString& text) {
     return text.toUcs4().size();
+}
+
+// A list entry's id, or 0 when it is none (a typo, a negative number, past the integer limit).
+int idOf(const QString& entry) {
+    bool ok = false;
+    const int id = entry.toInt(&ok);
+    return ok && id > 0 ? id : 0;
 }
 } // namespace
 
@@ -33,24 +47,40 @@ QString PlayerRegistry::scoresKey(int id) {
     return id == FirstId ? detailsKey() : playerKey(id);
 }
 
+QStringList PlayerRegistry::storedEntries() {
+    QStringList entries;
+    for (const QString& part : readWholeSetting(listKey(), ListValue, QString()).split(u',', Qt::SkipEmptyParts))
+        if (!part.trimmed().isEmpty()) entries << part.trimmed();
+    return entries;
+}
+
+bool PlayerRegistry::writeEntries(const QStringList& entries) {
+    return writeSetting(listKey(), ListValue, entries.join(u','));
+}
+
 QList<int> PlayerRegistry::ids() const {
-    const QString stored = readSetting(listKey(), ListValue, QString());
     QList<int> result;
-    for (const QString& part : stored.split(u',', Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int id = part.trimmed().toInt(&ok);
-        if (ok && id > 0 && !result.contains(id) && result.size() < MaxPlayers) result << id;
+    for (const QString& entry : storedEntries()) {
+        const int id = idOf(entry);
+        if (id > 0 && !result.contains(id) && result.size() < MaxPlayers) result << id;
     }
     // No list yet (an older settings file) or an unreadable one: the first player alone.
     if (result.isEmpty()) result << FirstId;
     return result;
 }
 
-bool PlayerRegistry::writeIds(const QList<int>& ids) {
-    QStringList parts;
-    for (int id : ids)
-        parts << QString::number(id);
-    return writeSetting(listKey(), ListValue, parts.join(u','));
+int PlayerRegistry::newId(const QStringList& entries) {
+    QSet<int> taken{FirstId};
+    if (AnswerLog* log = answerLog()) taken = AnswerHistory(log->databasePath()).playerIds() + taken;
+    for (const QString& entry : entries)
+        taken.insert(idOf(entry));
+    qint64 next = qMax(readSetting(listKey(), NextValue, QString()).toLongLong(), qint64(FirstId) + 1);
+    for (int id : taken)
+        next = qMax(next, qint64(id) + 1);
+    if (next <= std::numeric_limits<int>::max()) return int(next);
+    // Hand-edited ids reached the limit: the lowest id that no list, log or section has held.
+    for (int id = FirstId + 1;; ++id)
+        if (!taken.contains(id) && readSetting(playerKey(id), NameValue, QString()).isEmpty()) return id;
 }
 
 Player PlayerRegistry::player(int id) const {
@@ -104,26 +134,27 @@ QString PlayerRegistry::problemText(NameCheck check) {
 }
 
 int PlayerRegistry::add(const QString& name, const QString& picture) {
-    QList<int> list = ids();
-    if (list.size() >= MaxPlayers || checkName(name) != NameCheck::Fine) return 0;
-    // Ids are never given twice, so a new player never finds a removed one's scores.
-    int next = qMax(readSetting(listKey(), NextValue, QString()).toInt(), FirstId + 1);
-    for (int id : list)
-        next = qMax(next, id + 1);
-    if (!writeSetting(playerKey(next), NameValue, cleanName(name)) ||
-        !writeSetting(playerKey(next), PictureValue, picture) ||
-        !writeSetting(listKey(), NextValue, QString::number(next + 1))) {
+    if (ids().size() >= MaxPlayers || checkName(name) != NameCheck::Fine) return 0;
+    QStringList entries = storedEntries();
+    // Ids are never given twice, so a new player never finds a removed one's scores or answers.
+    const int id = newId(entries);
+    const qint64 next = qMax(readSetting(listKey(), NextValue, QString()).toLongLong(), qint64(id) + 1);
+    if (!writeSetting(playerKey(id), NameValue, cleanName(name)) ||
+        !writeSetting(playerKey(id), PictureValue, picture) ||
+        !writeSetting(listKey(), NextValue, QString::number(next))) {
         qCWarning(lcPlayers) << "could not store a new player";
         return 0;
     }
-    // An older file has no list yet: writing it now keeps the first player in it.
-    list << next;
-    if (!writeIds(list)) {
+    // An older file has no list yet, or none with a valid id: writing it now keeps the first player in it.
+    if (std::none_of(entries.cbegin(), entries.cend(), [](const QString& e) { return idOf(e) > 0; }))
+        entries.prepend(QString::number(FirstId));
+    entries << QString::number(id);
+    if (!writeEntries(entries)) {
         qCWarning(lcPlayers) << "could not store the list of players";
         return 0;
     }
     emit changed();
-    return next;
+    return id;
 }
 
 bool PlayerRegistry::rename(int id, const QString& name) {
@@ -143,16 +174,18 @@ bool PlayerRegistry::setPicture(int id, const QString& picture) {
 bool PlayerRegistry::remove(int id, const QStringList& subjects) {
     QList<int> list = ids();
     if (list.size() <= 1 || !list.contains(id)) return false;
-    list.removeAll(id);
-    if (!writeIds(list)) return false;
-    // The store cannot delete a value; a cleared one reads as no score.
-    const QString key = scoresKey(id);
-    const QString none = QStringLiteral("\x01");
-    for (const QString& subject : subjects)
-        if (readSetting(key, HighScorePrefix + subject, none) != none)
-            writeSetting(key, HighScorePrefix + subject, QStringLiteral("0"));
-    writeSetting(playerKey(id), NameValue, QString());
-    writeSetting(playerKey(id), PictureValue, QString());
+    QStringList entries = storedEntries();
+    entries.removeIf([id](const QString& e) { return idOf(e) == id; });
+    if (!writeEntries(entries)) return false;
+    list = ids();
+    // The first player's scores share the details key with the settings: only those are cleared there.
+    if (id == FirstId) {
+        const QString none = QStringLiteral("\x01");
+        for (const QString& subject : subjects)
+            if (readSetting(detailsKey(), HighScorePrefix + subject, none) != none)
+                writeSetting(detailsKey(), HighScorePrefix + subject, QStringLiteral("0"));
+    }
+    if (!removeSettingsKey(playerKey(id))) qCWarning(lcPlayers) << "could not remove the section of player" << id;
     if (currentId_ == id) setCurrent(list.first());
     emit changed();
     return true;

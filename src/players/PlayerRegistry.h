@@ -38,7 +38,8 @@ public:
     int add(const QString& name, const QString& picture);
     bool rename(int id, const QString& name);
     bool setPicture(int id, const QString& picture);
-    // Removes a player (never the last one) and clears the high scores they had in the given subjects.
+    // Removes a player (never the last one), their section of the store and the high scores they had in
+    // the given subjects.
     bool remove(int id, const QStringList& subjects);
 
     // The key path of a player's high scores: the details key for the first player, their own otherwise.
@@ -51,8 +52,14 @@ signals:
     void currentChanged();
 
 private:
+    // The stored list entry by entry, however long: a hand-edited list may hold more than is shown, and a
+    // save never drops what it could not show.
+    static QStringList storedEntries();
+    static bool writeEntries(const QStringList& entries);
+    // The listed ids, the first MaxPlayers valid ones; never empty.
     QList<int> ids() const;
-    bool writeIds(const QList<int>& ids);
+    // An id no player has had: not in the list, not in the answer log, never past the integer limit.
+    static int newId(const QStringList& entries);
 
     int currentId_ = FirstId;
 };

@@ -120,15 +120,21 @@ void UpdateCheck::askToDownload() {
 }
 
 void UpdateCheck::askHeldQuestion() {
-    if (!questionHeld_ || prompting_ || !prompts_.learnerIsFree()) return;
-    prompting_ = true;
+    if (prompting_ || !prompts_.learnerIsFree()) return;
     const QPointer<UpdateCheck> alive(this);
-    askToDownload();
-    if (alive) prompting_ = false;
+    if (questionHeld_) {
+        prompting_ = true;
+        askToDownload();
+        if (!alive) return;
+        prompting_ = false;
+    }
+    if (localFileHeld_ && prompts_.learnerIsFree()) checkLocalVersionFile(false);
 }
 
 void UpdateCheck::checkLocalVersionFile(bool report) {
     if (!networkAllowed_) return;
+    localFileHeld_ = !report && !prompts_.learnerIsFree();
+    if (localFileHeld_) return;
     BusyCursor busy;
     const QString path = appState().localVersionFile;
     // Without a known program folder the path would point somewhere else entirely.

@@ -17,7 +17,8 @@ public:
     virtual void tellNoUpdates() = 0;
     // The web site could not be reached (or sent no version): try again later.
     virtual void tellCheckFailed() = 0;
-    // Whether a question the learner did not ask for may appear now (not in the middle of a game).
+    // Whether a question the learner did not ask for may appear now (not in the middle of a game, not over
+    // another window's question).
     virtual bool learnerIsFree() { return true; }
     // This build does not look on the web.
     virtual void tellChecksAreOff() = 0;
@@ -36,7 +37,8 @@ public:
     void checkForUpdate(bool report);
     // The comparison once the fetch has ended either way; public so the holder window can drive it.
     void compareWebVersion();
-    // Reads, compares and deletes a version file put beside the program from outside.
+    // Reads, compares and deletes a version file put beside the program from outside. Unasked, it waits
+    // (file and all) until the learner is free, as the web question does.
     void checkLocalVersionFile(bool report);
     // The learner may have reached a place where a held-back question can be asked; asks it if so.
     void askHeldQuestion();
@@ -65,6 +67,7 @@ private:
     bool reportNoUpdate_ = false;
     bool prompting_ = false;
     bool questionHeld_ = false;
+    bool localFileHeld_ = false;
     bool networkAllowed_ = buildAllowsNetwork();
 };
 

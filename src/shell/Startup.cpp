@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace {
 // The main window's toolbar reaches the about box, the links and the update check through these.
@@ -90,5 +91,7 @@ QWidget* startProgram() {
             frame->startForCurrentPlayer();
         }
     }
+    // A newer version's question held back until the child is chosen and the home screen is theirs.
+    if (UpdateCheck* check = updateCheck()) QTimer::singleShot(0, check, &UpdateCheck::askHeldQuestion);
     return frame;
 }

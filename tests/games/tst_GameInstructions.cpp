@@ -1,4 +1,4 @@
-// Tests of the games' spoken instructions: asked for once per program start and on a title click, heard
+// Tests of the games' spoken instructions: asked for once per child and program start and on a title click, heard
 // before the deal's word and cut by the child's own sounds, silent when the pack has none; and the game
 // menu's hovered name.
 #include <memory>
@@ -8,6 +8,7 @@
 
 #include "GameFixture.h"
 #include "GamePlayFixture.h"
+#include "MemorySettingsStore.h"
 #include "catalogue/GameInstructions.h"
 #include "controls/ClickLabel.h"
 #include "controls/ImageButton.h"
@@ -18,6 +19,7 @@
 #include "games/listening/ListeningWindow.h"
 #include "games/memory/MemoryRules.h"
 #include "games/mixed/MixedRules.h"
+#include "players/PlayerRegistry.h"
 
 namespace {
 
@@ -78,7 +80,7 @@ void tst_GameInstructions::eachGameExplainsItselfOncePerStartAndOnEveryTitleClic
 }
 
 // Catches a game that explains another game, explains on every opening (or never, or only once for all
-// games), or ignores the title.
+// games, or only once for all children), or ignores the title.
 void tst_GameInstructions::eachGameExplainsItselfOncePerStartAndOnEveryTitleClick() {
     QFETCH(int, game);
     QFETCH(QString, file);
@@ -98,6 +100,16 @@ void tst_GameInstructions::eachGameExplainsItselfOncePerStartAndOnEveryTitleClic
     // Another game has not been explained yet.
     rulesOf(game % GameCount + 1, fx)->explainOnFirstOpening();
     QCOMPARE(fx.host.events.size(), 3);
+
+    // The next child at the computer has not heard it yet either: once for them too.
+    ScopedMemoryStore scoped;
+    PlayerRegistry& players = playerRegistry();
+    players.setCurrent(players.add(QStringLiteral("Bo"), QString()));
+    rulesOf(game, fx)->explainOnFirstOpening();
+    rulesOf(game, fx)->explainOnFirstOpening();
+    players.setCurrent(PlayerRegistry::FirstId);
+    QCOMPARE(fx.host.events.size(), 4);
+    QCOMPARE(fx.host.events.last(), "explain " + file);
 }
 
 // Catches the deal's word cutting the instruction (or the instruction cutting the word), and a child's

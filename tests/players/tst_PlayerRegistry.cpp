@@ -1,12 +1,16 @@
 // Tests of the players in the settings store: the first player's old scores, scores kept apart, odd names.
 #include "app/AppState.h"
 #include "app/FileSettingsStore.h"
+#include "players/AnswerLog.h"
 #include "players/PlayerRegistry.h"
 #include "score/ScoreModel.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 namespace {
 const QString Details = QStringLiteral("SOFTWARE\\Lexikite\\Settings\\Details");
@@ -85,8 +89,69 @@ private slots:
         QVERIFY(!registry.remove(PlayerRegistry::FirstId, {}));
         const int bo = registry.add(QStringLiteral("Bo"), QString());
         QVERIFY(bo != ann);
-        QCOMPARE(store->readString(PlayerRegistry::scoresKey(ann), name, QString()), QStringLiteral("0"));
         QCOMPARE(store->readString(Details, name, QString()), QStringLiteral("30"));
+        // Nothing of the removed child stays behind, not even an empty section.
+        QVERIFY(!store->hasKey(PlayerRegistry::playerKey(ann)));
+    }
+
+    // Fault: after the settings are reset, or a removed child's id is given again, a new child finds the
+    // old one's answers in the log.
+    void aNewPlayerNeverGetsAnIdTheAnswerLogHasSeen() {
+        AnswerLog log(dir.path() + QStringLiteral("/%1/answers.db").arg(caseNumber));
+        for (int id : {2, 3}) {
+            Answer answer;
+            answer.player = id;
+            answer.subject = QStringLiteral("food");
+            answer.game = QStringLiteral("choose");
+            answer.word = QStringLiteral("bread");
+            log.record(answer, QStringLiteral("Old %1").arg(id));
+        }
+        log.forgetPlayer(3);
+        QVERIFY(log.waitUntilWritten(10000));
+        setAnswerLog(&log);
+        const int id = playerRegistry().add(QStringLiteral("New"), QString());
+        setAnswerLog(nullptr);
+        QVERIFY2(id > 3, qPrintable(QString::number(id)));
+    }
+
+    // Fault: a hand-edited list longer than one read shows one player and the next save drops the rest;
+    // an id at the integer limit overflows and the new player overwrites another.
+    void handEditedListsKeepEveryPlayer_data() {
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("next");
+        QList<int> twenty;
+        for (int id = 1; id <= 20; ++id)
+            twenty << id;
+        QTest::newRow("longer than one read") << twenty << QStringLiteral(",           ") << QString();
+        const int max = std::numeric_limits<int>::max();
+        QTest::newRow("ids at the integer limit") << QList<int>{1, max - 1, max} << QStringLiteral(",")
+                                                  << QStringLiteral("-2147483648");
+    }
+    void handEditedListsKeepEveryPlayer() {
+        QFETCH(QList<int>, ids);
+        QFETCH(QString, separator);
+        QFETCH(QString, next);
+        QStringList entries;
+        QByteArray text = "[SOFTWARE\\Lexikite\\Players]\nNext=" + next.toUtf8() + "\nList=";
+        for (int id : ids)
+            entries << QString::number(id);
+        text += entries.join(separator).toUtf8() + '\n';
+        for (int id : ids)
+            text += QStringLiteral("[SOFTWARE\\Lexikite\\Players\\%1]\nName=P%1\n").arg(id).toUtf8();
+        writeFile(text);
+        reopen();
+        PlayerRegistry& registry = playerRegistry();
+        QCOMPARE(registry.count(), qMin(int(ids.size()), PlayerRegistry::MaxPlayers));
+        const int added = registry.add(QStringLiteral("New"), QString());
+        QCOMPARE(added > 0, ids.size() < PlayerRegistry::MaxPlayers);
+        QVERIFY(!ids.contains(added));
+        for (int id : ids)
+            QCOMPARE(registry.player(id).name, QStringLiteral("P%1").arg(id));
+        QVERIFY(registry.remove(ids[1], {}));
+        const QString stored = store->readWholeString(PlayerRegistry::listKey(), QStringLiteral("List"), QString());
+        for (int id : ids)
+            QCOMPARE(stored.contains(QRegularExpression(QStringLiteral("(^|,\\s*)%1(,|$)").arg(id))), id != ids[1]);
     }
 
     // Fault: a name with key-path characters breaks the file, or comes back changed after a restart.

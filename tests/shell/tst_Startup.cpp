@@ -12,22 +12,36 @@
 #include "grownups/WhoIsPlayingDialog.h"
 #include "shell/SplashScreen.h"
 #include "shell/Startup.h"
+#include "dialogs/MessageBox.h"
+#include "grownups/GrownUpDialog.h"
+#include "services/UpdateCheck.h"
 
 #include "MemorySettingsStore.h"
 #include "ModalAnswers.h"
+#include "TestHttpServer.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 const QString Details = QStringLiteral("SOFTWARE\\Lexikite\\Settings\\Details");
+
+bool anyVisibleMainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(widget) && widget->isVisible()) return true;
+    return false;
+}
 
 bool anyMainWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -198,6 +212,62 @@ private slots:
         QVERIFY(frame);
         QCOMPARE(scoreModel().scoreCaption(), QStringLiteral("food"));
         QCOMPARE(scoreModel().highScoreCaption(), QStringLiteral("35 points"));
+        frame->close();
+        QTRY_VERIFY(frame.isNull());
+    }
+
+    // Fault: a newer version (from the web, or a version file beside the program) asks its question before
+    // the main window is there, or over "Who is playing?", so the child meets a grown-up's question first.
+    void updateQuestionsWaitForTheChosenPlayersHome() {
+        MessageBox::setSettleMs(50);
+        TestHttpServer server;
+        QVERIFY(server.start());
+        server.body = "99";
+        const QByteArray webBase = qgetenv("LEXIKITE_WEB_BASE");
+        qputenv("LEXIKITE_WEB_BASE", server.baseUrl().toLatin1());
+        const QString versionFile = QCoreApplication::applicationDirPath() + QStringLiteral("/lkvers.txt");
+        const auto restore = qScopeGuard([&] {
+            QFile::remove(versionFile);
+            qputenv("LEXIKITE_WEB_BASE", webBase);
+            setLinkOpener({});
+        });
+        QFile file(versionFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("99");
+        file.close();
+        setLinkOpener([](const QUrl&) { return true; });
+        ScopedMemoryStore scoped;
+        playerRegistry().add(QStringLiteral("Ann"), QString());
+
+        QStringList asked; // each question, and what the child saw under it
+        QTimer poll;
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* who = qobject_cast<WhoIsPlayingDialog*>(modal);
+            // The web's answer has come and gone while the child was choosing.
+            if (who && !server.requests.isEmpty() && updateCheck() && !updateCheck()->isRunning()) {
+                QTest::mouseClick(who->playerButtons().first(), Qt::LeftButton);
+                return;
+            }
+            auto* box = qobject_cast<MessageBox*>(modal);
+            auto* grownUp = qobject_cast<GrownUpDialog*>(modal);
+            if ((!box || !box->settled()) && !grownUp) return;
+            const bool overWho = std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget* w) {
+                return qobject_cast<WhoIsPlayingDialog*>(w) && w->isVisible();
+            });
+            asked << QStringLiteral("%1 main window %2%3")
+                         .arg(box ? "download" : "grown-up", anyVisibleMainWindow() ? "shown" : "missing",
+                              overWho ? ", over who is playing" : "");
+            if (box) QTest::keyClick(box, Qt::Key_N);
+            if (grownUp) grownUp->reject();
+        });
+        poll.start();
+        QPointer<QWidget> frame = startProgram();
+        QTRY_COMPARE(asked.size(), 2);
+        poll.stop();
+        QCOMPARE(asked, (QStringList{"download main window shown", "grown-up main window shown"}));
+        QVERIFY(!QFile::exists(versionFile));
         frame->close();
         QTRY_VERIFY(frame.isNull());
     }

@@ -7,9 +7,8 @@ QString MemorySettingsStore::slot(const QString& keyPath, const QString& valueNa
 
 QString MemorySettingsStore::readString(const QString& keyPath, const QString& valueName,
                                         const QString& defaultText) {
-    auto it = values_.constFind(slot(keyPath, valueName));
-    if (it == values_.constEnd() || it->size() > 254) return defaultText;
-    return *it;
+    const QString text = readWholeString(keyPath, valueName, defaultText);
+    return text.size() > 254 ? defaultText : text;
 }
 
 bool MemorySettingsStore::writeString(const QString& keyPath, const QString& valueName, const QString& text) {
@@ -18,5 +17,20 @@ bool MemorySettingsStore::writeString(const QString& keyPath, const QString& val
     lastWrittenValueName = valueName;
     if (failWrites) return false;
     values_.insert(slot(keyPath, valueName), text);
+    return true;
+}
+
+QString MemorySettingsStore::readWholeString(const QString& keyPath, const QString& valueName,
+                                             const QString& defaultText) {
+    return values_.value(slot(keyPath, valueName), defaultText);
+}
+
+bool MemorySettingsStore::removeKey(const QString& keyPath) {
+    if (failWrites) return false;
+    const QString path = keyPath.toCaseFolded();
+    values_.removeIf([&](const auto& it) {
+        const QString& key = it.key();
+        return key.startsWith(path + QChar(0x1f)) || key.startsWith(path + u'\\');
+    });
     return true;
 }

@@ -9,6 +9,8 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     QString readString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
     bool writeString(const QString& keyPath, const QString& valueName, const QString& text) override;
+    QString readWholeString(const QString& keyPath, const QString& valueName, const QString& defaultText) override;
+    bool removeKey(const QString& keyPath) override;
 
     bool failWrites = false;
     int writeCount = 0;

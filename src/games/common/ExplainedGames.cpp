@@ -1,20 +1,24 @@
-// ExplainedGames: one set for the whole program, so a game window unloaded and loaded again stays quiet.
+// ExplainedGames: one set for the whole program, so a game window unloaded and loaded again stays quiet,
+// while a child who comes to the computer after another still hears every game explained.
 #include "games/common/ExplainedGames.h"
 
 #include <QSet>
 
+#include <utility>
+
 namespace {
-QSet<int>& explained() {
-    static QSet<int> games;
+QSet<std::pair<int, int>>& explained() {
+    static QSet<std::pair<int, int>> games;
     return games;
 }
 } // namespace
 
 namespace ExplainedGames {
 
-bool firstTime(int gameNumber) {
-    if (explained().contains(gameNumber)) return false;
-    explained().insert(gameNumber);
+bool firstTime(int player, int gameNumber) {
+    const std::pair key{player, gameNumber};
+    if (explained().contains(key)) return false;
+    explained().insert(key);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "catalogue/GameInstructions.h"
 #include "games/common/ExplainedGames.h"
 #include "games/common/PictureCheck.h"
+#include "players/PlayerRegistry.h"
 
 #include <algorithm>
 
@@ -55,7 +56,7 @@ QString GameRules::wordSoundPath(const QString& word) const {
 }
 
 void GameRules::explainOnFirstOpening() {
-    if (env_.game && ExplainedGames::firstTime(env_.game->number)) explain();
+    if (env_.game && ExplainedGames::firstTime(playerRegistry().currentId(), env_.game->number)) explain();
 }
 
 void GameRules::explain() {
