@@ -1,7 +1,8 @@
 // Tests of the per-user settings file: names without case, the read limit, safe saves, broken files.
 #include "app/FileSettingsStore.h"
 
-#include "SpecialFile.h"
+#include "NonRegularFile.h"
+#include "PipeFeeder.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -285,7 +286,7 @@ private slots:
     }
     void aSpecialFileReadsAsDefaults() {
         QFETCH(QString, kind);
-        QVERIFY(SpecialFile::make(path, kind));
+        QVERIFY(NonRegularFile::make(path, kind));
         const PipeFeeder feeder(path, "[" + Details.toUtf8() + "]\nLanguage=FROM THE PIPE\n");
         FileSettingsStore store(path);
         QCOMPARE(store.readString(Details, QStringLiteral("Language"), QStringLiteral("AMERICAN")),

@@ -3,7 +3,8 @@
 #include "controls/Downloader.h"
 #include "services/OpenLink.h"
 #include "services/UpdateCheck.h"
-#include "SpecialFile.h"
+#include "NonRegularFile.h"
+#include "PipeFeeder.h"
 #include "TestHttpServer.h"
 
 #include <QElapsedTimer>
@@ -302,7 +303,7 @@ void tst_UpdateCheck::localVersionFileIsReadComparedAndDeleted() {
 
     useWebBase(QStringLiteral("http://127.0.0.1:9/"));
     const bool special = content == "pipe" || content == "zero";
-    if (special) QVERIFY(SpecialFile::make(appState().localVersionFile, QString::fromLatin1(content)));
+    if (special) QVERIFY(NonRegularFile::make(appState().localVersionFile, QString::fromLatin1(content)));
     // A reader that opens the pipe gets a newer version, and so fails.
     const PipeFeeder feeder(appState().localVersionFile, "99");
     if (content != "-" && !special) {

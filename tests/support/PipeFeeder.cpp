@@ -1,26 +1,12 @@
-// SpecialFile: mkfifo and symlink, and a feeder that writes to a pipe only once a reader holds it open.
-#include "SpecialFile.h"
+// PipeFeeder: writes to the pipe only once a reader holds it open.
+#include "PipeFeeder.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <chrono>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace SpecialFile {
-
-bool make(const QString& path, const QString& kind) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const QByteArray name = QFile::encodeName(path);
-    if (kind == QLatin1String("pipe")) return ::mkfifo(name.constData(), 0600) == 0;
-    if (kind == QLatin1String("zero")) return ::symlink("/dev/zero", name.constData()) == 0;
-    return false;
-}
-
-} // namespace SpecialFile
 
 PipeFeeder::PipeFeeder(const QString& path, QByteArray bytes)
     : thread_([this, name = QFile::encodeName(path), bytes = std::move(bytes)] {

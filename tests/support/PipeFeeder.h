@@ -1,5 +1,5 @@
-// SpecialFile: a named pipe or a link to an endless device where a program's file belongs, for tests of
-// readers that must neither block nor read without end.
+// PipeFeeder: answers a reader of a named pipe put where a program's file belongs, so a reader that must
+// never open it fails its test instead of hanging.
 #pragma once
 
 #include <QByteArray>
@@ -7,11 +7,6 @@
 
 #include <atomic>
 #include <thread>
-
-namespace SpecialFile {
-// kind "pipe": a named pipe; "zero": a link to /dev/zero. False when it cannot be made.
-bool make(const QString& path, const QString& kind);
-} // namespace SpecialFile
 
 // While alive, hands `bytes` to any reader that opens the named pipe at `path`, so a reader that should
 // never have opened it fails its test instead of hanging it.
